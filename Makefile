@@ -1,0 +1,43 @@
+# Two commands set everything up: `make run` and `make test`.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+CTEST_ARGS ?=
+
+.PHONY: run test build deps deps-test configure format check-format bench screenshots clean
+
+run: deps build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "No graphical display (DISPLAY or WAYLAND_DISPLAY is unset): cannot open Clipforger's window."; \
+		exit 1; \
+	fi
+	$(BUILD_DIR)/bin/clipforger
+
+test: deps-test build
+	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600 -j $(JOBS) $(CTEST_ARGS)
+
+deps:
+	@scripts/install-deps.sh run
+
+deps-test:
+	@scripts/install-deps.sh test
+
+configure:
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+check-format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+bench: deps-test build
+	bench/run-all.sh $(BUILD_DIR)
+
+screenshots: deps-test build
+	scripts/take-screenshots.sh $(BUILD_DIR) docs
+
+clean:
+	rm -rf $(BUILD_DIR)

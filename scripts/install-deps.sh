@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Clipforger needs, and only those that are missing.
+# Usage: install-deps.sh run|test
+set -euo pipefail
+
+build_packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
+                qt6-l10n-tools qt6-qpa-plugins libqt6svg6 handbrake-cli fonts-dejavu-core)
+test_packages=(ffmpeg xvfb xauth xdotool x11-utils clang-format)
+
+case "${1:-run}" in
+    run) wanted=("${build_packages[@]}") ;;
+    test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+    sudo=()
+elif command -v sudo >/dev/null; then
+    sudo=(sudo)
+else
+    echo "Missing packages (${missing[*]}) and no root or sudo to install them." >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
