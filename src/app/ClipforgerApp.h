@@ -1,0 +1,13 @@
+#pragma once
+
+class QApplication;
+
+namespace ClipforgerApp {
+
+// Names the application so that the desktop shows "Clipforger" and matches the window to its
+// desktop entry.
+void describeApplication(QApplication &application);
+
+inline constexpr char desktopFileName[] = "org.clipforger.Clipforger";
+
+} // namespace ClipforgerApp

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// The blue "Make ... small, fast, and compatible" button. Its label is the whole visual.
+class ConvertButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    static constexpr int maximumWidth = 300;
+    static constexpr int height = 50;
+    static constexpr qreal cornerRadius = 12;
+
+    explicit ConvertButton(QWidget *parent = nullptr);
+
+    static QString titleFor(qsizetype fileCount);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

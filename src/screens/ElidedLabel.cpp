@@ -1,0 +1,48 @@
+#include "ElidedLabel.h"
+
+#include <QPainter>
+
+ElidedLabel::ElidedLabel(QWidget *parent)
+    : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void ElidedLabel::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    setToolTip(text);
+    updateGeometry();
+    update();
+}
+
+QString ElidedLabel::displayedText() const
+{
+    return fontMetrics().elidedText(m_text, Qt::ElideRight, width());
+}
+
+void ElidedLabel::setTextColor(const QColor &color)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, color);
+    setPalette(palette);
+}
+
+QSize ElidedLabel::sizeHint() const
+{
+    return {fontMetrics().horizontalAdvance(m_text), fontMetrics().height()};
+}
+
+QSize ElidedLabel::minimumSizeHint() const
+{
+    return {0, fontMetrics().height()};
+}
+
+void ElidedLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, displayedText());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+// A single line of text that is cut short with an ellipsis, never wrapped, when it is wider
+// than the space it gets. The whole text stays available as the tooltip.
+class ElidedLabel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ElidedLabel(QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    // The text as drawn at the current width.
+    QString displayedText() const;
+
+    void setTextColor(const QColor &color);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_text;
+};

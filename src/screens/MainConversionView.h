@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class ConvertButton;
+class ConvertingView;
+class DropZone;
+class QStackedLayout;
+class ScreenState;
+
+// The working screen: the drop zone and the convert button while idle, the progress display
+// while a batch runs. It renders from the shared state and keeps no copy of it.
+class MainConversionView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    MainConversionView(ScreenState *state, const QString &appFolder, const QString &encoderPath,
+                       QWidget *parent = nullptr);
+
+    void startConversion();
+
+private:
+    QWidget *buildIdleFace();
+    QWidget *buildConvertingFace();
+    void render();
+
+    ScreenState *m_state;
+    QString m_appFolder;
+    QString m_encoderPath;
+
+    QStackedLayout *m_faces;
+    QWidget *m_idleFace;
+    QWidget *m_convertingFace;
+    DropZone *m_dropZone = nullptr;
+    ConvertButton *m_convertButton = nullptr;
+    ConvertingView *m_convertingView = nullptr;
+};

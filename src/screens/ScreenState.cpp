@@ -1,0 +1,47 @@
+#include "ScreenState.h"
+
+ScreenState::ScreenState(QObject *parent)
+    : QObject(parent)
+{}
+
+void ScreenState::setDroppedFiles(const QList<QUrl> &files)
+{
+    if (files == m_droppedFiles)
+        return;
+    m_droppedFiles = files;
+    Q_EMIT droppedFilesChanged();
+}
+
+bool ScreenState::addDroppedFile(const QUrl &file)
+{
+    // Plain URL equality on purpose: no link resolution, no case folding.
+    if (m_droppedFiles.contains(file))
+        return false;
+    m_droppedFiles.append(file);
+    Q_EMIT droppedFilesChanged();
+    return true;
+}
+
+void ScreenState::setConverting(bool converting)
+{
+    if (converting == m_isConverting)
+        return;
+    m_isConverting = converting;
+    Q_EMIT isConvertingChanged(converting);
+}
+
+void ScreenState::setShowCompletionView(bool show)
+{
+    if (show == m_showCompletionView)
+        return;
+    m_showCompletionView = show;
+    Q_EMIT showCompletionViewChanged(show);
+}
+
+void ScreenState::setOutputFolder(const QUrl &folder)
+{
+    if (folder == m_outputFolder)
+        return;
+    m_outputFolder = folder;
+    Q_EMIT outputFolderChanged();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QWidget>
+
+// One of Clipforger's own single-colour symbols ("gear", "video.badge.plus", ...), drawn at a
+// fixed height in a colour chosen at run time and optionally turned about its centre.
+class SymbolView : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(double rotation READ rotation WRITE setRotation)
+
+public:
+    SymbolView(const QString &symbolName, int height, const QColor &color,
+               QWidget *parent = nullptr);
+
+    static QString resourcePath(const QString &symbolName);
+
+    QColor color() const { return m_color; }
+    void setColor(const QColor &color);
+
+    double rotation() const { return m_rotation; }
+    void setRotation(double degrees);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const QImage &tintedImage(qreal devicePixelRatio);
+
+    QSvgRenderer m_renderer;
+    QSize m_size;
+    QColor m_color;
+    double m_rotation = 0.0;
+    QImage m_cache;
+};
