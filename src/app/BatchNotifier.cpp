@@ -1,0 +1,83 @@
+#include "BatchNotifier.h"
+
+#include "ClipforgerApp.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDesktopServices>
+
+namespace {
+
+const QString service = QStringLiteral("org.freedesktop.Notifications");
+const QString path = QStringLiteral("/org/freedesktop/Notifications");
+const QString interface = QStringLiteral("org.freedesktop.Notifications");
+const QString openFolderAction = QStringLiteral("default");
+
+} // namespace
+
+BatchNotifier::BatchNotifier(const QDBusConnection &bus, QObject *parent)
+    : QObject(parent)
+    , m_bus(bus)
+    , m_openFolder([](const QUrl &folder) { QDesktopServices::openUrl(folder); })
+{
+    if (!m_bus.isConnected())
+        return;
+    m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this,
+                  SLOT(onActionInvoked(uint, QString)));
+    m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
+                  SLOT(onNotificationClosed(uint, uint)));
+}
+
+void BatchNotifier::setFolderOpener(FolderOpener opener)
+{
+    m_openFolder = std::move(opener);
+}
+
+QString BatchNotifier::summaryText(qsizetype converted, qsizetype failed)
+{
+    if (converted == 0)
+        return tr("Conversion failed");
+    return failed == 0 ? tr("Conversion complete") : tr("Conversion finished with failures");
+}
+
+QString BatchNotifier::bodyText(qsizetype converted, qsizetype failed)
+{
+    return tr("Converted: %1. Failed: %2.").arg(converted).arg(failed);
+}
+
+void BatchNotifier::notifyBatchEnded(qsizetype converted, qsizetype failed, const QUrl &folder)
+{
+    if (!m_bus.isConnected())
+        return;
+
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
+    const QVariantMap hints{
+        {QStringLiteral("desktop-entry"), QString::fromLatin1(ClipforgerApp::desktopFileName)}};
+    call << QStringLiteral("Clipforger") << uint(0)
+         << QString::fromLatin1(ClipforgerApp::desktopFileName) << summaryText(converted, failed)
+         << bodyText(converted, failed) << QStringList{openFolderAction, tr("View files")} << hints
+         << int(-1);
+
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, folder] {
+        watcher->deleteLater();
+        const QDBusPendingReply<uint> reply = *watcher;
+        if (!reply.isError())
+            m_folderOfNotification.insert(reply.value(), folder);
+    });
+}
+
+void BatchNotifier::onActionInvoked(uint id, const QString &actionKey)
+{
+    const auto found = m_folderOfNotification.constFind(id);
+    if (found == m_folderOfNotification.cend() || actionKey != openFolderAction)
+        return;
+    m_openFolder(*found);
+}
+
+void BatchNotifier::onNotificationClosed(uint id, uint)
+{
+    m_folderOfNotification.remove(id);
+}

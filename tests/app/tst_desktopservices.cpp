@@ -1,0 +1,286 @@
+#include "app/BatchNotifier.h"
+#include "app/SleepInhibitor.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QProcess>
+#include <QtTest>
+
+// Stand-ins for the desktop's services. They live on their own connection to a private bus
+// that the test starts, and record what the application asked of them.
+class StandInPortal : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Inhibit")
+
+public:
+    bool failing = false;
+    QList<uint> inhibitFlags;
+    QStringList reasons;
+
+public Q_SLOTS:
+    QDBusObjectPath Inhibit(const QString &, uint flags, const QVariantMap &options)
+    {
+        if (failing) {
+            sendErrorReply(QDBusError::AccessDenied, QStringLiteral("not today"));
+            return {};
+        }
+        inhibitFlags.append(flags);
+        reasons.append(options.value(QStringLiteral("reason")).toString());
+        return QDBusObjectPath(QStringLiteral("/org/freedesktop/portal/desktop/request/1_%1/t")
+                                   .arg(inhibitFlags.size()));
+    }
+};
+
+class StandInRequests : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+
+public:
+    QStringList closedHandles;
+
+public Q_SLOTS:
+    void Close() { closedHandles.append(message().path()); }
+};
+
+class StandInPowerManagement : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.PowerManagement.Inhibit")
+
+public:
+    QStringList applications;
+    QList<uint> released;
+
+public Q_SLOTS:
+    uint Inhibit(const QString &application, const QString &)
+    {
+        applications.append(application);
+        return 41 + uint(applications.size());
+    }
+    void UnInhibit(uint cookie) { released.append(cookie); }
+};
+
+class StandInNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Notification
+    {
+        QString summary;
+        QString body;
+        QStringList actions;
+        QVariantMap hints;
+    };
+    QList<Notification> posted;
+
+public Q_SLOTS:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &actions, const QVariantMap &hints, int)
+    {
+        posted.append({summary, body, actions, hints});
+        return 100 + uint(posted.size());
+    }
+};
+
+class DesktopServicesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_busDaemon.start(QStringLiteral("dbus-daemon"),
+                          {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                           QStringLiteral("--print-address")});
+        QVERIFY2(m_busDaemon.waitForReadyRead(10000), "dbus-daemon did not start");
+        m_address = QString::fromUtf8(m_busDaemon.readLine().trimmed());
+        m_service = QDBusConnection::connectToBus(m_address, QStringLiteral("service"));
+        m_client = QDBusConnection::connectToBus(m_address, QStringLiteral("client"));
+        QVERIFY(m_service.isConnected());
+        QVERIFY(m_client.isConnected());
+    }
+
+    void cleanupTestCase()
+    {
+        QDBusConnection::disconnectFromBus(QStringLiteral("service"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+        m_busDaemon.terminate();
+        m_busDaemon.waitForFinished();
+    }
+
+    void cleanup()
+    {
+        for (const QString &name : m_service.interface()->registeredServiceNames().value()) {
+            if (name.startsWith(QStringLiteral("org.freedesktop.")))
+                m_service.unregisterService(name);
+        }
+        m_service.unregisterObject(QStringLiteral("/org"), QDBusConnection::UnregisterTree);
+    }
+
+    void inhibitionIsAskedOfThePortalAndGivenBack()
+    {
+        StandInPortal portal;
+        StandInRequests requests;
+        servePortal(&portal, &requests);
+
+        SleepInhibitor inhibitor(m_client);
+        inhibitor.inhibit(QStringLiteral("Converting videos"));
+        QTRY_VERIFY(inhibitor.isInhibited());
+        QCOMPARE(portal.inhibitFlags, QList<uint>{4});
+        QCOMPARE(portal.reasons, QStringList{QStringLiteral("Converting videos")});
+
+        inhibitor.release();
+        QVERIFY(!inhibitor.isInhibited());
+        QTRY_COMPARE(requests.closedHandles,
+                     QStringList{QStringLiteral("/org/freedesktop/portal/desktop/request/1_1/t")});
+    }
+
+    void grantArrivingAfterReleaseIsGivenBack()
+    {
+        StandInPortal portal;
+        StandInRequests requests;
+        servePortal(&portal, &requests);
+
+        SleepInhibitor inhibitor(m_client);
+        inhibitor.inhibit(QStringLiteral("Converting videos"));
+        inhibitor.release();
+        QTRY_COMPARE(requests.closedHandles.size(), 1);
+        QVERIFY(!inhibitor.isInhibited());
+    }
+
+    void withoutPortalThePowerManagementInterfaceServes()
+    {
+        StandInPowerManagement power;
+        QVERIFY(m_service.registerObject(QStringLiteral("/org/freedesktop/PowerManagement/Inhibit"),
+                                         &power, QDBusConnection::ExportAllSlots));
+        QVERIFY(m_service.registerService(QStringLiteral("org.freedesktop.PowerManagement")));
+
+        auto inhibitor = std::make_unique<SleepInhibitor>(m_client);
+        inhibitor->inhibit(QStringLiteral("Converting videos"));
+        QTRY_VERIFY(inhibitor->isInhibited());
+        QCOMPARE(power.applications, QStringList{QStringLiteral("Clipforger")});
+
+        // Quitting mid-batch: the inhibitor goes away without a release() and still gives back.
+        inhibitor.reset();
+        QTRY_COMPARE(power.released, QList<uint>{42});
+    }
+
+    void refusingOrMissingServicesLeaveNothingBehind()
+    {
+        StandInPortal portal;
+        portal.failing = true;
+        StandInRequests requests;
+        servePortal(&portal, &requests);
+
+        SleepInhibitor refused(m_client);
+        QSignalSpy changes(&refused, &SleepInhibitor::inhibitedChanged);
+        refused.inhibit(QStringLiteral("Converting videos"));
+        QTest::qWait(200);
+        QVERIFY(!refused.isInhibited());
+        refused.release();
+        QVERIFY(changes.isEmpty());
+
+        const QDBusConnection noBus = QDBusConnection::connectToBus(
+            QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("nobus"));
+        QVERIFY(!noBus.isConnected());
+        SleepInhibitor withoutBus(noBus);
+        withoutBus.inhibit(QStringLiteral("Converting videos"));
+        withoutBus.release();
+        BatchNotifier notifierWithoutBus(noBus);
+        notifierWithoutBus.notifyBatchEnded(1, 0, QUrl::fromLocalFile(QStringLiteral("/out")));
+        QVERIFY(!withoutBus.isInhibited());
+    }
+
+    void batchEndIsNotifiedAndItsActionOpensTheFolder()
+    {
+        StandInNotifications notifications;
+        QVERIFY(m_service.registerObject(QStringLiteral("/org/freedesktop/Notifications"),
+                                         &notifications, QDBusConnection::ExportAllSlots));
+        QVERIFY(m_service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+
+        BatchNotifier notifier(m_client);
+        QList<QUrl> opened;
+        notifier.setFolderOpener([&opened](const QUrl &folder) { opened.append(folder); });
+        const QUrl folder = QUrl::fromLocalFile(QStringLiteral("/home/u/Documents/Clipforger"));
+        notifier.notifyBatchEnded(3, 1, folder);
+
+        QTRY_COMPARE(notifications.posted.size(), 1);
+        const auto &posted = notifications.posted.first();
+        QCOMPARE(posted.summary, QStringLiteral("Conversion finished with failures"));
+        QCOMPARE(posted.body, QStringLiteral("Converted: 3. Failed: 1."));
+        QCOMPARE(posted.actions.first(), QStringLiteral("default"));
+        QCOMPARE(posted.hints.value(QStringLiteral("desktop-entry")).toString(),
+                 QStringLiteral("org.clipforger.Clipforger"));
+
+        emitNotificationSignal(QStringLiteral("ActionInvoked"),
+                               {uint(999), QStringLiteral("default")});
+        emitNotificationSignal(QStringLiteral("ActionInvoked"),
+                               {uint(101), QStringLiteral("default")});
+        QTRY_COMPARE(opened, QList<QUrl>{folder});
+
+        // Once closed, the notification's action no longer reaches us.
+        emitNotificationSignal(QStringLiteral("NotificationClosed"), {uint(101), uint(2)});
+        emitNotificationSignal(QStringLiteral("ActionInvoked"),
+                               {uint(101), QStringLiteral("default")});
+        QTest::qWait(200);
+        QCOMPARE(opened.size(), 1);
+    }
+
+    void notificationTexts_data()
+    {
+        QTest::addColumn<int>("converted");
+        QTest::addColumn<int>("failed");
+        QTest::addColumn<QString>("summary");
+
+        QTest::newRow("all converted") << 2 << 0 << QStringLiteral("Conversion complete");
+        QTest::newRow("some failed")
+            << 1 << 1 << QStringLiteral("Conversion finished with failures");
+        QTest::newRow("none converted") << 0 << 3 << QStringLiteral("Conversion failed");
+    }
+
+    void notificationTexts()
+    {
+        QFETCH(int, converted);
+        QFETCH(int, failed);
+        QFETCH(QString, summary);
+        QCOMPARE(BatchNotifier::summaryText(converted, failed), summary);
+    }
+
+private:
+    void servePortal(StandInPortal *portal, StandInRequests *requests)
+    {
+        QVERIFY(m_service.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), portal,
+                                         QDBusConnection::ExportAllSlots));
+        for (int i = 1; i <= 3; ++i) {
+            m_service.registerObject(
+                QStringLiteral("/org/freedesktop/portal/desktop/request/1_%1/t").arg(i), requests,
+                QDBusConnection::ExportAllSlots);
+        }
+        QVERIFY(m_service.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    }
+
+    void emitNotificationSignal(const QString &name, const QVariantList &arguments)
+    {
+        QDBusMessage signal =
+            QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                                       QStringLiteral("org.freedesktop.Notifications"), name);
+        signal.setArguments(arguments);
+        QVERIFY(m_service.send(signal));
+    }
+
+    QProcess m_busDaemon;
+    QString m_address;
+    QDBusConnection m_service{QString()};
+    QDBusConnection m_client{QString()};
+};
+
+QTEST_GUILESS_MAIN(DesktopServicesTest)
+#include "tst_desktopservices.moc"
