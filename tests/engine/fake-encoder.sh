@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Stands in for HandBrakeCLI. Logs into $FAKE_ENCODER_LOG, per run n: args.n (arguments,
 # NUL-terminated), pid.n and stdin.n (what standard input is). Overlapping runs append to
-# "overlap". What to do comes from the first line of the input file ($2):
+# "overlap". What to do comes from the first line of the input file ($2); an unreadable input
+# does nothing and exits 0, so that paths made up by tests are never written:
 #   ok | exit N | signal N | partial | sleep | sleep-ignoring-interrupt | flood | no-output
 #   | cat FILE (copy FILE to stdout in one write, then succeed)
 set -u
@@ -20,7 +21,7 @@ printf '%s\0' "$@" >"$log/args.$n"
 echo $$ >"$log/pid.$n"
 readlink /proc/$$/fd/0 >"$log/stdin.$n"
 
-read -r mode argument <"$2" 2>/dev/null || mode=ok
+read -r mode argument <"$2" 2>/dev/null || mode=no-output
 
 progress() {
     printf '{"Progress": {"PercentComplete": 10}}'
