@@ -9,21 +9,24 @@
 struct FileOutcome
 {
     enum class Failure {
-        None,           // converted: the output file exists and is not empty
-        EncoderMissing, // no encoder in the application's resource folder
-        LaunchFailed,   // the encoder is there but could not be started
-        ExitStatus,     // the encoder exited with a non-zero status (detail)
-        Signal,         // the encoder was killed by a signal (detail)
-        NoOutput,       // the encoder exited 0 without a usable output file
-        Cancelled,      // the app quit while this file was being encoded
+        None,             // converted: the output file exists and is not empty
+        EncoderMissing,   // no encoder in the application's resource folder
+        LaunchFailed,     // the encoder is there but could not be started
+        ExitStatus,       // the encoder exited with a non-zero status (detail)
+        Signal,           // the encoder was killed by a signal (detail)
+        NoOutput,         // the encoder exited 0 without a usable output file
+        Cancelled,        // the app quit while this file was being encoded, or before it began
+        OutputUnwritable, // no output file could be created in the output folder
     };
 
     QUrl input;
-    QString outputPath;
+    QString outputPath; // the converted file; empty when there is none
     Failure failure = Failure::None;
     int detail = 0;
 
     bool converted() const { return failure == Failure::None; }
+    // A short, translatable sentence for the completion screen.
+    QString description() const;
 };
 
 using BatchOutcomes = QList<FileOutcome>;

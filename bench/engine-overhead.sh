@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# What the conversion engine adds to HandBrakeCLI's own work, on a few clips made here.
+# Usage: engine-overhead.sh BUILD_DIR [ROUNDS]
+set -euo pipefail
+build_dir=$(realpath "${1:-build}")
+rounds=${2:-3}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+clips=()
+for spec in "1280x720:30" "854x480:60" "1920x1080:25"; do
+    size=${spec%%:*} rate=${spec##*:}
+    clip="$work/clip-$size.mkv"
+    ffmpeg -v error -f lavfi -i "testsrc2=size=$size:rate=$rate:duration=3" \
+        -f lavfi -i "sine=frequency=440:duration=3" -c:v libx264 -preset ultrafast \
+        -c:a aac -shortest "$clip"
+    clips+=("$clip")
+done
+
+"$build_dir/bin/clipforger_engine_overhead" "$build_dir/libexec/clipforger/HandBrakeCLI" \
+    "$work" "$rounds" "${clips[@]}"

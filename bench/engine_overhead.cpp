@@ -1,0 +1,151 @@
+// Converts the same clips through BatchConverter and through the same HandBrakeCLI commands run
+// directly, alternating, and prints what the engine adds: wall-time ratio and its own CPU time as
+// a share of the encoder's.
+#include "engine/BatchConverter.h"
+#include "engine/EncoderRunner.h"
+#include "engine/OutputNaming.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QUrl>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+extern char **environ;
+
+namespace {
+
+struct Usage
+{
+    double wallSeconds = 0;
+    double selfCpuSeconds = 0;
+    double childCpuSeconds = 0;
+};
+
+double cpuSeconds(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+template <typename Work> Usage measure(Work work)
+{
+    const double self = cpuSeconds(RUSAGE_SELF);
+    const double children = cpuSeconds(RUSAGE_CHILDREN);
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return {double(timer.nsecsElapsed()) / 1e9, cpuSeconds(RUSAGE_SELF) - self,
+            cpuSeconds(RUSAGE_CHILDREN) - children};
+}
+
+bool runDirectly(const QString &encoder, const QString &input, const QString &output)
+{
+    QList<QByteArray> arguments = {QFile::encodeName(encoder)};
+    for (const QString &argument : EncoderRunner::arguments(input, output))
+        arguments.append(QFile::encodeName(argument));
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    return error == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 5) {
+        std::fprintf(stderr, "usage: %s ENCODER WORKDIR ROUNDS CLIP...\n", argv[0]);
+        return 2;
+    }
+    const QString encoder = args.at(1);
+    const QDir work(args.at(2));
+    const int rounds = args.at(3).toInt();
+    const QStringList clips = args.mid(4);
+    QList<QUrl> urls;
+    for (const QString &clip : clips)
+        urls.append(QUrl::fromLocalFile(clip));
+
+    Usage engine;
+    Usage direct;
+    bool ok = true;
+    auto add = [](Usage &total, const Usage &one) {
+        total.wallSeconds += one.wallSeconds;
+        total.selfCpuSeconds += one.selfCpuSeconds;
+        total.childCpuSeconds += one.childCpuSeconds;
+    };
+    for (int round = 0; round < rounds; ++round) {
+        const QString engineFolder = work.filePath(QStringLiteral("engine-%1").arg(round));
+        const QString directFolder = work.filePath(QStringLiteral("direct-%1").arg(round));
+        QDir().mkpath(engineFolder);
+        QDir().mkpath(directFolder);
+        auto throughEngine = [&] {
+            add(engine, measure([&] {
+                    BatchConverter batch(encoder, engineFolder);
+                    QEventLoop loop;
+                    QObject::connect(&batch, &BatchConverter::finished, &loop,
+                                     [&](const BatchOutcomes &outcomes) {
+                                         for (const FileOutcome &outcome : outcomes)
+                                             ok = ok && outcome.converted();
+                                         loop.quit();
+                                     });
+                    batch.start(urls);
+                    loop.exec();
+                }));
+        };
+        auto directly = [&] {
+            add(direct, measure([&] {
+                    for (const QString &clip : clips) {
+                        const QString name =
+                            OutputNaming::convertedFileName(QFileInfo(clip).fileName());
+                        ok = runDirectly(encoder, clip, QDir(directFolder).filePath(name)) && ok;
+                    }
+                }));
+        };
+        // Alternate which goes first so that drift in machine load falls on both alike.
+        if (round % 2 == 0) {
+            throughEngine();
+            directly();
+        } else {
+            directly();
+            throughEngine();
+        }
+    }
+    if (!ok) {
+        std::fprintf(stderr, "some conversions failed\n");
+        return 1;
+    }
+
+    std::printf("%d rounds of %lld clips\n", rounds, qlonglong(clips.size()));
+    std::printf(
+        "wall time: engine %.2f s, direct %.2f s, ratio engine/direct %.4f (target <= 1.02)\n",
+        engine.wallSeconds, direct.wallSeconds, engine.wallSeconds / direct.wallSeconds);
+    std::printf("encoder CPU: through the engine %.2f s, directly %.2f s\n", engine.childCpuSeconds,
+                direct.childCpuSeconds);
+    std::printf("engine's own CPU %.3f s vs encoder CPU %.2f s: %.3f%% (target < 1%%)\n",
+                engine.selfCpuSeconds, engine.childCpuSeconds,
+                100.0 * engine.selfCpuSeconds / engine.childCpuSeconds);
+    return 0;
+}

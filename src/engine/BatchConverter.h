@@ -1,0 +1,58 @@
+#pragma once
+
+#include "FileOutcome.h"
+
+#include <QObject>
+#include <QSet>
+
+class EncoderRunner;
+
+// Converts a list of files strictly one after another, each into a new, never-overwriting
+// "_converted.mp4" file in the output folder, and records what became of every file.
+class BatchConverter : public QObject
+{
+    Q_OBJECT
+
+public:
+    BatchConverter(const QString &encoderPath, const QString &outputFolder,
+                   QObject *parent = nullptr);
+    // Kills a running encoder and removes its partial output, without waiting.
+    ~BatchConverter() override;
+
+    // Does nothing for an empty list or while a batch runs. Resets the index and progress at
+    // once; the files are then converted from the event loop.
+    void start(const QList<QUrl> &files);
+    // Stops the running encoder, removes its partial output, marks it and every file not yet
+    // begun as Cancelled, then emits finished().
+    void cancel();
+
+    qint64 currentFileIndex() const { return m_currentFileIndex; }
+    double conversionProgress() const { return m_conversionProgress; }
+    bool isRunning() const { return m_running; }
+    BatchOutcomes outcomes() const { return m_outcomes; }
+
+signals:
+    void currentFileIndexChanged(qint64 index);
+    void conversionProgressChanged(double fraction);
+    void finished(const BatchOutcomes &outcomes);
+
+private:
+    void setCurrentFileIndex(qint64 index);
+    void setConversionProgress(double fraction);
+    void convertNextFileLater();
+    void convertNextFile();
+    void onFileFinished(FileOutcome::Failure failure, int detail);
+    void record(FileOutcome::Failure failure, int detail = 0, const QString &outputPath = {});
+
+    QString m_encoderPath;
+    QString m_outputFolder;
+    QList<QUrl> m_files;
+    BatchOutcomes m_outcomes;
+    QSet<QString> m_takenPaths;
+    EncoderRunner *m_runner = nullptr;
+    QString m_currentOutput;
+    qint64 m_currentFileIndex = 0;
+    double m_conversionProgress = 0.0;
+    bool m_running = false;
+    bool m_cancelRequested = false;
+};

@@ -1,0 +1,116 @@
+#include "EncoderRunner.h"
+
+#include "OutputReader.h"
+
+#include <QFileInfo>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+EncoderRunner::EncoderRunner(const QString &encoderPath, QObject *parent)
+    : QObject(parent)
+    , m_encoderPath(encoderPath)
+{
+    m_killTimer.setSingleShot(true);
+    m_killTimer.setInterval(CancelGraceMs);
+    connect(&m_killTimer, &QTimer::timeout, this, [this] {
+        if (m_process)
+            m_process->kill();
+    });
+}
+
+EncoderRunner::~EncoderRunner()
+{
+    if (!isRunning())
+        return;
+    // QProcess's own destructor would block until the child is reaped. Instead the process
+    // object outlives us, cut off from this runner, and deletes itself once the child is gone.
+    m_process->disconnect(this);
+    delete m_stdoutReader;
+    delete m_stderrReader;
+    m_process->setParent(nullptr);
+    connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
+    m_process->kill();
+}
+
+QStringList EncoderRunner::arguments(const QString &inputPath, const QString &outputPath)
+{
+    return {QStringLiteral("-i"), inputPath, QStringLiteral("-o"), outputPath,
+            QStringLiteral("--preset=Very Fast 1080p30")};
+}
+
+void EncoderRunner::start(const QString &inputPath, const QString &outputPath)
+{
+    Q_ASSERT(!m_process);
+    m_outputPath = outputPath;
+    if (m_encoderPath.isEmpty() || !QFileInfo::exists(m_encoderPath)) {
+        finishLater(FileOutcome::Failure::EncoderMissing);
+        return;
+    }
+
+    m_process = new QProcess(this);
+    m_process->setProgram(m_encoderPath);
+    m_process->setArguments(arguments(inputPath, outputPath));
+    // HandBrakeCLI reads keyboard commands from stdin; given a terminal while the app runs in
+    // the background, it would be stopped by SIGTTIN and hang the batch.
+    m_process->setStandardInputFile(QProcess::nullDevice());
+    const pid_t parent = ::getpid();
+    m_process->setChildProcessModifier([parent] {
+        // Dies with the app, even if the app is killed. The signal follows the forking thread,
+        // which is the main thread here.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
+
+    m_stdoutReader = new OutputReader(m_process, QProcess::StandardOutput, this);
+    m_stderrReader = new OutputReader(m_process, QProcess::StandardError, this);
+    connect(m_stdoutReader, &OutputReader::progressParsed, this, &EncoderRunner::progress);
+    connect(m_stderrReader, &OutputReader::progressParsed, this, &EncoderRunner::progress);
+    connect(m_process, &QProcess::finished, this, &EncoderRunner::onProcessFinished);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart && m_process->state() == QProcess::NotRunning)
+            finishLater(FileOutcome::Failure::LaunchFailed);
+    });
+    m_process->start(QIODevice::ReadOnly);
+}
+
+void EncoderRunner::cancel()
+{
+    if (!isRunning() || m_cancelled)
+        return;
+    m_cancelled = true;
+    ::kill(pid_t(m_process->processId()), SIGINT);
+    m_killTimer.start();
+}
+
+bool EncoderRunner::isRunning() const
+{
+    return m_process && m_process->state() != QProcess::NotRunning;
+}
+
+void EncoderRunner::finishLater(FileOutcome::Failure failure, int detail)
+{
+    QMetaObject::invokeMethod(
+        this, [this, failure, detail] { emit finished(failure, detail); }, Qt::QueuedConnection);
+}
+
+void EncoderRunner::onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    m_killTimer.stop();
+    m_stdoutReader->drain();
+    m_stderrReader->drain();
+
+    using Failure = FileOutcome::Failure;
+    if (m_cancelled)
+        emit finished(Failure::Cancelled, 0);
+    else if (exitStatus == QProcess::CrashExit)
+        emit finished(Failure::Signal, exitCode);
+    else if (exitCode != 0)
+        emit finished(Failure::ExitStatus, exitCode);
+    else if (const QFileInfo output(m_outputPath); !output.isFile() || output.size() == 0)
+        emit finished(Failure::NoOutput, 0);
+    else
+        emit finished(Failure::None, 0);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "FileOutcome.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QTimer>
+
+class OutputReader;
+
+// Runs the encoder once, for one input and one output path, and tells how it went.
+// finished() always comes from the event loop, never from inside start().
+class EncoderRunner : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CancelGraceMs = 2000;
+
+    explicit EncoderRunner(const QString &encoderPath, QObject *parent = nullptr);
+    // Kills a still-running encoder without waiting for it.
+    ~EncoderRunner() override;
+
+    static QStringList arguments(const QString &inputPath, const QString &outputPath);
+
+    void start(const QString &inputPath, const QString &outputPath);
+    // Interrupts the encoder (it stops cleanly on SIGINT) and kills it if it is still there
+    // after a grace period; finished() then reports Cancelled.
+    void cancel();
+    bool isRunning() const;
+
+signals:
+    void progress(double fraction);
+    void finished(FileOutcome::Failure failure, int detail);
+
+private:
+    void finishLater(FileOutcome::Failure failure, int detail = 0);
+    void onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus);
+
+    QString m_encoderPath;
+    QString m_outputPath;
+    QProcess *m_process = nullptr;
+    OutputReader *m_stdoutReader = nullptr;
+    OutputReader *m_stderrReader = nullptr;
+    QTimer m_killTimer;
+    bool m_cancelled = false;
+};

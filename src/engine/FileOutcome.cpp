@@ -1,0 +1,28 @@
+#include "FileOutcome.h"
+
+#include <QCoreApplication>
+
+QString FileOutcome::description() const
+{
+    switch (failure) {
+    case Failure::None:
+        return QCoreApplication::translate("FileOutcome", "Converted");
+    case Failure::EncoderMissing:
+        return QCoreApplication::translate("FileOutcome", "The encoder HandBrakeCLI is missing");
+    case Failure::LaunchFailed:
+        return QCoreApplication::translate("FileOutcome", "The encoder could not be started");
+    case Failure::ExitStatus:
+        return QCoreApplication::translate("FileOutcome", "The encoder failed with exit status %1")
+            .arg(detail);
+    case Failure::Signal:
+        return QCoreApplication::translate("FileOutcome", "The encoder was killed by signal %1")
+            .arg(detail);
+    case Failure::NoOutput:
+        return QCoreApplication::translate("FileOutcome", "The encoder wrote no output");
+    case Failure::Cancelled:
+        return QCoreApplication::translate("FileOutcome", "Cancelled");
+    case Failure::OutputUnwritable:
+        return QCoreApplication::translate("FileOutcome", "The output file could not be created");
+    }
+    return {};
+}

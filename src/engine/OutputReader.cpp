@@ -1,0 +1,26 @@
+#include "OutputReader.h"
+
+#include "ProgressParser.h"
+
+OutputReader::OutputReader(QProcess *process, QProcess::ProcessChannel channel, QObject *parent)
+    : QObject(parent)
+    , m_process(process)
+    , m_channel(channel)
+{
+    if (channel == QProcess::StandardOutput)
+        connect(process, &QProcess::readyReadStandardOutput, this, &OutputReader::drain);
+    else
+        connect(process, &QProcess::readyReadStandardError, this, &OutputReader::drain);
+}
+
+void OutputReader::drain()
+{
+    m_process->setReadChannel(m_channel);
+    while (m_process->bytesAvailable() > 0) {
+        const QByteArray chunk = m_process->read(ChunkSize);
+        if (chunk.isEmpty())
+            break;
+        if (const std::optional<double> fraction = parseProgressChunk(chunk))
+            emit progressParsed(*fraction);
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArrayList>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+// The folder where fake-encoder.sh logs each run; points FAKE_ENCODER_LOG at it while alive.
+class FakeEncoderLog
+{
+public:
+    FakeEncoderLog() { qputenv("FAKE_ENCODER_LOG", QFile::encodeName(m_dir.path())); }
+    ~FakeEncoderLog() { qunsetenv("FAKE_ENCODER_LOG"); }
+
+    static QString encoderPath() { return QStringLiteral(FAKE_ENCODER_PATH); }
+
+    int runCount() const
+    {
+        int n = 0;
+        while (QFile::exists(file("args", n + 1)))
+            ++n;
+        return n;
+    }
+    QByteArrayList arguments(int run) const
+    {
+        QByteArrayList arguments = read("args", run).split('\0');
+        arguments.removeLast(); // after the last terminator
+        return arguments;
+    }
+    pid_t pid(int run) const { return read("pid", run).trimmed().toInt(); }
+    QByteArray standardInput(int run) const { return read("stdin", run).trimmed(); }
+    bool overlapped() const { return QFile::exists(m_dir.filePath(QStringLiteral("overlap"))); }
+
+    static bool isAlive(pid_t pid) { return pid > 0 && ::kill(pid, 0) == 0; }
+
+private:
+    QString file(const char *kind, int run) const
+    {
+        return m_dir.filePath(QStringLiteral("%1.%2").arg(QLatin1String(kind)).arg(run));
+    }
+    QByteArray read(const char *kind, int run) const
+    {
+        QFile f(file(kind, run));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};

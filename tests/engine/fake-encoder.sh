@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Stands in for HandBrakeCLI. Logs into $FAKE_ENCODER_LOG, per run n: args.n (arguments,
+# NUL-terminated), pid.n and stdin.n (what standard input is). Overlapping runs append to
+# "overlap". What to do comes from the first line of the input file ($2); an unreadable input
+# does nothing and exits 0, so that paths made up by tests are never written:
+#   ok | exit N | signal N | partial | sleep | sleep-ignoring-interrupt | flood | no-output
+#   | cat FILE (copy FILE to stdout in one write, then succeed)
+set -u
+log=${FAKE_ENCODER_LOG:?}
+output=${4:-/dev/null}
+
+if [[ -e $log/running ]] && kill -0 "$(cat "$log/running")" 2>/dev/null; then
+    echo $$ >>"$log/overlap"
+fi
+echo $$ >"$log/running"
+trap 'rm -f "$log/running"' EXIT
+
+n=1
+while [[ -e $log/args.$n ]]; do n=$((n + 1)); done
+printf '%s\0' "$@" >"$log/args.$n"
+echo $$ >"$log/pid.$n"
+readlink /proc/$$/fd/0 >"$log/stdin.$n"
+
+read -r mode argument <"$2" 2>/dev/null || mode=no-output
+
+progress() {
+    printf '{"Progress": {"PercentComplete": 10}}'
+    sleep 0.1
+    printf '{"Progress": {"PercentComplete": 20}}' >&2
+    sleep 0.1
+    printf 'Encoding: task 1 of 1, 30.00 %%\n'
+    sleep 0.1
+    printf 'Encoding: task 1 of 1, 40.00 %%\n' >&2
+}
+
+case $mode in
+ok)
+    progress
+    printf 'converted' >"$output"
+    ;;
+exit)
+    progress
+    exit "$argument"
+    ;;
+signal)
+    kill -"$argument" $$
+    ;;
+partial)
+    printf 'half an mp4' >"$output"
+    exit 1
+    ;;
+sleep | sleep-ignoring-interrupt)
+    [[ $mode == sleep ]] && trap 'exit 130' INT || trap '' INT
+    printf 'half an mp4' >"$output"
+    printf 'Encoding: task 1 of 1, 5.00 %%\n'
+    while :; do sleep 0.05; done
+    ;;
+flood)
+    head -c 16M /dev/urandom >&2
+    head -c 32M /dev/zero | tr '\0' x
+    sleep 0.1
+    printf 'Encoding: task 1 of 1, 99.00 %%\n'
+    printf 'converted' >"$output"
+    ;;
+no-output) ;;
+cat)
+    cat "$argument"
+    printf 'converted' >"$output"
+    ;;
+esac
+exit 0

@@ -1,0 +1,303 @@
+#include "FakeEncoderLog.h"
+#include "engine/BatchConverter.h"
+#include "engine/OutputNaming.h"
+
+#include <QDateTime>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+using Failure = FileOutcome::Failure;
+
+class tst_BatchConverter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void namesOutputs_data();
+    void namesOutputs();
+    void emptyListDoesNothing();
+    void startResetsAtOnceAndEncodesLater();
+    void convertsOneAfterAnotherPastFailures();
+    void unusableSetupFailsEveryFileAndFinishes_data();
+    void unusableSetupFailsEveryFileAndFinishes();
+    void neverOverwritesOrTouchesExistingFiles();
+    void cancelStopsEncoderAndSkipsTheRest_data();
+    void cancelStopsEncoderAndSkipsTheRest();
+    void deletingMidEncodeLeavesNoProcessAndNoPartialFile();
+
+private:
+    QUrl input(const QString &name, const QByteArray &instruction);
+    QStringList outputFiles() const;
+    static QList<Failure> failures(const BatchOutcomes &outcomes);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_outputFolder;
+};
+
+void tst_BatchConverter::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_outputFolder = m_dir->filePath(QStringLiteral("Clipforger"));
+    QDir().mkpath(m_outputFolder);
+}
+
+QUrl tst_BatchConverter::input(const QString &name, const QByteArray &instruction)
+{
+    const QString path = m_dir->filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(instruction + '\n') < 0)
+        qFatal("cannot write %s", qPrintable(path));
+    return QUrl::fromLocalFile(path);
+}
+
+QStringList tst_BatchConverter::outputFiles() const
+{
+    return QDir(m_outputFolder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QList<Failure> tst_BatchConverter::failures(const BatchOutcomes &outcomes)
+{
+    QList<Failure> list;
+    for (const FileOutcome &outcome : outcomes)
+        list.append(outcome.failure);
+    return list;
+}
+
+void tst_BatchConverter::namesOutputs_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("only the last extension goes")
+        << QStringLiteral("holiday.trip.mkv") << QStringLiteral("holiday.trip_converted.mp4");
+    QTest::newRow("no extension") << QStringLiteral("video")
+                                  << QStringLiteral("video_converted.mp4");
+    QTest::newRow("mp4 input") << QStringLiteral("clip.mp4")
+                               << QStringLiteral("clip_converted.mp4");
+    QTest::newRow("leading dot is not an extension")
+        << QStringLiteral(".hidden") << QStringLiteral(".hidden_converted.mp4");
+    QTest::newRow("hidden file with extension")
+        << QStringLiteral(".hidden.mkv") << QStringLiteral(".hidden_converted.mp4");
+}
+
+void tst_BatchConverter::namesOutputs()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QCOMPARE(OutputNaming::convertedFileName(input), output);
+}
+
+void tst_BatchConverter::emptyListDoesNothing()
+{
+    FakeEncoderLog log;
+    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+
+    batch.start({});
+
+    QVERIFY(!batch.isRunning());
+    QTest::qWait(100);
+    QVERIFY(finished.isEmpty());
+    QCOMPARE(log.runCount(), 0);
+}
+
+void tst_BatchConverter::startResetsAtOnceAndEncodesLater()
+{
+    FakeEncoderLog log;
+    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), "ok")});
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(batch.currentFileIndex(), 1);
+    QCOMPARE(batch.conversionProgress(), 0.4); // the last report stays after the batch
+    QSignalSpy index(&batch, &BatchConverter::currentFileIndexChanged);
+    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
+
+    batch.start({input(QStringLiteral("c.mov"), "ok")});
+
+    QVERIFY(batch.isRunning());
+    QCOMPARE(batch.currentFileIndex(), 0);
+    QCOMPARE(batch.conversionProgress(), 0.0);
+    QCOMPARE(index.size(), 1);
+    QCOMPARE(progress.size(), 1);
+    QCOMPARE(log.runCount(), 2);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(log.runCount(), 3);
+}
+
+void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
+{
+    FakeEncoderLog log;
+    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy index(&batch, &BatchConverter::currentFileIndexChanged);
+    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    const QList<QUrl> files = {
+        input(QStringLiteral("first.mov"), "ok"),
+        input(QStringLiteral("exit.mov"), "exit 3"),
+        input(QStringLiteral("signal.mov"), "signal 9"),
+        input(QStringLiteral("partial.mov"), "partial"),
+        input(QStringLiteral("empty.mov"), "no-output"),
+        input(QStringLiteral("last.mov"), "ok"),
+    };
+
+    batch.start(files);
+
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!batch.isRunning());
+    QVERIFY2(!log.overlapped(), "two encoders ran at once");
+    QCOMPARE(log.runCount(), 6);
+    QList<qint64> indices;
+    for (const QList<QVariant> &signal : index)
+        indices.append(signal.at(0).toLongLong());
+    QCOMPARE(indices, QList<qint64>({1, 2, 3, 4, 5}));
+    for (qsizetype i = 1; i < progress.size(); ++i)
+        QVERIFY2(progress.at(i).at(0).toDouble() != 0.0, "progress was reset between files");
+
+    const BatchOutcomes outcomes = finished.at(0).at(0).value<BatchOutcomes>();
+    QCOMPARE(batch.outcomes().size(), outcomes.size());
+    QCOMPARE(failures(outcomes),
+             QList<Failure>({Failure::None, Failure::ExitStatus, Failure::Signal,
+                             Failure::ExitStatus, Failure::NoOutput, Failure::None}));
+    QCOMPARE(outcomes.at(1).detail, 3);
+    QCOMPARE(outcomes.at(2).detail, 9);
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QCOMPARE(outcomes.at(i).input, files.at(i));
+    QCOMPARE(outcomes.at(0).outputPath, m_outputFolder + "/first_converted.mp4");
+    QVERIFY(outcomes.at(1).outputPath.isEmpty());
+    // Failed encodes leave nothing behind, neither partial nor empty files.
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("first_converted.mp4"),
+                                         QStringLiteral("last_converted.mp4")}));
+}
+
+void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes_data()
+{
+    QTest::addColumn<bool>("encoderExists");
+    QTest::addColumn<bool>("folderUsable");
+    QTest::addColumn<Failure>("failure");
+
+    QTest::newRow("missing encoder") << false << true << Failure::EncoderMissing;
+    QTest::newRow("output folder is a file") << true << false << Failure::OutputUnwritable;
+}
+
+void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
+{
+    QFETCH(bool, encoderExists);
+    QFETCH(bool, folderUsable);
+    QFETCH(Failure, failure);
+    FakeEncoderLog log;
+    const QString folder =
+        folderUsable ? m_outputFolder : input(QStringLiteral("x"), "").toLocalFile();
+    BatchConverter batch(encoderExists ? FakeEncoderLog::encoderPath() : m_dir->filePath("nothing"),
+                         folder);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+
+    batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), "ok")});
+
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(failures(batch.outcomes()), QList<Failure>({failure, failure}));
+    QCOMPARE(log.runCount(), 0);
+    QCOMPARE(outputFiles(), QStringList());
+}
+
+void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
+{
+    FakeEncoderLog log;
+    const QDateTime past = QDateTime::currentDateTime().addDays(-3);
+    const QStringList existing = {QStringLiteral("clip_converted.mp4"),
+                                  QStringLiteral("clip_converted (3).mp4")};
+    QList<QUrl> files = {input(QStringLiteral("a/clip.mov"), "ok"),
+                         input(QStringLiteral("b/clip.avi"), "ok"),
+                         input(QStringLiteral("c/clip"), "ok")};
+    QStringList untouched;
+    for (const QString &name : existing) {
+        QFile file(QDir(m_outputFolder).filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("earlier result");
+        untouched.append(file.fileName());
+    }
+    for (const QUrl &url : files)
+        untouched.append(url.toLocalFile());
+    QHash<QString, QByteArray> contents;
+    for (const QString &path : untouched) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+        contents.insert(path, file.readAll());
+    }
+    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+
+    batch.start(files);
+
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(failures(batch.outcomes()), QList<Failure>(3, Failure::None));
+    const QStringList expected = {QStringLiteral("clip_converted (2).mp4"),
+                                  QStringLiteral("clip_converted (4).mp4"),
+                                  QStringLiteral("clip_converted (5).mp4")};
+    for (int i = 0; i < 3; ++i) {
+        const QString path = QDir(m_outputFolder).filePath(expected.at(i));
+        QCOMPARE(batch.outcomes().at(i).outputPath, path);
+        QCOMPARE(log.arguments(i + 1).at(3), QFile::encodeName(path));
+    }
+    for (const QString &path : untouched) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), contents.value(path));
+        QCOMPARE(QFileInfo(path).lastModified(), past);
+    }
+}
+
+void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest_data()
+{
+    QTest::addColumn<QByteArray>("instruction");
+
+    QTest::newRow("encoder stops on interrupt") << QByteArray("sleep");
+    QTest::newRow("encoder ignoring interrupt is killed") << QByteArray("sleep-ignoring-interrupt");
+}
+
+void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
+{
+    QFETCH(QByteArray, instruction);
+    FakeEncoderLog log;
+    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), instruction),
+                 input(QStringLiteral("c.mov"), "ok")});
+    QTRY_COMPARE_WITH_TIMEOUT(batch.currentFileIndex(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(batch.conversionProgress(), 0.05, 10000);
+    const pid_t pid = log.pid(2);
+    QVERIFY(FakeEncoderLog::isAlive(pid));
+    QCOMPARE(outputFiles().size(), 2); // a's result and b's partial output
+
+    batch.cancel();
+
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(failures(batch.outcomes()),
+             QList<Failure>({Failure::None, Failure::Cancelled, Failure::Cancelled}));
+    QVERIFY(!FakeEncoderLog::isAlive(pid));
+    QCOMPARE(log.runCount(), 2);
+    QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_converted.mp4")}));
+}
+
+void tst_BatchConverter::deletingMidEncodeLeavesNoProcessAndNoPartialFile()
+{
+    FakeEncoderLog log;
+    auto batch = std::make_unique<BatchConverter>(FakeEncoderLog::encoderPath(), m_outputFolder);
+    batch->start({input(QStringLiteral("a.mov"), "sleep-ignoring-interrupt")});
+    QTRY_COMPARE_WITH_TIMEOUT(batch->conversionProgress(), 0.05, 10000);
+    const pid_t pid = log.pid(1);
+
+    batch.reset();
+
+    QCOMPARE(outputFiles(), QStringList());
+    QTRY_VERIFY_WITH_TIMEOUT(!FakeEncoderLog::isAlive(pid), 5000);
+}
+
+QTEST_GUILESS_MAIN(tst_BatchConverter)
+#include "tst_batchconverter.moc"

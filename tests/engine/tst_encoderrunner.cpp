@@ -1,0 +1,244 @@
+#include "FakeEncoderLog.h"
+#include "engine/EncoderRunner.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <sys/resource.h>
+
+Q_DECLARE_METATYPE(FileOutcome::Failure)
+
+using Failure = FileOutcome::Failure;
+
+class tst_EncoderRunner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void passesFiveArgumentsUnchanged_data();
+    void passesFiveArgumentsUnchanged();
+    void reportsOutcome_data();
+    void reportsOutcome();
+    void reportsProgressFromBothStreamsInBothShapes();
+    void ignoresProgressCutByChunkBoundary();
+    void floodStaysInBoundedMemory();
+    void cancelInterruptsThenKills_data();
+    void cancelInterruptsThenKills();
+    void deletingMidEncodeKillsTheEncoder();
+
+private:
+    QString instructions(const QByteArray &firstLine);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_EncoderRunner::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+}
+
+QString tst_EncoderRunner::instructions(const QByteArray &firstLine)
+{
+    static int count = 0;
+    const QString path = m_dir->filePath(QStringLiteral("input%1.mov").arg(++count));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(firstLine + '\n') < 0)
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void tst_EncoderRunner::passesFiveArgumentsUnchanged_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("blanks") << QStringLiteral("/videos/my holiday.mov")
+                            << QStringLiteral("/out dir/my holiday_converted.mp4");
+    QTest::newRow("quotes") << QStringLiteral("/videos/\"it's\" $HOME `x`.mov")
+                            << QStringLiteral("/out/\"it's\" $HOME `x`_converted.mp4");
+    QTest::newRow("non-ASCII") << QStringLiteral("/vidéos/Ångström 東京.mov")
+                               << QStringLiteral("/sortie/Ångström 東京_converted.mp4");
+    QTest::newRow("leading dash") << QStringLiteral("-o.mov")
+                                  << QStringLiteral("--preset=x_converted.mp4");
+    QTest::newRow("newline") << QStringLiteral("/videos/two\nlines.mov")
+                             << QStringLiteral("/out/two\nlines_converted.mp4");
+}
+
+void tst_EncoderRunner::passesFiveArgumentsUnchanged()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    FakeEncoderLog log;
+    EncoderRunner runner(FakeEncoderLog::encoderPath());
+    QSignalSpy finished(&runner, &EncoderRunner::finished);
+
+    runner.start(input, output);
+
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(log.arguments(1),
+             QByteArrayList({"-i", QFile::encodeName(input), "-o", QFile::encodeName(output),
+                             "--preset=Very Fast 1080p30"}));
+    QCOMPARE(log.standardInput(1), QByteArray("/dev/null"));
+}
+
+void tst_EncoderRunner::reportsOutcome_data()
+{
+    QTest::addColumn<QByteArray>("instruction");
+    QTest::addColumn<bool>("encoderExists");
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<int>("detail");
+
+    QTest::newRow("success with output") << QByteArray("ok") << true << Failure::None << 0;
+    QTest::newRow("exit status is reported")
+        << QByteArray("exit 3") << true << Failure::ExitStatus << 3;
+    QTest::newRow("death by signal is reported")
+        << QByteArray("signal 9") << true << Failure::Signal << 9;
+    QTest::newRow("partial output then failure")
+        << QByteArray("partial") << true << Failure::ExitStatus << 1;
+    QTest::newRow("exit 0 without output is not success")
+        << QByteArray("no-output") << true << Failure::NoOutput << 0;
+    QTest::newRow("missing encoder") << QByteArray("ok") << false << Failure::EncoderMissing << 0;
+}
+
+void tst_EncoderRunner::reportsOutcome()
+{
+    QFETCH(QByteArray, instruction);
+    QFETCH(bool, encoderExists);
+    QFETCH(Failure, failure);
+    QFETCH(int, detail);
+    FakeEncoderLog log;
+    const QString encoder = encoderExists ? FakeEncoderLog::encoderPath()
+                                          : m_dir->filePath(QStringLiteral("HandBrakeCLI"));
+    EncoderRunner runner(encoder);
+    QSignalSpy finished(&runner, &EncoderRunner::finished);
+
+    runner.start(instructions(instruction), m_dir->filePath(QStringLiteral("out.mp4")));
+    QVERIFY(finished.isEmpty()); // never from inside start()
+
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).value<Failure>(), failure);
+    QCOMPARE(finished.at(0).at(1).toInt(), detail);
+    QCOMPARE(log.runCount(), encoderExists ? 1 : 0);
+    QVERIFY(!runner.isRunning());
+}
+
+void tst_EncoderRunner::reportsProgressFromBothStreamsInBothShapes()
+{
+    FakeEncoderLog log;
+    EncoderRunner runner(FakeEncoderLog::encoderPath());
+    QSignalSpy progress(&runner, &EncoderRunner::progress);
+    QSignalSpy finished(&runner, &EncoderRunner::finished);
+
+    runner.start(instructions("ok"), m_dir->filePath(QStringLiteral("out.mp4")));
+
+    QVERIFY(finished.wait(10000));
+    QList<double> values;
+    for (const QList<QVariant> &signal : progress)
+        values.append(signal.at(0).toDouble());
+    std::sort(values.begin(), values.end());
+    QCOMPARE(values, QList<double>({0.1, 0.2, 0.3, 0.4}));
+}
+
+void tst_EncoderRunner::ignoresProgressCutByChunkBoundary()
+{
+    // One write below PIPE_BUF arrives whole; the line straddles the 1024-byte chunk boundary.
+    QByteArray payload(1010, ' ');
+    payload += "Encoding: task 1 of 1, 55.00 %\n";
+    const QString payloadPath = m_dir->filePath(QStringLiteral("payload"));
+    QFile payloadFile(payloadPath);
+    QVERIFY(payloadFile.open(QIODevice::WriteOnly));
+    payloadFile.write(payload);
+    payloadFile.close();
+    FakeEncoderLog log;
+    EncoderRunner runner(FakeEncoderLog::encoderPath());
+    QSignalSpy progress(&runner, &EncoderRunner::progress);
+    QSignalSpy finished(&runner, &EncoderRunner::finished);
+
+    runner.start(instructions("cat " + QFile::encodeName(payloadPath)),
+                 m_dir->filePath(QStringLiteral("out.mp4")));
+
+    QVERIFY(finished.wait(10000));
+    QVERIFY2(progress.isEmpty(), "the halves of a cut line must not be joined");
+}
+
+static long peakResidentKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void tst_EncoderRunner::floodStaysInBoundedMemory()
+{
+    FakeEncoderLog log;
+    EncoderRunner runner(FakeEncoderLog::encoderPath());
+    QSignalSpy progress(&runner, &EncoderRunner::progress);
+    QSignalSpy finished(&runner, &EncoderRunner::finished);
+    const long before = peakResidentKiB();
+
+    runner.start(instructions("flood"), m_dir->filePath(QStringLiteral("out.mp4")));
+
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.at(0).at(0).value<Failure>(), Failure::None);
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(progress.last().at(0).toDouble(), 0.99);
+    // 48 MiB were written; keeping them would show here.
+    QCOMPARE_LT(peakResidentKiB() - before, 16 * 1024);
+}
+
+void tst_EncoderRunner::cancelInterruptsThenKills_data()
+{
+    QTest::addColumn<QByteArray>("instruction");
+    QTest::addColumn<int>("minimumMs");
+
+    QTest::newRow("encoder stops on interrupt") << QByteArray("sleep") << 0;
+    QTest::newRow("encoder ignoring interrupt is killed after the grace")
+        << QByteArray("sleep-ignoring-interrupt") << EncoderRunner::CancelGraceMs - 100;
+}
+
+void tst_EncoderRunner::cancelInterruptsThenKills()
+{
+    QFETCH(QByteArray, instruction);
+    QFETCH(int, minimumMs);
+    FakeEncoderLog log;
+    EncoderRunner runner(FakeEncoderLog::encoderPath());
+    QSignalSpy progress(&runner, &EncoderRunner::progress);
+    QSignalSpy finished(&runner, &EncoderRunner::finished);
+    runner.start(instructions(instruction), m_dir->filePath(QStringLiteral("out.mp4")));
+    QVERIFY(progress.wait(10000));
+    const pid_t pid = log.pid(1);
+    QVERIFY(FakeEncoderLog::isAlive(pid));
+
+    QElapsedTimer timer;
+    timer.start();
+    runner.cancel();
+
+    QVERIFY(finished.wait(10000));
+    QCOMPARE_GE(timer.elapsed(), minimumMs);
+    QCOMPARE_LT(timer.elapsed(), EncoderRunner::CancelGraceMs + 1500);
+    QCOMPARE(finished.at(0).at(0).value<Failure>(), Failure::Cancelled);
+    QVERIFY(!FakeEncoderLog::isAlive(pid));
+}
+
+void tst_EncoderRunner::deletingMidEncodeKillsTheEncoder()
+{
+    FakeEncoderLog log;
+    auto runner = std::make_unique<EncoderRunner>(FakeEncoderLog::encoderPath());
+    QSignalSpy progress(runner.get(), &EncoderRunner::progress);
+    runner->start(instructions("sleep-ignoring-interrupt"),
+                  m_dir->filePath(QStringLiteral("out.mp4")));
+    QVERIFY(progress.wait(10000));
+    const pid_t pid = log.pid(1);
+
+    QElapsedTimer timer;
+    timer.start();
+    runner.reset();
+
+    QCOMPARE_LT(timer.elapsed(), 500);
+    QTRY_VERIFY_WITH_TIMEOUT(!FakeEncoderLog::isAlive(pid), 5000);
+}
+
+QTEST_GUILESS_MAIN(tst_EncoderRunner)
+#include "tst_encoderrunner.moc"
