@@ -50,7 +50,7 @@ void ContentView::placeScreen()
 
     if (m_state->showCompletionView())
         m_screen = new CompletionView(
-            m_state->outputFolder(), [this] { goBack(); }, m_frame);
+            m_state->outputFolder(), [this] { goBack(); }, m_state->batchOutcomes(), m_frame);
     else
         m_screen = new MainConversionView(m_state, m_appFolder, m_encoderPath, m_frame);
 

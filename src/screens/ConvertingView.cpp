@@ -1,17 +1,176 @@
 #include "ConvertingView.h"
 
+#include "ScreenState.h"
+#include "SymbolView.h"
 #include "Theme.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QVariantAnimation>
 
-ConvertingView::ConvertingView(QWidget *parent)
-    : QWidget(parent)
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QLabel *centredLabel(const QFont &font, QWidget *parent)
 {
-    auto *title = new QLabel(tr("Converting..."), this);
-    title->setFont(Theme::font(Theme::TextStyle::Title, QFont::DemiBold));
-    title->setAlignment(Qt::AlignCenter);
+    auto *label = new QLabel(parent);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void setTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+ConvertingView::ConvertingView(ScreenState *state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_gear(new SymbolView(QStringLiteral("gear"), gearHeight, Theme::systemBlue(), this))
+    , m_title(centredLabel(Theme::font(Theme::TextStyle::Title, QFont::DemiBold), this))
+    , m_counter(centredLabel(Theme::font(Theme::TextStyle::Headline), this))
+    , m_percent(centredLabel(Theme::font(Theme::TextStyle::Title2, QFont::DemiBold), this))
+    , m_spinTimer(new QTimer(this))
+    , m_turn(new QVariantAnimation(this))
+{
+    m_title->setText(tr("Converting..."));
+    setTextColour(m_counter, Theme::secondaryText(palette()));
+    setTextColour(m_percent, Theme::systemBlue());
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(10);
+    texts->addWidget(m_title, 0, Qt::AlignHCenter);
+    texts->addWidget(m_counter, 0, Qt::AlignHCenter);
+    texts->addWidget(m_percent, 0, Qt::AlignHCenter);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(title);
+    layout->setSpacing(40);
+    layout->addWidget(m_gear, 0, Qt::AlignHCenter);
+    layout->addLayout(texts);
+
+    m_spinTimer->setInterval(tickIntervalMs);
+    m_spinTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_spinTimer, &QTimer::timeout, this, &ConvertingView::tick);
+
+    // Each step lasts one whole tick, so the steps join into one steady turn per second.
+    m_turn->setDuration(tickIntervalMs);
+    m_turn->setEasingCurve(QEasingCurve::Linear);
+    connect(m_turn, &QVariantAnimation::valueChanged, m_gear,
+            [this](const QVariant &angle) { m_gear->setRotation(angle.toDouble()); });
+
+    connect(m_state, &ScreenState::isConvertingChanged, this, &ConvertingView::onConvertingChanged);
+    connect(m_state, &ScreenState::droppedFilesChanged, this, &ConvertingView::renderCounter);
+
+    renderCounter();
+    setConversionProgress(0.0);
+}
+
+QString ConvertingView::percentText(double progress)
+{
+    // The encoder's numbers are not ours to trust: anything that has no 64-bit whole percent
+    // shows 0% rather than overflowing the conversion.
+    constexpr double range = 9223372036854775808.0; // 2^63
+    const double percent = progress * 100.0;
+    const bool representable = std::isfinite(percent) && percent >= -range && percent < range;
+    const qint64 whole = representable ? qint64(percent) : 0;
+    return tr("%1%", "percent of the current file converted").arg(whole);
+}
+
+QString ConvertingView::counterText(qint64 currentFileIndex, qsizetype fileCount)
+{
+    if (fileCount < 2)
+        return {};
+    const qint64 shownIndex = currentFileIndex < std::numeric_limits<qint64>::max()
+                                  ? currentFileIndex + 1
+                                  : currentFileIndex;
+    return tr("File %1 of %2").arg(shownIndex).arg(fileCount);
+}
+
+bool ConvertingView::isSpinning() const
+{
+    return m_spinTimer->isActive();
+}
+
+void ConvertingView::startSpinner()
+{
+    // QTimer::start() on a running timer restarts it: there is never more than one.
+    m_spinTimer->start();
+}
+
+void ConvertingView::stopSpinner()
+{
+    m_spinTimer->stop();
+    m_turn->stop();
+    m_rotationAngle = 0.0;
+    m_gear->setRotation(0.0);
+}
+
+void ConvertingView::tick()
+{
+    m_rotationAngle += degreesPerTick;
+    m_turn->stop();
+    m_turn->setStartValue(m_gear->rotation());
+    m_turn->setEndValue(m_rotationAngle);
+    m_turn->start();
+}
+
+void ConvertingView::onConvertingChanged(bool converting)
+{
+    // While hidden the spinner is stopped already, and showEvent starts it when due.
+    if (!isVisible())
+        return;
+    if (converting)
+        startSpinner();
+    else
+        stopSpinner();
+}
+
+void ConvertingView::setCurrentFileIndex(qint64 index)
+{
+    m_currentFileIndex = index;
+    renderCounter();
+}
+
+void ConvertingView::setConversionProgress(double progress)
+{
+    m_percent->setText(percentText(progress));
+}
+
+void ConvertingView::renderCounter()
+{
+    const QString text = counterText(m_currentFileIndex, m_state->droppedFiles().size());
+    m_counter->setText(text);
+    m_counter->setVisible(!text.isEmpty());
+}
+
+void ConvertingView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_state->isConverting())
+        startSpinner();
+}
+
+void ConvertingView::hideEvent(QHideEvent *event)
+{
+    // Off screen nothing turns, so nothing may tick: the app stays asleep when minimised or
+    // when the completion screen replaces this one before isConverting has turned false.
+    stopSpinner();
+    QWidget::hideEvent(event);
+}
+
+void ConvertingView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        setTextColour(m_counter, Theme::secondaryText(palette()));
+    QWidget::changeEvent(event);
 }

@@ -65,7 +65,7 @@ QWidget *MainConversionView::buildIdleFace()
 
 QWidget *MainConversionView::buildConvertingFace()
 {
-    m_convertingView = new ConvertingView;
+    m_convertingView = new ConvertingView(m_state);
     return centredColumn(this, 40, {{m_convertingView, Qt::AlignHCenter}});
 }
 

@@ -45,3 +45,10 @@ void ScreenState::setOutputFolder(const QUrl &folder)
     m_outputFolder = folder;
     Q_EMIT outputFolderChanged();
 }
+
+void ScreenState::setBatchOutcomes(const BatchOutcomes &outcomes)
+{
+    // FileOutcome has no equality, and a batch sets its outcomes once: always announce them.
+    m_batchOutcomes = outcomes;
+    Q_EMIT batchOutcomesChanged();
+}

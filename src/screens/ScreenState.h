@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/FileOutcome.h"
+
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -28,15 +30,21 @@ public:
     const QUrl &outputFolder() const { return m_outputFolder; }
     void setOutputFolder(const QUrl &folder);
 
+    // What became of each file of the last batch, in batch order; empty until a batch has ended.
+    const BatchOutcomes &batchOutcomes() const { return m_batchOutcomes; }
+    void setBatchOutcomes(const BatchOutcomes &outcomes);
+
 Q_SIGNALS:
     void droppedFilesChanged();
     void isConvertingChanged(bool converting);
     void showCompletionViewChanged(bool show);
     void outputFolderChanged();
+    void batchOutcomesChanged();
 
 private:
     QList<QUrl> m_droppedFiles;
     bool m_isConverting = false;
     bool m_showCompletionView = false;
     QUrl m_outputFolder;
+    BatchOutcomes m_batchOutcomes;
 };

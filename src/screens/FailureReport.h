@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/FileOutcome.h"
+
+#include <QList>
+#include <QWidget>
+
+class ElidedLabel;
+class QLabel;
+
+// Tells which files of a batch could not be converted: how many of how many, the first few
+// names, and how many more.
+class FailureReport : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int shownNames = 3;
+
+    explicit FailureReport(QWidget *parent = nullptr);
+
+    void showOutcomes(const BatchOutcomes &outcomes);
+
+    static QString countLine(qsizetype failedCount, qsizetype totalCount);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applySecondaryColour();
+
+    QLabel *m_countLine;
+    QList<ElidedLabel *> m_nameLines;
+    QLabel *m_furtherFilesLine;
+};

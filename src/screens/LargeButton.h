@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAbstractButton>
+
+// A large push button in one of the two looks the product uses: prominent, filled with the
+// desktop's accent colour, or bordered.
+class LargeButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    enum class Look { Prominent, Bordered };
+
+    static constexpr int height = 36;
+    static constexpr int horizontalPadding = 20;
+    static constexpr qreal cornerRadius = 8;
+
+    LargeButton(const QString &text, Look look, QWidget *parent = nullptr);
+
+    Look look() const { return m_look; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Look m_look;
+};
