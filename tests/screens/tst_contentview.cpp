@@ -7,7 +7,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QtTest>
 
 class ContentViewTest : public QObject
@@ -115,8 +115,8 @@ private Q_SLOTS:
 
         // Pressed on the completion screen itself, which goes away while handling the click.
         QPointer<QWidget> completion = view.currentScreen();
-        QPushButton *back = nullptr;
-        for (QPushButton *button : completion->findChildren<QPushButton *>()) {
+        QAbstractButton *back = nullptr;
+        for (QAbstractButton *button : completion->findChildren<QAbstractButton *>()) {
             if (button->text() == QStringLiteral("Convert more files"))
                 back = button;
         }
