@@ -1,13 +1,22 @@
 #include "MainWindow.h"
 
+#include "BatchNotifier.h"
+#include "SleepInhibitor.h"
 #include "WindowSizing.h"
 #include "screens/ContentView.h"
+#include "screens/ScreenState.h"
 
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(const QString &encoderPath, QWidget *parent)
+MainWindow::MainWindow(const QString &encoderPath, QWidget *parent,
+                       const QDBusConnection &sessionBus)
     : QWidget(parent)
     , m_contentView(new ContentView(encoderPath, this))
+    , m_inhibitor(new SleepInhibitor(sessionBus, this))
+    , m_notifier(new BatchNotifier(sessionBus, this))
 {
     setWindowTitle(QStringLiteral("Clipforger"));
     auto *layout = new QVBoxLayout(this);
@@ -17,4 +26,54 @@ MainWindow::MainWindow(const QString &encoderPath, QWidget *parent)
 
     m_contentView->setScreenShownAction(
         [] { WindowSizing::resizeFirstWindow(ContentView::screenSize); });
+
+    const ScreenState *state = m_contentView->state();
+    connect(state, &ScreenState::isConvertingChanged, this, &MainWindow::onConvertingChanged);
+    connect(state, &ScreenState::showCompletionViewChanged, this, &MainWindow::onCompletionShown);
+}
+
+QDBusConnection MainWindow::sessionBusIfAny()
+{
+    // Without an address or the usual socket, libdbus would try to launch a bus of its own.
+    const QString runtimeBus =
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/bus");
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") && !QFileInfo::exists(runtimeBus))
+        return QDBusConnection(QStringLiteral("no session bus"));
+    return QDBusConnection::sessionBus();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_contentView->state()->isConverting()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    // Stop the encoder and remove its partial output first; the window closes once the
+    // batch has ended, which takes at most the encoder's grace period.
+    event->ignore();
+    m_closeWhenStopped = true;
+    m_contentView->cancelConversion();
+}
+
+void MainWindow::onConvertingChanged(bool converting)
+{
+    if (converting) {
+        m_inhibitor->inhibit(tr("Converting videos"));
+        return;
+    }
+    m_inhibitor->release();
+    if (m_closeWhenStopped)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::onCompletionShown(bool shown)
+{
+    if (!shown || m_closeWhenStopped || isActiveWindow())
+        return;
+    const ScreenState *state = m_contentView->state();
+    qsizetype converted = 0;
+    for (const FileOutcome &outcome : state->batchOutcomes())
+        converted += outcome.converted() ? 1 : 0;
+    m_notifier->notifyBatchEnded(converted, state->batchOutcomes().size() - converted,
+                                 state->outputFolder());
 }

@@ -49,7 +49,7 @@ void BatchConverter::setCurrentFileIndex(qint64 index)
     if (m_currentFileIndex == index)
         return;
     m_currentFileIndex = index;
-    emit currentFileIndexChanged(index);
+    Q_EMIT currentFileIndexChanged(index);
 }
 
 void BatchConverter::setConversionProgress(double fraction)
@@ -57,7 +57,7 @@ void BatchConverter::setConversionProgress(double fraction)
     if (m_conversionProgress == fraction)
         return;
     m_conversionProgress = fraction;
-    emit conversionProgressChanged(fraction);
+    Q_EMIT conversionProgressChanged(fraction);
 }
 
 void BatchConverter::convertNextFileLater()
@@ -74,7 +74,7 @@ void BatchConverter::convertNextFile()
     }
     if (m_outcomes.size() == m_files.size()) {
         m_running = false;
-        emit finished(m_outcomes);
+        Q_EMIT finished(m_outcomes);
         return;
     }
 

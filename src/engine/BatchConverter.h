@@ -31,7 +31,7 @@ public:
     bool isRunning() const { return m_running; }
     BatchOutcomes outcomes() const { return m_outcomes; }
 
-signals:
+Q_SIGNALS:
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
     void finished(const BatchOutcomes &outcomes);

@@ -62,6 +62,9 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath)
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (::getppid() != parent)
             ::_exit(127);
+        // Its own process group: Ctrl+C in the app's terminal reaches the app, which then
+        // stops the encoder and removes its partial output, instead of the encoder directly.
+        ::setpgid(0, 0);
     });
 
     m_stdoutReader = new OutputReader(m_process, QProcess::StandardOutput, this);
@@ -93,7 +96,7 @@ bool EncoderRunner::isRunning() const
 void EncoderRunner::finishLater(FileOutcome::Failure failure, int detail)
 {
     QMetaObject::invokeMethod(
-        this, [this, failure, detail] { emit finished(failure, detail); }, Qt::QueuedConnection);
+        this, [this, failure, detail] { Q_EMIT finished(failure, detail); }, Qt::QueuedConnection);
 }
 
 void EncoderRunner::onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus)
@@ -104,13 +107,13 @@ void EncoderRunner::onProcessFinished(int exitCode, QProcess::ExitStatus exitSta
 
     using Failure = FileOutcome::Failure;
     if (m_cancelled)
-        emit finished(Failure::Cancelled, 0);
+        Q_EMIT finished(Failure::Cancelled, 0);
     else if (exitStatus == QProcess::CrashExit)
-        emit finished(Failure::Signal, exitCode);
+        Q_EMIT finished(Failure::Signal, exitCode);
     else if (exitCode != 0)
-        emit finished(Failure::ExitStatus, exitCode);
+        Q_EMIT finished(Failure::ExitStatus, exitCode);
     else if (const QFileInfo output(m_outputPath); !output.isFile() || output.size() == 0)
-        emit finished(Failure::NoOutput, 0);
+        Q_EMIT finished(Failure::NoOutput, 0);
     else
-        emit finished(Failure::None, 0);
+        Q_EMIT finished(Failure::None, 0);
 }

@@ -29,7 +29,7 @@ public:
     void cancel();
     bool isRunning() const;
 
-signals:
+Q_SIGNALS:
     void progress(double fraction);
     void finished(FileOutcome::Failure failure, int detail);
 

@@ -21,6 +21,6 @@ void OutputReader::drain()
         if (chunk.isEmpty())
             break;
         if (const std::optional<double> fraction = parseProgressChunk(chunk))
-            emit progressParsed(*fraction);
+            Q_EMIT progressParsed(*fraction);
     }
 }

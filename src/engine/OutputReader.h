@@ -18,7 +18,7 @@ public:
     // Parses whatever is still buffered; for the last output after the process has ended.
     void drain();
 
-signals:
+Q_SIGNALS:
     void progressParsed(double fraction);
 
 private:

@@ -38,6 +38,12 @@ void ContentView::goBack()
     m_state->setDroppedFiles({});
 }
 
+void ContentView::cancelConversion()
+{
+    if (auto *conversion = qobject_cast<MainConversionView *>(m_screen))
+        conversion->cancelConversion();
+}
+
 void ContentView::placeScreen()
 {
     // The old screen may be the sender of the change that brought us here (a button of the

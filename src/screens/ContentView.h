@@ -26,6 +26,8 @@ public:
 
     // Leaves the completion screen for an empty conversion screen.
     void goBack();
+    // Stops a running batch, which then ends as usual.
+    void cancelConversion();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

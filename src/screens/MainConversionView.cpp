@@ -4,6 +4,7 @@
 #include "ConvertingView.h"
 #include "DropZone.h"
 #include "ScreenState.h"
+#include "engine/BatchConverter.h"
 
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -41,7 +42,7 @@ MainConversionView::MainConversionView(ScreenState *state, const QString &appFol
     : QWidget(parent)
     , m_state(state)
     , m_appFolder(appFolder)
-    , m_encoderPath(encoderPath)
+    , m_batch(new BatchConverter(encoderPath, appFolder, this))
     , m_faces(new QStackedLayout(this))
 {
     m_idleFace = buildIdleFace();
@@ -52,6 +53,11 @@ MainConversionView::MainConversionView(ScreenState *state, const QString &appFol
     connect(m_state, &ScreenState::droppedFilesChanged, this, &MainConversionView::render);
     connect(m_state, &ScreenState::isConvertingChanged, this, &MainConversionView::render);
     connect(m_convertButton, &ConvertButton::clicked, this, &MainConversionView::startConversion);
+    connect(m_batch, &BatchConverter::currentFileIndexChanged, m_convertingView,
+            &ConvertingView::setCurrentFileIndex);
+    connect(m_batch, &BatchConverter::conversionProgressChanged, m_convertingView,
+            &ConvertingView::setConversionProgress);
+    connect(m_batch, &BatchConverter::finished, this, &MainConversionView::finishConversion);
     render();
 }
 
@@ -83,4 +89,20 @@ void MainConversionView::startConversion()
     if (m_state->droppedFiles().isEmpty())
         return;
     m_state->setConverting(true);
+    m_batch->start(m_state->droppedFiles());
+}
+
+void MainConversionView::cancelConversion()
+{
+    m_batch->cancel();
+}
+
+void MainConversionView::finishConversion(const BatchOutcomes &outcomes)
+{
+    // One step, so that no screen ever sees the batch half ended. The outcomes go first: the
+    // completion screen reads them when it is built.
+    m_state->setConverting(false);
+    m_state->setOutputFolder(QUrl::fromLocalFile(m_appFolder));
+    m_state->setBatchOutcomes(outcomes);
+    m_state->setShowCompletionView(true);
 }

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include "engine/FileOutcome.h"
+
+class BatchConverter;
 class ConvertButton;
 class ConvertingView;
 class DropZone;
@@ -19,15 +22,18 @@ public:
                        QWidget *parent = nullptr);
 
     void startConversion();
+    // Stops a running batch; it then ends as usual, with the stopped files marked cancelled.
+    void cancelConversion();
 
 private:
     QWidget *buildIdleFace();
     QWidget *buildConvertingFace();
     void render();
+    void finishConversion(const BatchOutcomes &outcomes);
 
     ScreenState *m_state;
     QString m_appFolder;
-    QString m_encoderPath;
+    BatchConverter *m_batch;
 
     QStackedLayout *m_faces;
     QWidget *m_idleFace;
