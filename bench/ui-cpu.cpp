@@ -1,0 +1,188 @@
+// What the window costs the machine while nothing happens and while a batch runs.
+//
+//   clipforger-ui-cpu idle SECONDS        every face but converting, SECONDS each: timer
+//                                         wake-ups and main-thread context switches
+//   clipforger-ui-cpu converting SECONDS  the converting face with its spinner and progress
+//                                         arriving at the encoder's rate: CPU share of one core
+//
+// Each mode is one function in the table in main(), so a mode that runs a real batch (real
+// files in the state, a click on convert, a wait for the completion screen) can be added there.
+
+#include "TourFaces.h"
+#include "app/ClipforgerApp.h"
+#include "app/MainWindow.h"
+#include "screens/ContentView.h"
+#include "screens/ConvertingView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTextStream>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+// HandBrakeCLI prints its progress about four times a second.
+constexpr int encoderReportIntervalMs = 250;
+constexpr int settleMs = 500;
+
+// Counts timer events delivered anywhere in the application, except to the bench's own timer.
+class TimerEventCounter : public QObject
+{
+public:
+    explicit TimerEventCounter(const QObject *ignored)
+        : m_ignored(ignored)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~TimerEventCounter() override { qApp->removeEventFilter(this); }
+
+    int count() const { return m_count; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer && watched != m_ignored)
+            ++m_count;
+        return false;
+    }
+
+private:
+    const QObject *m_ignored;
+    int m_count = 0;
+};
+
+qint64 mainThreadVoluntarySwitches()
+{
+    QFile status(QStringLiteral("/proc/thread-self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("voluntary_ctxt_switches:"))
+            return line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
+    return -1;
+}
+
+double processCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs the event loop for `ms`, woken only once at the end by `deadline`.
+void runFor(QTimer &deadline, int ms)
+{
+    QEventLoop loop;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(ms);
+    loop.exec();
+}
+
+std::unique_ptr<MainWindow> showFace(const QString &face, QTimer &deadline)
+{
+    auto window = std::make_unique<MainWindow>(QString());
+    TourFaces::show(*window, face);
+    window->show();
+    runFor(deadline, settleMs);
+    return window;
+}
+
+int idle(double seconds, QTextStream &out)
+{
+    int total = 0;
+    for (const QString &face : TourFaces::names()) {
+        if (face == QLatin1String("converting"))
+            continue;
+        QTimer deadline;
+        const auto window = showFace(face, deadline);
+        TimerEventCounter timers(&deadline);
+        const qint64 switchesBefore = mainThreadVoluntarySwitches();
+        runFor(deadline, int(seconds * 1000));
+        const qint64 switches = mainThreadVoluntarySwitches() - switchesBefore;
+        // The bench's own deadline accounts for one of the context switches.
+        out << QStringLiteral("idle %1: %2 timer wake-ups, %3 voluntary context switches of the "
+                              "main thread in %4 s\n")
+                   .arg(face, -13)
+                   .arg(timers.count())
+                   .arg(switches)
+                   .arg(seconds);
+        total += timers.count();
+    }
+    out << (total == 0 ? "idle: PASS, no timer wake-ups on any screen\n"
+                       : "idle: FAIL, timers woke the app up\n");
+    return total == 0 ? 0 : 1;
+}
+
+int converting(double seconds, QTextStream &out)
+{
+    QTimer deadline;
+    const auto window = showFace(QStringLiteral("converting"), deadline);
+    auto *view = window->contentView()->currentScreen()->findChild<ConvertingView *>();
+
+    // Stands in for the encoder's progress reports; its own cost is part of the measurement.
+    double progress = 0.0;
+    int reports = 0;
+    QTimer encoder;
+    QObject::connect(&encoder, &QTimer::timeout, view, [&] {
+        progress += 0.0013;
+        view->setConversionProgress(progress);
+        ++reports;
+    });
+    encoder.start(encoderReportIntervalMs);
+
+    const double angleBefore = view->rotationAngle();
+    const double cpuBefore = processCpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    runFor(deadline, int(seconds * 1000));
+    const double cpu = processCpuSeconds() - cpuBefore;
+    const double wallSeconds = wall.nsecsElapsed() / 1e9;
+    const double ticks = (view->rotationAngle() - angleBefore) / ConvertingView::degreesPerTick;
+
+    const double share = 100.0 * cpu / wallSeconds;
+    out << QStringLiteral("converting: %1 s CPU in %2 s = %3% of one core "
+                          "(%4 spinner ticks, %5 progress reports)\n")
+               .arg(cpu, 0, 'f', 3)
+               .arg(wallSeconds, 0, 'f', 2)
+               .arg(share, 0, 'f', 2)
+               .arg(ticks)
+               .arg(reports);
+    out << (share < 3.0 ? "converting: PASS, under 3% of one core\n"
+                        : "converting: FAIL, 3% of one core or more\n");
+    return share < 3.0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    ClipforgerApp::describeApplication(application);
+    QTextStream out(stdout);
+
+    const std::map<QString, std::function<int(double, QTextStream &)>> modes = {
+        {QStringLiteral("idle"), idle},
+        {QStringLiteral("converting"), converting},
+    };
+    const QStringList arguments = application.arguments();
+    const auto mode = arguments.size() == 3 ? modes.find(arguments[1]) : modes.end();
+    bool secondsOk = false;
+    const double seconds = arguments.size() == 3 ? arguments[2].toDouble(&secondsOk) : 0.0;
+    if (mode == modes.end() || !secondsOk || seconds <= 0) {
+        QTextStream(stderr) << "usage: clipforger-ui-cpu idle|converting SECONDS\n";
+        return 2;
+    }
+    const int result = mode->second(seconds, out);
+    out.flush();
+    return result;
+}

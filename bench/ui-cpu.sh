@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The window's own cost on a real X server (private Xvfb): timer wake-ups while idle on every
+# screen (must be none), and the CPU share of one core while the converting face spins and
+# shows progress (target: under 3%). The X server's share is shown beside it for context.
+# Usage: bench/ui-cpu.sh BUILD_DIR [IDLE_SECONDS] [CONVERTING_SECONDS]
+set -euo pipefail
+
+build_dir=$(realpath "${1:-build}")
+idle_seconds=${2:-3}
+converting_seconds=${3:-10}
+bench="$build_dir/bin/clipforger-ui-cpu"
+
+home=$(mktemp -d)
+exec {display_fd}<> <(:)
+Xvfb -displayfd "$display_fd" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$home"' EXIT
+read -r -t 20 -u "$display_fd" display_number
+export DISPLAY=":$display_number" QT_QPA_PLATFORM=xcb HOME="$home"
+export XDG_RUNTIME_DIR="$home/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+xvfb_cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$xvfb_pid/stat"; }
+
+status=0
+"$bench" idle "$idle_seconds" || status=1
+
+ticks_before=$(xvfb_cpu_ticks)
+start_ns=$(date +%s%N)
+"$bench" converting "$converting_seconds" || status=1
+wall_ns=$(($(date +%s%N) - start_ns))
+ticks=$(($(xvfb_cpu_ticks) - ticks_before))
+awk -v t="$ticks" -v hz="$(getconf CLK_TCK)" -v ns="$wall_ns" \
+    'BEGIN { printf "converting: X server used %.2f%% of one core meanwhile\n", 100 * t / hz / (ns / 1e9) }'
+exit "$status"

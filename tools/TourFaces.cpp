@@ -1,0 +1,79 @@
+#include "TourFaces.h"
+
+#include "app/MainWindow.h"
+#include "screens/ContentView.h"
+#include "screens/ConvertingView.h"
+#include "screens/ScreenState.h"
+
+namespace TourFaces {
+
+namespace {
+
+const QStringList fileNames = {
+    QStringLiteral("Beach holiday 2023.mov"),
+    QStringLiteral("Birthday party.mp4"),
+    QStringLiteral("Drone flight over the harbour at dawn.mkv"),
+    QStringLiteral("Interview take 3.avi"),
+};
+
+QList<QUrl> files()
+{
+    QList<QUrl> result;
+    for (const QString &name : fileNames)
+        result.append(QUrl::fromLocalFile(QStringLiteral("/home/user/Videos/") + name));
+    return result;
+}
+
+void complete(ScreenState &state, const QString &appFolder, const QList<bool> &converted)
+{
+    BatchOutcomes outcomes;
+    const QList<QUrl> inputs = files();
+    for (qsizetype i = 0; i < converted.size(); ++i) {
+        FileOutcome outcome;
+        outcome.input = inputs[i];
+        outcome.failure =
+            converted[i] ? FileOutcome::Failure::None : FileOutcome::Failure::ExitStatus;
+        outcomes.append(outcome);
+    }
+    state.setDroppedFiles(inputs.first(converted.size()));
+    state.setBatchOutcomes(outcomes);
+    state.setOutputFolder(QUrl::fromLocalFile(appFolder));
+    state.setShowCompletionView(true);
+}
+
+} // namespace
+
+QStringList names()
+{
+    return {QStringLiteral("empty"),         QStringLiteral("ready"),
+            QStringLiteral("converting"),    QStringLiteral("complete"),
+            QStringLiteral("partly-failed"), QStringLiteral("failed")};
+}
+
+bool show(MainWindow &window, const QString &face)
+{
+    ContentView *content = window.contentView();
+    ScreenState &state = *content->state();
+    if (face == QLatin1String("empty")) {
+        state.setDroppedFiles({});
+    } else if (face == QLatin1String("ready")) {
+        state.setDroppedFiles(files());
+    } else if (face == QLatin1String("converting")) {
+        state.setDroppedFiles(files().first(3));
+        state.setConverting(true);
+        auto *progress = content->currentScreen()->findChild<ConvertingView *>();
+        progress->setCurrentFileIndex(1);
+        progress->setConversionProgress(0.4267);
+    } else if (face == QLatin1String("complete")) {
+        complete(state, content->appFolder(), {true, true, true});
+    } else if (face == QLatin1String("partly-failed")) {
+        complete(state, content->appFolder(), {true, false, true, false});
+    } else if (face == QLatin1String("failed")) {
+        complete(state, content->appFolder(), {false, false});
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace TourFaces

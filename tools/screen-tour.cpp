@@ -1,0 +1,35 @@
+// Shows Clipforger's window in one face until it is closed: clipforger-screen-tour FACE
+// With --list, prints the faces it knows, one a line.
+
+#include "TourFaces.h"
+#include "app/ClipforgerApp.h"
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    ClipforgerApp::describeApplication(application);
+    const QStringList arguments = application.arguments();
+    QTextStream out(stdout);
+
+    if (arguments.size() != 2) {
+        QTextStream(stderr) << "usage: clipforger-screen-tour --list | FACE\n";
+        return 2;
+    }
+    if (arguments[1] == QLatin1String("--list")) {
+        out << TourFaces::names().join(u'\n') << '\n';
+        return 0;
+    }
+
+    // No encoder: nothing in the tour converts.
+    MainWindow window{QString()};
+    if (!TourFaces::show(window, arguments[1])) {
+        QTextStream(stderr) << "unknown face: " << arguments[1] << '\n';
+        return 2;
+    }
+    window.show();
+    return application.exec();
+}
