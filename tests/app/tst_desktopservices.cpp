@@ -1,94 +1,11 @@
+#include "DesktopStandIns.h"
 #include "app/BatchNotifier.h"
 #include "app/SleepInhibitor.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusContext>
-#include <QDBusError>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
-#include <QProcess>
 #include <QtTest>
-
-// Stand-ins for the desktop's services. They live on their own connection to a private bus
-// that the test starts, and record what the application asked of them.
-class StandInPortal : public QObject, protected QDBusContext
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Inhibit")
-
-public:
-    bool failing = false;
-    QList<uint> inhibitFlags;
-    QStringList reasons;
-
-public Q_SLOTS:
-    QDBusObjectPath Inhibit(const QString &, uint flags, const QVariantMap &options)
-    {
-        if (failing) {
-            sendErrorReply(QDBusError::AccessDenied, QStringLiteral("not today"));
-            return {};
-        }
-        inhibitFlags.append(flags);
-        reasons.append(options.value(QStringLiteral("reason")).toString());
-        return QDBusObjectPath(QStringLiteral("/org/freedesktop/portal/desktop/request/1_%1/t")
-                                   .arg(inhibitFlags.size()));
-    }
-};
-
-class StandInRequests : public QObject, protected QDBusContext
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
-
-public:
-    QStringList closedHandles;
-
-public Q_SLOTS:
-    void Close() { closedHandles.append(message().path()); }
-};
-
-class StandInPowerManagement : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.PowerManagement.Inhibit")
-
-public:
-    QStringList applications;
-    QList<uint> released;
-
-public Q_SLOTS:
-    uint Inhibit(const QString &application, const QString &)
-    {
-        applications.append(application);
-        return 41 + uint(applications.size());
-    }
-    void UnInhibit(uint cookie) { released.append(cookie); }
-};
-
-class StandInNotifications : public QObject
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-
-public:
-    struct Notification
-    {
-        QString summary;
-        QString body;
-        QStringList actions;
-        QVariantMap hints;
-    };
-    QList<Notification> posted;
-
-public Q_SLOTS:
-    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
-                const QStringList &actions, const QVariantMap &hints, int)
-    {
-        posted.append({summary, body, actions, hints});
-        return 100 + uint(posted.size());
-    }
-};
 
 class DesktopServicesTest : public QObject
 {
@@ -97,13 +14,9 @@ class DesktopServicesTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        m_busDaemon.start(QStringLiteral("dbus-daemon"),
-                          {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                           QStringLiteral("--print-address")});
-        QVERIFY2(m_busDaemon.waitForReadyRead(10000), "dbus-daemon did not start");
-        m_address = QString::fromUtf8(m_busDaemon.readLine().trimmed());
-        m_service = QDBusConnection::connectToBus(m_address, QStringLiteral("service"));
-        m_client = QDBusConnection::connectToBus(m_address, QStringLiteral("client"));
+        QVERIFY2(m_bus.isRunning(), "dbus-daemon did not start");
+        m_service = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("service"));
+        m_client = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("client"));
         QVERIFY(m_service.isConnected());
         QVERIFY(m_client.isConnected());
     }
@@ -112,8 +25,6 @@ private Q_SLOTS:
     {
         QDBusConnection::disconnectFromBus(QStringLiteral("service"));
         QDBusConnection::disconnectFromBus(QStringLiteral("client"));
-        m_busDaemon.terminate();
-        m_busDaemon.waitForFinished();
     }
 
     void cleanup()
@@ -276,8 +187,7 @@ private:
         QVERIFY(m_service.send(signal));
     }
 
-    QProcess m_busDaemon;
-    QString m_address;
+    PrivateSessionBus m_bus;
     QDBusConnection m_service{QString()};
     QDBusConnection m_client{QString()};
 };

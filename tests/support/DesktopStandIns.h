@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDBusContext>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+#include <QVariantMap>
+
+// A dbus-daemon of the test's own, so that tests never talk to the real desktop.
+class PrivateSessionBus
+{
+public:
+    PrivateSessionBus();
+    ~PrivateSessionBus();
+
+    bool isRunning() const { return !m_address.isEmpty(); }
+    QString address() const { return m_address; }
+
+private:
+    QProcess m_daemon;
+    QString m_address;
+};
+
+// Stand-ins for the desktop's services. They live on their own connection to a private bus
+// that the test starts, and record what the application asked of them.
+class StandInPortal : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Inhibit")
+
+public:
+    bool failing = false;
+    QList<uint> inhibitFlags;
+    QStringList reasons;
+
+public Q_SLOTS:
+    QDBusObjectPath Inhibit(const QString &, uint flags, const QVariantMap &options)
+    {
+        if (failing) {
+            sendErrorReply(QDBusError::AccessDenied, QStringLiteral("not today"));
+            return {};
+        }
+        inhibitFlags.append(flags);
+        reasons.append(options.value(QStringLiteral("reason")).toString());
+        return QDBusObjectPath(QStringLiteral("/org/freedesktop/portal/desktop/request/1_%1/t")
+                                   .arg(inhibitFlags.size()));
+    }
+};
+
+class StandInRequests : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+
+public:
+    QStringList closedHandles;
+
+public Q_SLOTS:
+    void Close() { closedHandles.append(message().path()); }
+};
+
+class StandInPowerManagement : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.PowerManagement.Inhibit")
+
+public:
+    QStringList applications;
+    QList<uint> released;
+
+public Q_SLOTS:
+    uint Inhibit(const QString &application, const QString &)
+    {
+        applications.append(application);
+        return 41 + uint(applications.size());
+    }
+    void UnInhibit(uint cookie) { released.append(cookie); }
+};
+
+class StandInNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Notification
+    {
+        QString summary;
+        QString body;
+        QStringList actions;
+        QVariantMap hints;
+    };
+    QList<Notification> posted;
+
+public Q_SLOTS:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &actions, const QVariantMap &hints, int)
+    {
+        posted.append({summary, body, actions, hints});
+        return 100 + uint(posted.size());
+    }
+};
