@@ -52,6 +52,7 @@ MainConversionView::MainConversionView(ScreenState *state, const QString &appFol
     connect(m_state, &ScreenState::droppedFilesChanged, this, &MainConversionView::render);
     connect(m_state, &ScreenState::isConvertingChanged, this, &MainConversionView::render);
     connect(m_convertButton, &ConvertButton::clicked, this, &MainConversionView::startConversion);
+    connect(m_dropZone, &DropZone::filesDropped, this, &MainConversionView::filesDropped);
     render();
 }
 

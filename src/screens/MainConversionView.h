@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QUrl>
 #include <QWidget>
 
 class ConvertButton;
@@ -19,6 +21,10 @@ public:
                        QWidget *parent = nullptr);
 
     void startConversion();
+
+Q_SIGNALS:
+    // URLs dropped on the drop zone, not yet typed.
+    void filesDropped(const QList<QUrl> &urls);
 
 private:
     QWidget *buildIdleFace();
