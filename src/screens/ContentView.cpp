@@ -2,6 +2,7 @@
 
 #include "AppFolder.h"
 #include "CompletionView.h"
+#include "DropIntake.h"
 #include "MainConversionView.h"
 #include "ScreenState.h"
 
@@ -11,6 +12,7 @@
 ContentView::ContentView(const QString &encoderPath, QWidget *parent)
     : QWidget(parent)
     , m_state(new ScreenState(this))
+    , m_dropIntake(new DropIntake(m_state, this))
     , m_appFolder(AppFolder::resolveAndCreate())
     , m_encoderPath(encoderPath)
     , m_frame(new QWidget(this))
@@ -57,8 +59,11 @@ void ContentView::placeScreen()
     if (m_state->showCompletionView())
         m_screen = new CompletionView(
             m_state->outputFolder(), [this] { goBack(); }, m_state->batchOutcomes(), m_frame);
-    else
-        m_screen = new MainConversionView(m_state, m_appFolder, m_encoderPath, m_frame);
+    else {
+        auto *conversionView = new MainConversionView(m_state, m_appFolder, m_encoderPath, m_frame);
+        connect(conversionView, &MainConversionView::filesDropped, m_dropIntake, &DropIntake::take);
+        m_screen = conversionView;
+    }
 
     m_screen->installEventFilter(this);
     m_frame->layout()->addWidget(m_screen);

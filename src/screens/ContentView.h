@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class DropIntake;
 class ScreenState;
 
 // The window's content: owns the shared screen state and the output folder, and shows exactly
@@ -36,6 +37,7 @@ private:
     void placeScreen();
 
     ScreenState *m_state;
+    DropIntake *m_dropIntake;
     QString m_appFolder;
     QString m_encoderPath;
     QWidget *m_frame;

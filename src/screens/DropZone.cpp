@@ -4,10 +4,15 @@
 #include "SymbolView.h"
 #include "Theme.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 DropZone::DropZone(QWidget *parent)
     : QWidget(parent)
@@ -18,6 +23,7 @@ DropZone::DropZone(QWidget *parent)
     setFixedHeight(height);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(tr("Drop video files here"));
+    setAcceptDrops(true);
 
     m_invitation->setFont(Theme::font(Theme::TextStyle::Title2));
     m_invitation->setAlignment(Qt::AlignCenter);
@@ -43,6 +49,44 @@ void DropZone::showFiles(const QList<QUrl> &files)
     m_invitation->setVisible(files.isEmpty());
     m_summary->setVisible(!files.isEmpty());
     m_summary->showFiles(files);
+}
+
+namespace {
+
+// Never a move: a file manager that is told its files were moved deletes them.
+Qt::DropAction harmlessAction(Qt::DropActions offered)
+{
+    if (offered & Qt::CopyAction)
+        return Qt::CopyAction;
+    if (offered & Qt::LinkAction)
+        return Qt::LinkAction;
+    return Qt::IgnoreAction;
+}
+
+} // namespace
+
+void DropZone::dragEnterEvent(QDragEnterEvent *event)
+{
+    const Qt::DropAction action = harmlessAction(event->possibleActions());
+    if (action == Qt::IgnoreAction || !event->mimeData()->hasUrls())
+        return;
+    // Names only: this runs on every hover and must not wait on the disk.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::none_of(urls.begin(), urls.end(),
+                     [this](const QUrl &url) { return m_typing.mayBeVideo(url); }))
+        return;
+    event->setDropAction(action);
+    event->accept();
+}
+
+void DropZone::dropEvent(QDropEvent *event)
+{
+    const Qt::DropAction action = harmlessAction(event->possibleActions());
+    if (action == Qt::IgnoreAction || !event->mimeData()->hasUrls())
+        return;
+    event->setDropAction(action);
+    event->accept();
+    Q_EMIT filesDropped(event->mimeData()->urls());
 }
 
 QSize DropZone::sizeHint() const

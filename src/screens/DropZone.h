@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VideoFileTyping.h"
+
 #include <QList>
 #include <QUrl>
 #include <QWidget>
@@ -8,7 +10,8 @@ class FileSummary;
 class QLabel;
 class SymbolView;
 
-// The dashed area that invites video files and, once files are listed, sums them up.
+// The dashed area that invites video files and, once files are listed, sums them up. It takes a
+// drag only when something in it may be a video and hands the dropped URLs on untyped.
 class DropZone : public QWidget
 {
     Q_OBJECT
@@ -26,11 +29,17 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+Q_SIGNALS:
+    void filesDropped(const QList<QUrl> &urls);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     SymbolView *m_icon;
     QLabel *m_invitation;
     FileSummary *m_summary;
+    VideoFileTyping m_typing;
 };

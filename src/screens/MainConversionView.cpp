@@ -53,6 +53,7 @@ MainConversionView::MainConversionView(ScreenState *state, const QString &appFol
     connect(m_state, &ScreenState::droppedFilesChanged, this, &MainConversionView::render);
     connect(m_state, &ScreenState::isConvertingChanged, this, &MainConversionView::render);
     connect(m_convertButton, &ConvertButton::clicked, this, &MainConversionView::startConversion);
+    connect(m_dropZone, &DropZone::filesDropped, this, &MainConversionView::filesDropped);
     connect(m_batch, &BatchConverter::currentFileIndexChanged, m_convertingView,
             &ConvertingView::setCurrentFileIndex);
     connect(m_batch, &BatchConverter::conversionProgressChanged, m_convertingView,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QUrl>
 #include <QWidget>
 
 #include "engine/FileOutcome.h"
@@ -24,6 +26,10 @@ public:
     void startConversion();
     // Stops a running batch; it then ends as usual, with the stopped files marked cancelled.
     void cancelConversion();
+
+Q_SIGNALS:
+    // URLs dropped on the drop zone, not yet typed.
+    void filesDropped(const QList<QUrl> &urls);
 
 private:
     QWidget *buildIdleFace();

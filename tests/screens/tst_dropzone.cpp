@@ -1,0 +1,191 @@
+#include "SampleMedia.h"
+#include "TemporaryHome.h"
+#include "screens/ContentView.h"
+#include "screens/ConvertButton.h"
+#include "screens/DropZone.h"
+#include "screens/ScreenState.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// What a file manager puts on the wire: one percent-encoded URL a line, CRLF-terminated.
+std::unique_ptr<QMimeData> uriList(const QList<QUrl> &urls)
+{
+    QByteArray list;
+    for (const QUrl &url : urls)
+        list += url.toEncoded() + "\r\n";
+    auto mimeData = std::make_unique<QMimeData>();
+    mimeData->setData(QStringLiteral("text/uri-list"), list);
+    return mimeData;
+}
+
+} // namespace
+
+class tst_DropZone : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void dragEnter_data();
+    void dragEnter();
+    void dropListsOnlyTheVideoFiles();
+    void loadsLandAfterTheScreenIsGone();
+
+private:
+    QUrl url(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)); }
+    DropZone *dropZone() const { return m_contentView->findChild<DropZone *>(); }
+    // Drags onto the zone's centre and drops there, as the platform does; gives the action the
+    // zone chose, IgnoreAction if it refused.
+    Qt::DropAction drop(const QMimeData &mimeData);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TemporaryHome> m_home;
+    std::unique_ptr<ContentView> m_contentView;
+};
+
+const QStringList videoNames = {QStringLiteral("clip.mp4"), QStringLiteral("-dash \"quoted\".mkv"),
+                                QStringLiteral("été\nnext line.webm")};
+
+void tst_DropZone::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(SampleMedia::makeClip(m_dir.filePath(videoNames[0])));
+    for (const QString &name : videoNames.mid(1))
+        QVERIFY(QFile::copy(m_dir.filePath(videoNames[0]), m_dir.filePath(name)));
+    QVERIFY(SampleMedia::makeText(m_dir.filePath(QStringLiteral("notes.txt"))));
+    QVERIFY(SampleMedia::makeImage(m_dir.filePath(QStringLiteral("picture.png"))));
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.mp4")));
+}
+
+void tst_DropZone::init()
+{
+    m_home = std::make_unique<TemporaryHome>();
+    m_contentView = std::make_unique<ContentView>(QStringLiteral("/nonexistent/HandBrakeCLI"));
+    m_contentView->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_contentView.get()));
+    QVERIFY(dropZone());
+}
+
+void tst_DropZone::cleanup()
+{
+    m_contentView.reset();
+    m_home.reset();
+}
+
+Qt::DropAction tst_DropZone::drop(const QMimeData &mimeData)
+{
+    const QPoint centre = dropZone()->rect().center();
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(centre, offered, &mimeData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dropZone(), &enter);
+    if (!enter.isAccepted())
+        return Qt::IgnoreAction;
+    QDropEvent drop(centre, offered, &mimeData, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(dropZone(), &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+}
+
+void tst_DropZone::dragEnter_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<Qt::DropActions>("offered");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<Qt::DropAction>("action");
+
+    const Qt::DropActions copyOrMove = Qt::CopyAction | Qt::MoveAction;
+    QTest::newRow("one video: taken as a copy")
+        << QStringList{QStringLiteral("clip.mp4")} << copyOrMove << true << Qt::CopyAction;
+    QTest::newRow("a video among other files")
+        << QStringList{QStringLiteral("notes.txt"), QStringLiteral("clip.mp4")} << copyOrMove
+        << true << Qt::CopyAction;
+    QTest::newRow("text documents only: no-drop cursor")
+        << QStringList{QStringLiteral("notes.txt"), QStringLiteral("picture.png")} << copyOrMove
+        << false << Qt::IgnoreAction;
+    QTest::newRow("a source that offers only a link")
+        << QStringList{QStringLiteral("clip.mp4")} << Qt::DropActions(Qt::LinkAction) << true
+        << Qt::LinkAction;
+    // Accepting a move makes the file manager delete the dragged file.
+    QTest::newRow("a source that offers only a move")
+        << QStringList{QStringLiteral("clip.mp4")} << Qt::DropActions(Qt::MoveAction) << false
+        << Qt::IgnoreAction;
+}
+
+void tst_DropZone::dragEnter()
+{
+    QFETCH(QStringList, names);
+    QFETCH(Qt::DropActions, offered);
+    QFETCH(bool, accepted);
+    QFETCH(Qt::DropAction, action);
+
+    QList<QUrl> urls;
+    for (const QString &name : names)
+        urls.append(url(name));
+    const auto mimeData = uriList(urls);
+    QDragEnterEvent event(dropZone()->rect().center(), offered, mimeData.get(), Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(dropZone(), &event);
+    // Ends the drag, so that Qt forgets the zone as its target before the zone goes.
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(dropZone(), &leave);
+
+    QCOMPARE(event.isAccepted(), accepted);
+    if (accepted)
+        QCOMPARE(event.dropAction(), action);
+}
+
+void tst_DropZone::dropListsOnlyTheVideoFiles()
+{
+    QList<QUrl> dragged = {url(QStringLiteral("notes.txt")), url(QStringLiteral("folder.mp4")),
+                           QUrl(QStringLiteral("https://example.com/web.mp4")),
+                           url(QStringLiteral("picture.png"))};
+    QList<QUrl> videos;
+    for (const QString &name : videoNames)
+        videos.append(url(name));
+    dragged += videos;
+
+    const auto mimeData = uriList(dragged);
+    QCOMPARE(drop(*mimeData), Qt::CopyAction);
+
+    ScreenState *state = m_contentView->state();
+    QTRY_COMPARE(state->droppedFiles().size(), videos.size());
+    QTest::qWait(200);
+    for (const QUrl &video : videos)
+        QVERIFY2(state->droppedFiles().contains(video), qPrintable(video.toLocalFile()));
+    QCOMPARE(state->droppedFiles().size(), videos.size());
+
+    // The screen shows what the state holds.
+    const auto labels = dropZone()->findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel *label) {
+        return label->isVisible() && label->text() == QStringLiteral("3 files selected");
+    }));
+    QCOMPARE(m_contentView->findChild<ConvertButton *>()->text(), ConvertButton::titleFor(3));
+}
+
+void tst_DropZone::loadsLandAfterTheScreenIsGone()
+{
+    const auto mimeData = uriList({url(videoNames[0])});
+    QCOMPARE(drop(*mimeData), Qt::CopyAction);
+    // The conversion screen that took the drop is replaced before its load can finish.
+    QPointer<QWidget> dropScreen = m_contentView->currentScreen();
+    m_contentView->state()->setShowCompletionView(true);
+    QTRY_VERIFY(dropScreen.isNull());
+
+    QTRY_COMPARE(m_contentView->state()->droppedFiles(), QList<QUrl>{url(videoNames[0])});
+}
+
+QTEST_MAIN(tst_DropZone)
+#include "tst_dropzone.moc"

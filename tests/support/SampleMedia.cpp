@@ -1,0 +1,50 @@
+#include "SampleMedia.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+bool runFfmpeg(const QStringList &input, const QStringList &extraArguments, const QString &path)
+{
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 QStringList{QStringLiteral("-v"), QStringLiteral("error"),
+                             QStringLiteral("-nostdin"), QStringLiteral("-y")} +
+                     input + extraArguments + QStringList{path});
+    return ffmpeg.waitForFinished(30000) && ffmpeg.exitStatus() == QProcess::NormalExit &&
+           ffmpeg.exitCode() == 0 && QFile(path).size() > 0;
+}
+
+} // namespace
+
+namespace SampleMedia {
+
+bool makeClip(const QString &path, const QStringList &extraArguments)
+{
+    // 25 frames a second: MPEG-1/2 and MXF take no other rate of testsrc's size.
+    return runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                      QStringLiteral("testsrc=duration=0.2:size=64x48:rate=25")},
+                     extraArguments, path);
+}
+
+bool makeAudio(const QString &path, const QStringList &extraArguments)
+{
+    return runFfmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                      QStringLiteral("sine=duration=0.2")},
+                     extraArguments, path);
+}
+
+bool makeImage(const QString &path)
+{
+    return makeClip(path, {QStringLiteral("-frames:v"), QStringLiteral("1")});
+}
+
+bool makeText(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+} // namespace SampleMedia

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Writes small real media files with ffmpeg, so that typing is tested on what the encoder and
+// the file manager would really meet. Each call says whether the file was made.
+namespace SampleMedia {
+
+// A 0.2 s test picture; extraArguments go before the output name (codec, format...).
+bool makeClip(const QString &path, const QStringList &extraArguments = {});
+bool makeAudio(const QString &path, const QStringList &extraArguments = {});
+bool makeImage(const QString &path);
+bool makeText(const QString &path, const QByteArray &content = "Shopping list\n");
+
+} // namespace SampleMedia
