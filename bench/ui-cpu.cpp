@@ -4,15 +4,18 @@
 //                                         wake-ups and main-thread context switches
 //   clipforger-ui-cpu converting SECONDS  the converting face with its spinner and progress
 //                                         arriving at the encoder's rate: CPU share of one core
-//
-// Each mode is one function in the table in main(), so a mode that runs a real batch (real
-// files in the state, a click on convert, a wait for the completion screen) can be added there.
+//   clipforger-ui-cpu batch CLIP...       a real batch of the clips through the real encoder,
+//                                         from the convert button to the completion screen:
+//                                         the app's CPU share of one core, beside the encoder's
 
 #include "TourFaces.h"
 #include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
+#include "engine/EncoderLocation.h"
 #include "screens/ContentView.h"
+#include "screens/ConvertButton.h"
 #include "screens/ConvertingView.h"
+#include "screens/ScreenState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -69,10 +72,10 @@ qint64 mainThreadVoluntarySwitches()
     return -1;
 }
 
-double processCpuSeconds()
+double cpuSeconds(int who = RUSAGE_SELF)
 {
     rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
+    getrusage(who, &usage);
     const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
@@ -88,9 +91,10 @@ void runFor(QTimer &deadline, int ms)
     loop.exec();
 }
 
-std::unique_ptr<MainWindow> showFace(const QString &face, QTimer &deadline)
+std::unique_ptr<MainWindow> showFace(const QString &face, QTimer &deadline,
+                                     const QString &encoderPath = QString())
 {
-    auto window = std::make_unique<MainWindow>(QString());
+    auto window = std::make_unique<MainWindow>(encoderPath);
     TourFaces::show(*window, face);
     window->show();
     runFor(deadline, settleMs);
@@ -141,11 +145,11 @@ int converting(double seconds, QTextStream &out)
     encoder.start(encoderReportIntervalMs);
 
     const double angleBefore = view->rotationAngle();
-    const double cpuBefore = processCpuSeconds();
+    const double cpuBefore = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
     runFor(deadline, int(seconds * 1000));
-    const double cpu = processCpuSeconds() - cpuBefore;
+    const double cpu = cpuSeconds() - cpuBefore;
     const double wallSeconds = wall.nsecsElapsed() / 1e9;
     const double ticks = (view->rotationAngle() - angleBefore) / ConvertingView::degreesPerTick;
 
@@ -162,6 +166,46 @@ int converting(double seconds, QTextStream &out)
     return share < 3.0 ? 0 : 1;
 }
 
+int batch(const QStringList &clips, QTextStream &out)
+{
+    QTimer deadline;
+    const auto window = showFace(QStringLiteral("empty"), deadline, bundledEncoderPath());
+    ScreenState *state = window->contentView()->state();
+    QList<QUrl> files;
+    for (const QString &clip : clips)
+        files.append(QUrl::fromLocalFile(clip));
+    state->setDroppedFiles(files);
+
+    QEventLoop batchEnded;
+    QObject::connect(state, &ScreenState::showCompletionViewChanged, &batchEnded,
+                     &QEventLoop::quit);
+    const double cpuBefore = cpuSeconds();
+    const double encoderCpuBefore = cpuSeconds(RUSAGE_CHILDREN);
+    QElapsedTimer wall;
+    wall.start();
+    window->contentView()->currentScreen()->findChild<ConvertButton *>()->click();
+    batchEnded.exec();
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double encoderCpu = cpuSeconds(RUSAGE_CHILDREN) - encoderCpuBefore;
+    const double wallSeconds = wall.nsecsElapsed() / 1e9;
+
+    qsizetype converted = 0;
+    for (const FileOutcome &outcome : state->batchOutcomes())
+        converted += outcome.converted() ? 1 : 0;
+    const double share = 100.0 * cpu / wallSeconds;
+    out << QStringLiteral("batch: %1 of %2 files converted in %3 s; the app used %4 s CPU = "
+                          "%5% of one core, the encoder %6 s CPU\n")
+               .arg(converted)
+               .arg(files.size())
+               .arg(wallSeconds, 0, 'f', 2)
+               .arg(cpu, 0, 'f', 3)
+               .arg(share, 0, 'f', 2)
+               .arg(encoderCpu, 0, 'f', 2);
+    const bool pass = share < 3.0 && converted == files.size();
+    out << (pass ? "batch: PASS, under 3% of one core\n" : "batch: FAIL\n");
+    return pass ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -175,11 +219,16 @@ int main(int argc, char *argv[])
         {QStringLiteral("converting"), converting},
     };
     const QStringList arguments = application.arguments();
+    if (arguments.size() >= 3 && arguments[1] == QLatin1String("batch")) {
+        const int result = batch(arguments.mid(2), out);
+        out.flush();
+        return result;
+    }
     const auto mode = arguments.size() == 3 ? modes.find(arguments[1]) : modes.end();
     bool secondsOk = false;
     const double seconds = arguments.size() == 3 ? arguments[2].toDouble(&secondsOk) : 0.0;
     if (mode == modes.end() || !secondsOk || seconds <= 0) {
-        QTextStream(stderr) << "usage: clipforger-ui-cpu idle|converting SECONDS\n";
+        QTextStream(stderr) << "usage: clipforger-ui-cpu idle|converting SECONDS | batch CLIP...\n";
         return 2;
     }
     const int result = mode->second(seconds, out);
