@@ -5,9 +5,9 @@
 #include "screens/MainConversionView.h"
 #include "screens/ScreenState.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
-#include <QAbstractButton>
 #include <QtTest>
 
 class ContentViewTest : public QObject
