@@ -108,6 +108,22 @@ private Q_SLOTS:
         QCOMPARE(m_portal.inhibitFlags.size(), inhibitionsBefore + 2);
     }
 
+    void hungDesktopServicesHoldUpNeitherBatchNorQuit()
+    {
+        FakeEncoderLog log;
+        m_portal.silent = m_notifications.silent = true;
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+
+        runBatch({input("quiet.mov", "ok")});
+        QVERIFY(state()->batchOutcomes().first().converted());
+        // Quitting with both calls still unanswered.
+        m_window.reset();
+        m_portal.silent = m_notifications.silent = false;
+    }
+
 private:
     ContentView *contentView() const { return m_window->contentView(); }
     ScreenState *state() const { return contentView()->state(); }

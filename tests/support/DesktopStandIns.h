@@ -33,6 +33,7 @@ class StandInPortal : public QObject, protected QDBusContext
 
 public:
     bool failing = false;
+    bool silent = false; // never answers, like a hung service
     QList<uint> inhibitFlags;
     QStringList reasons;
 
@@ -41,6 +42,10 @@ public Q_SLOTS:
     {
         if (failing) {
             sendErrorReply(QDBusError::AccessDenied, QStringLiteral("not today"));
+            return {};
+        }
+        if (silent) {
+            setDelayedReply(true);
             return {};
         }
         inhibitFlags.append(flags);
@@ -80,7 +85,7 @@ public Q_SLOTS:
     void UnInhibit(uint cookie) { released.append(cookie); }
 };
 
-class StandInNotifications : public QObject
+class StandInNotifications : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
@@ -94,11 +99,16 @@ public:
         QVariantMap hints;
     };
     QList<Notification> posted;
+    bool silent = false;
 
 public Q_SLOTS:
     uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
                 const QStringList &actions, const QVariantMap &hints, int)
     {
+        if (silent) {
+            setDelayedReply(true);
+            return 0;
+        }
         posted.append({summary, body, actions, hints});
         return 100 + uint(posted.size());
     }
