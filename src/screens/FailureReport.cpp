@@ -1,7 +1,6 @@
 #include "FailureReport.h"
 
-#include "ElidedLabel.h"
-#include "FileSummary.h"
+#include "NameList.h"
 #include "Theme.h"
 
 #include <QEvent>
@@ -21,26 +20,16 @@ QString displayName(const QUrl &input)
 FailureReport::FailureReport(QWidget *parent)
     : QWidget(parent)
     , m_countLine(new QLabel(this))
-    , m_furtherFilesLine(new QLabel(this))
+    , m_names(new NameList(this))
 {
+    m_countLine->setFont(Theme::font(Theme::TextStyle::Body));
+    m_countLine->setAlignment(Qt::AlignCenter);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(5);
-
-    m_countLine->setFont(Theme::font(Theme::TextStyle::Body));
-    m_countLine->setAlignment(Qt::AlignCenter);
     layout->addWidget(m_countLine);
-
-    for (int i = 0; i < shownNames; ++i) {
-        auto *nameLine = new ElidedLabel(this);
-        nameLine->setFont(Theme::font(Theme::TextStyle::Caption));
-        layout->addWidget(nameLine);
-        m_nameLines.append(nameLine);
-    }
-
-    m_furtherFilesLine->setFont(Theme::font(Theme::TextStyle::Caption));
-    m_furtherFilesLine->setAlignment(Qt::AlignCenter);
-    layout->addWidget(m_furtherFilesLine);
+    layout->addWidget(m_names);
 
     applySecondaryColour();
 }
@@ -64,14 +53,7 @@ void FailureReport::showOutcomes(const BatchOutcomes &outcomes)
             failedNames.append(displayName(outcome.input));
 
     m_countLine->setText(countLine(failedNames.size(), outcomes.size()));
-    for (int i = 0; i < shownNames; ++i) {
-        const bool shown = i < failedNames.size();
-        m_nameLines[i]->setText(shown ? failedNames[i] : QString());
-        m_nameLines[i]->setVisible(shown);
-    }
-    const qsizetype further = failedNames.size() - shownNames;
-    m_furtherFilesLine->setText(further > 0 ? FileSummary::furtherFilesLine(further) : QString());
-    m_furtherFilesLine->setVisible(further > 0);
+    m_names->showNames(failedNames, failedNames.size());
 }
 
 void FailureReport::changeEvent(QEvent *event)
@@ -83,12 +65,7 @@ void FailureReport::changeEvent(QEvent *event)
 
 void FailureReport::applySecondaryColour()
 {
-    const QColor secondary = Theme::secondaryText(palette());
-    for (ElidedLabel *nameLine : std::as_const(m_nameLines))
-        nameLine->setTextColor(secondary);
-    for (QLabel *line : {m_countLine, m_furtherFilesLine}) {
-        QPalette linePalette = line->palette();
-        linePalette.setColor(QPalette::WindowText, secondary);
-        line->setPalette(linePalette);
-    }
+    QPalette countPalette = m_countLine->palette();
+    countPalette.setColor(QPalette::WindowText, Theme::secondaryText(palette()));
+    m_countLine->setPalette(countPalette);
 }

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QWidget>
 
-class ElidedLabel;
+class NameList;
 class QLabel;
 
 // Tells which files of a batch could not be converted: how many of how many, the first few
@@ -15,8 +15,6 @@ class FailureReport : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int shownNames = 3;
-
     explicit FailureReport(QWidget *parent = nullptr);
 
     void showOutcomes(const BatchOutcomes &outcomes);
@@ -30,6 +28,5 @@ private:
     void applySecondaryColour();
 
     QLabel *m_countLine;
-    QList<ElidedLabel *> m_nameLines;
-    QLabel *m_furtherFilesLine;
+    NameList *m_names;
 };

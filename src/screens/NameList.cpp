@@ -1,0 +1,64 @@
+#include "NameList.h"
+
+#include "ElidedLabel.h"
+#include "Theme.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+NameList::NameList(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(5);
+
+    for (int i = 0; i < shownNames; ++i) {
+        auto *nameLine = new ElidedLabel(this);
+        nameLine->setFont(Theme::font(Theme::TextStyle::Caption));
+        layout->addWidget(nameLine);
+        m_nameLines.append(nameLine);
+    }
+
+    m_furtherNamesLine = new QLabel(this);
+    m_furtherNamesLine->setFont(Theme::font(Theme::TextStyle::Caption));
+    m_furtherNamesLine->setAlignment(Qt::AlignCenter);
+    layout->addWidget(m_furtherNamesLine);
+
+    applySecondaryColour();
+}
+
+QString NameList::furtherNamesLine(qsizetype furtherCount)
+{
+    return tr("... and %n more", "files listed beyond the names shown", int(furtherCount));
+}
+
+void NameList::showNames(const QStringList &names, qsizetype totalCount)
+{
+    for (int i = 0; i < shownNames; ++i) {
+        const bool shown = i < names.size();
+        m_nameLines[i]->setText(shown ? names[i] : QString());
+        m_nameLines[i]->setVisible(shown);
+    }
+    const qsizetype further = std::max(names.size(), totalCount) - shownNames;
+    m_furtherNamesLine->setText(further > 0 ? furtherNamesLine(further) : QString());
+    m_furtherNamesLine->setVisible(further > 0);
+}
+
+void NameList::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        applySecondaryColour();
+    QWidget::changeEvent(event);
+}
+
+void NameList::applySecondaryColour()
+{
+    const QColor secondary = Theme::secondaryText(palette());
+    for (ElidedLabel *nameLine : std::as_const(m_nameLines))
+        nameLine->setTextColor(secondary);
+    QPalette furtherPalette = m_furtherNamesLine->palette();
+    furtherPalette.setColor(QPalette::WindowText, secondary);
+    m_furtherNamesLine->setPalette(furtherPalette);
+}
