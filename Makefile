@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
 
-.PHONY: run test build deps deps-test configure format check-format bench screenshots clean
+.PHONY: run test build package deps deps-test configure format check-format bench screenshots clean
 
 run: deps build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -14,6 +14,10 @@ run: deps build
 
 test: deps-test build
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600 -j $(JOBS) $(CTEST_ARGS)
+
+# clipforger_<version>_<arch>.deb in the build folder.
+package: deps build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 deps:
 	@scripts/install-deps.sh run

@@ -1,6 +1,7 @@
 #include "ClipforgerApp.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace ClipforgerApp {
 
@@ -11,6 +12,7 @@ void describeApplication(QApplication &application)
     application.setOrganizationName(QStringLiteral("Clipforger"));
     application.setOrganizationDomain(QStringLiteral("clipforger.org"));
     application.setDesktopFileName(QString::fromLatin1(desktopFileName));
+    application.setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(desktopFileName)));
 }
 
 } // namespace ClipforgerApp

@@ -4,8 +4,8 @@ class QApplication;
 
 namespace ClipforgerApp {
 
-// Names the application so that the desktop shows "Clipforger" and matches the window to its
-// desktop entry.
+// Names the application and gives its windows our icon, so that the desktop shows "Clipforger"
+// and matches the window to its desktop entry.
 void describeApplication(QApplication &application);
 
 inline constexpr char desktopFileName[] = "org.clipforger.Clipforger";

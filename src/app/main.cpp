@@ -1,14 +1,17 @@
 #include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
 #include "app/QuitSignals.h"
+#include "app/Translations.h"
 #include "engine/EncoderLocation.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     ClipforgerApp::describeApplication(application);
+    Translations::install(application, QLocale::system());
 
     MainWindow window(bundledEncoderPath());
 

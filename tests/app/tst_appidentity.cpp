@@ -1,0 +1,39 @@
+#include "app/ClipforgerApp.h"
+
+#include <QApplication>
+#include <QtTest>
+
+// How the application presents itself to the desktop.
+class TestAppIdentity : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowIconIsOurs_data();
+    void windowIconIsOurs();
+};
+
+void TestAppIdentity::windowIconIsOurs_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("panel size 16 px") << 16;
+    QTest::newRow("task switcher size 256 px") << 256;
+}
+
+void TestAppIdentity::windowIconIsOurs()
+{
+    QFETCH(int, size);
+    ClipforgerApp::describeApplication(*qApp);
+
+    // An icon whose SVG is missing from the resources, or that no icon engine can read, yields
+    // an empty pixmap rather than an error.
+    const QImage image = QApplication::windowIcon().pixmap(size, size).toImage();
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.width(), size);
+    // Our blue fills the middle of the tile.
+    const QColor centre = image.pixelColor(size / 2, size / 4);
+    QVERIFY2(centre.blue() > 150 && centre.red() < 120, qPrintable(centre.name()));
+}
+
+QTEST_MAIN(TestAppIdentity)
+#include "tst_appidentity.moc"

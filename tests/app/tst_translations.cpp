@@ -1,0 +1,161 @@
+#include "app/Translations.h"
+#include "screens/CompletionView.h"
+#include "screens/ConvertButton.h"
+#include "screens/ConvertingView.h"
+#include "screens/FailureReport.h"
+#include "screens/FileSummary.h"
+#include "screens/NameList.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QtTest>
+
+namespace {
+
+BatchOutcomes outcomes(int converted, int failed)
+{
+    BatchOutcomes result;
+    for (int i = 0; i < converted + failed; ++i) {
+        FileOutcome outcome;
+        outcome.input = QUrl::fromLocalFile(QStringLiteral("/videos/clip%1.mov").arg(i));
+        if (i >= converted)
+            outcome.failure = FileOutcome::Failure::ExitStatus;
+        result.append(outcome);
+    }
+    return result;
+}
+
+QStringList labelTexts(const QWidget &widget)
+{
+    QStringList texts;
+    for (const QLabel *label : widget.findChildren<QLabel *>())
+        texts.append(label->text());
+    return texts;
+}
+
+} // namespace
+
+// The texts the screens show, with no catalogue and with the German one.
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void englishNeedsNoCatalogue();
+    void germanCatalogueIsFoundForEveryGermanRegion_data();
+    void germanCatalogueIsFoundForEveryGermanRegion();
+    void germanTexts_data();
+    void germanTexts();
+    void germanScreensShowGermanTexts();
+    void germanConvertButtonTitleFits();
+    void qtsOwnTextsFollowTheLocale();
+    void switchingBackToEnglishRemovesTheCatalogue();
+};
+
+void TestTranslations::englishNeedsNoCatalogue()
+{
+    QVERIFY(!Translations::install(*qApp, QLocale(QLocale::English, QLocale::UnitedStates)));
+
+    QCOMPARE(FileSummary::countLine(1), QStringLiteral("1 file selected"));
+    QCOMPARE(FileSummary::countLine(5), QStringLiteral("5 files selected"));
+    QCOMPARE(FailureReport::countLine(1, 1), QStringLiteral("1 of 1 file could not be converted"));
+    QCOMPARE(FailureReport::countLine(2, 5), QStringLiteral("2 of 5 files could not be converted"));
+    QCOMPARE(ConvertButton::titleFor(3), QStringLiteral("Make 3 small, fast, and compatible"));
+}
+
+void TestTranslations::germanCatalogueIsFoundForEveryGermanRegion_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("Switzerland, falls back to plain German")
+        << QLocale(QLocale::German, QLocale::Switzerland);
+    QTest::newRow("Austria, falls back to plain German")
+        << QLocale(QLocale::German, QLocale::Austria);
+}
+
+void TestTranslations::germanCatalogueIsFoundForEveryGermanRegion()
+{
+    QFETCH(QLocale, locale);
+    QVERIFY(Translations::install(*qApp, locale));
+    QCOMPARE(ConvertButton::titleFor(0), QStringLiteral("Klein, schnell, kompatibel machen"));
+}
+
+void TestTranslations::germanTexts_data()
+{
+    QVERIFY(Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
+
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    // Plurals: German takes the singular for exactly one, whichever English text was looked up.
+    QTest::newRow("one file selected") << FileSummary::countLine(1) << "1 Datei ausgewählt";
+    QTest::newRow("five files selected") << FileSummary::countLine(5) << "5 Dateien ausgewählt";
+    QTest::newRow("one more") << NameList::furtherNamesLine(1) << "... und 1 weitere";
+    QTest::newRow("one of one failed")
+        << FailureReport::countLine(1, 1) << "1 von 1 Datei nicht umgewandelt";
+    QTest::newRow("two of five failed")
+        << FailureReport::countLine(2, 5) << "2 von 5 Dateien nicht umgewandelt";
+    QTest::newRow("button with a count")
+        << ConvertButton::titleFor(3) << "3 klein, schnell, kompatibel machen";
+    QTest::newRow("file counter") << ConvertingView::counterText(1, 4) << "Datei 2 von 4";
+    QTest::newRow("percent, with German spacing")
+        << ConvertingView::percentText(0.42) << QStringLiteral("42\u00a0%");
+    QTest::newRow("engine's failure description")
+        << FileOutcome{{}, {}, FileOutcome::Failure::Cancelled, 0}.description() << "Abgebrochen";
+}
+
+void TestTranslations::germanTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+}
+
+void TestTranslations::germanScreensShowGermanTexts()
+{
+    QVERIFY(Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
+
+    const CompletionView allConverted(QUrl(), {}, outcomes(2, 0));
+    QVERIFY(labelTexts(allConverted).contains(QStringLiteral("Abgeschlossen")));
+
+    const CompletionView noneConverted(QUrl(), {}, outcomes(0, 3));
+    const QStringList texts = labelTexts(noneConverted);
+    QVERIFY2(texts.contains(QStringLiteral("Umwandlung fehlgeschlagen")),
+             qPrintable(texts.join('|')));
+    QVERIFY2(texts.contains(QStringLiteral("3 von 3 Dateien nicht umgewandelt")),
+             qPrintable(texts.join('|')));
+
+    FileSummary summary;
+    summary.showFiles({QUrl::fromLocalFile(QStringLiteral("/videos/a.mov"))});
+    QVERIFY(labelTexts(summary).contains(QStringLiteral("1 Datei ausgewählt")));
+}
+
+void TestTranslations::germanConvertButtonTitleFits()
+{
+    QVERIFY(Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
+
+    // The button never grows wider than its maximum, so a longer title would be cut off.
+    ConvertButton button;
+    for (const int fileCount : {0, 99}) {
+        button.setText(ConvertButton::titleFor(fileCount));
+        QVERIFY2(button.minimumSizeHint().width() <= ConvertButton::maximumWidth,
+                 qPrintable(button.text()));
+    }
+}
+
+void TestTranslations::qtsOwnTextsFollowTheLocale()
+{
+    QVERIFY(Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+void TestTranslations::switchingBackToEnglishRemovesTheCatalogue()
+{
+    QVERIFY(Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
+    QVERIFY(!Translations::install(*qApp, QLocale(QLocale::English, QLocale::UnitedKingdom)));
+
+    QCOMPARE(FileSummary::countLine(5), QStringLiteral("5 files selected"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

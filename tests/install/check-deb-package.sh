@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the .deb from the build tree into a temporary folder and checks what apt would install:
+# everything under /usr, the encoder link intact, and the dependencies that no library scan finds.
+# Usage: check-deb-package.sh BUILD_DIR
+set -euo pipefail
+
+build_dir=$1
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+if ! log=$(cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$out" 2>&1); then
+    echo "$log" >&2
+    exit 1
+fi
+debs=("$out"/clipforger_*.deb)
+[[ -f ${debs[0]} ]] || { echo "FAIL: cpack made no clipforger_*.deb" >&2; exit 1; }
+deb=${debs[0]}
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for package in handbrake-cli qt6-qpa-plugins libqt6svg6 libqt6widgets6; do
+    [[ ",$depends," =~ [,\ ]$package[,\ ] ]] || fail "Depends lacks $package"
+done
+
+contents=$(dpkg-deb -c "$deb" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }')
+for path in ./usr/bin/clipforger \
+            ./usr/share/applications/org.clipforger.Clipforger.desktop \
+            ./usr/share/icons/hicolor/scalable/apps/org.clipforger.Clipforger.svg \
+            ./usr/share/metainfo/org.clipforger.Clipforger.metainfo.xml; do
+    grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
+done
+grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> /usr/bin/HandBrakeCLI" <<<"$contents" ||
+    fail "the package's encoder link does not point at the handbrake-cli package's encoder"
+outside=$(grep -v -e '^\./$' -e '^\./usr/' <<<"$contents" || true)
+[[ -z $outside ]] || fail "the package installs outside /usr: $outside"
+
+[[ $failures -eq 0 ]] && echo "package is complete"
+exit "$failures"

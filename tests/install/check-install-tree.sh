@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks that the tree is one the desktop can use:
+# the menu entry launches what was installed and shows our icon, the encoder link resolves, the
+# desktop and AppStream files pass their validators, and the installed app starts.
+# Usage: check-install-tree.sh BUILD_DIR PROJECT_VERSION
+set -euo pipefail
+
+build_dir=$1
+version=$2
+app_id=org.clipforger.Clipforger
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+desktop_file=$prefix/share/applications/$app_id.desktop
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+[[ -x $prefix/bin/clipforger ]] || fail "bin/clipforger is missing or not executable"
+[[ -f $desktop_file ]] || fail "the desktop file is not in share/applications"
+[[ -f $metainfo ]] || fail "the metainfo is not in share/metainfo"
+
+encoder=$prefix/libexec/clipforger/HandBrakeCLI
+[[ -L $encoder ]] || fail "libexec/clipforger/HandBrakeCLI is not a link"
+[[ -x $(readlink -f "$encoder") ]] || fail "libexec/clipforger/HandBrakeCLI does not resolve to an executable"
+
+# The menu runs Exec through the search path, so it must name the installed executable.
+exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")
+[[ ${exec_line%% *} == clipforger ]] || fail "desktop file runs '$exec_line', not clipforger"
+icon=$(sed -n 's/^Icon=//p' "$desktop_file")
+[[ -f $prefix/share/icons/hicolor/scalable/apps/$icon.svg ]] ||
+    fail "desktop file names icon '$icon', which is not installed"
+
+desktop-file-validate "$desktop_file" || fail "desktop-file-validate rejects the desktop file"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $app_id.desktop"
+grep -q "<release version=\"$version\"" "$metainfo" ||
+    fail "the metainfo has no release entry for version $version"
+
+# An app that loses its resources or plugins on the way into the tree dies at once; a healthy
+# one keeps running until timeout stops it (status 124).
+status=0
+HOME=$prefix QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/clipforger" >/dev/null 2>&1 ||
+    status=$?
+[[ $status -eq 124 ]] || fail "the installed clipforger exited with status $status at start"
+
+[[ $failures -eq 0 ]] && echo "install tree is complete"
+exit "$failures"
