@@ -8,8 +8,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 clips=()
-for spec in "1280x720:30" "854x480:60" "1920x1080:25"; do
-    size=${spec%%:*} rate=${spec##*:}
+for format in "1280x720:30" "854x480:60" "1920x1080:25"; do
+    size=${format%%:*} rate=${format##*:}
     clip="$work/clip-$size.mkv"
     ffmpeg -v error -f lavfi -i "testsrc2=size=$size:rate=$rate:duration=3" \
         -f lavfi -i "sine=frequency=440:duration=3" -c:v libx264 -preset ultrafast \
