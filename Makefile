@@ -2,6 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
+CMAKE_FLAGS ?=
 
 .PHONY: run test build package deps deps-test configure format check-format bench screenshots clean
 
@@ -26,7 +27,7 @@ deps-test:
 	@scripts/install-deps.sh test
 
 configure:
-	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
