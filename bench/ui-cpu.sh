@@ -5,6 +5,7 @@
 # The X server's share is shown beside the simulated run for context.
 # Usage: bench/ui-cpu.sh BUILD_DIR [IDLE_SECONDS] [CONVERTING_SECONDS]
 set -euo pipefail
+[[ -n ${XVFB_PID:-} ]] || exec "$(dirname "$0")/../scripts/with-xvfb.sh" "$0" "$@"
 
 build_dir=$(realpath "${1:-build}")
 idle_seconds=${2:-3}
@@ -12,16 +13,12 @@ converting_seconds=${3:-10}
 bench="$build_dir/bin/clipforger-ui-cpu"
 
 home=$(mktemp -d)
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$home"' EXIT
-read -r -t 20 -u "$display_fd" display_number
-export DISPLAY=":$display_number" QT_QPA_PLATFORM=xcb HOME="$home"
+trap 'rm -rf "$home"' EXIT
+export QT_QPA_PLATFORM=xcb HOME="$home"
 export XDG_RUNTIME_DIR="$home/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-xvfb_cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$xvfb_pid/stat"; }
+xvfb_cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$XVFB_PID/stat"; }
 
 status=0
 "$bench" idle "$idle_seconds" || status=1

@@ -3,6 +3,7 @@
 # OUTPUT_DIR/screenshot-<face>.png, cropped to the window.
 # Usage: scripts/take-screenshots.sh BUILD_DIR OUTPUT_DIR
 set -euo pipefail
+[[ -n ${XVFB_PID:-} ]] || exec "$(dirname "$0")/with-xvfb.sh" "$0" "$@"
 
 build_dir=$(realpath "${1:?usage: $0 BUILD_DIR OUTPUT_DIR}")
 output_dir=$(realpath -m "${2:?usage: $0 BUILD_DIR OUTPUT_DIR}")
@@ -11,12 +12,8 @@ mkdir -p "$output_dir"
 
 # A throw-away home, so that the output folder the window creates lands nowhere real.
 home=$(mktemp -d)
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$home"' EXIT
-read -r -t 20 -u "$display_fd" display_number
-export DISPLAY=":$display_number" QT_QPA_PLATFORM=xcb
+trap 'rm -rf "$home"' EXIT
+export QT_QPA_PLATFORM=xcb
 
 for face in $("$tour" --list); do
     HOME="$home" "$tour" "$face" &

@@ -13,7 +13,9 @@ SymbolView::SymbolView(const QString &symbolName, int height, const QColor &colo
     const int width = box.height() > 0 ? qRound(height * box.width() / box.height()) : height;
     m_size = QSize(width, height);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Painting our own background spares Qt repainting the widgets beneath at every frame of
+    // the gear's turn.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QString SymbolView::resourcePath(const QString &symbolName)
@@ -69,6 +71,7 @@ const QImage &SymbolView::tintedImage(qreal devicePixelRatio)
 void SymbolView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage &image = tintedImage(devicePixelRatioF());
     const QPointF centre = QRectF(rect()).center();

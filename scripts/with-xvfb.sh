@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs one test program against a private Xvfb server that lives exactly as long as the test.
+# Runs a command against a private Xvfb server that lives exactly as long as the command.
+# The command finds the server in DISPLAY and its process id in XVFB_PID.
 set -euo pipefail
 
 exec {display_fd}<> <(:)
@@ -8,5 +9,5 @@ xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true' EXIT
 
 read -r -t 20 -u "$display_fd" display_number
-export DISPLAY=":$display_number"
+export DISPLAY=":$display_number" XVFB_PID="$xvfb_pid"
 "$@"
