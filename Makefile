@@ -41,7 +41,8 @@ check-format:
 bench: deps-test build
 	bench/run-all.sh $(BUILD_DIR)
 
-screenshots: deps-test build
+screenshots: build
+	@scripts/install-deps.sh screenshots
 	scripts/take-screenshots.sh $(BUILD_DIR) docs
 
 clean:

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Clipforger needs, and only those that are missing.
-# Usage: install-deps.sh run|test
+# Usage: install-deps.sh run|test|screenshots
 set -euo pipefail
 
 build_packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
@@ -12,7 +12,8 @@ test_packages=(ffmpeg xvfb xauth xdotool x11-utils clang-format dbus-daemon desk
 case "${1:-run}" in
     run) wanted=("${build_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    screenshots) wanted=("${build_packages[@]}" "${test_packages[@]}" imagemagick) ;;
+    *) echo "usage: $0 run|test|screenshots" >&2; exit 2 ;;
 esac
 
 missing=()
