@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
 CMAKE_FLAGS ?=
 
-.PHONY: run test build package deps deps-test configure format check-format bench screenshots clean
+.PHONY: run test build package deps deps-test deps-screenshots configure format check-format bench screenshots clean
 
 run: deps build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -26,6 +26,9 @@ deps:
 deps-test:
 	@scripts/install-deps.sh test
 
+deps-screenshots:
+	@scripts/install-deps.sh screenshots
+
 configure:
 	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
@@ -41,8 +44,7 @@ check-format:
 bench: deps-test build
 	bench/run-all.sh $(BUILD_DIR)
 
-screenshots: build
-	@scripts/install-deps.sh screenshots
+screenshots: deps-screenshots build
 	scripts/take-screenshots.sh $(BUILD_DIR) docs
 
 clean:
