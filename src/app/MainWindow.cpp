@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -26,6 +27,11 @@ MainWindow::MainWindow(const QString &encoderPath, QWidget *parent,
 
     m_contentView->setScreenShownAction(
         [] { WindowSizing::resizeFirstWindow(ContentView::screenSize); });
+
+    // The desktop's usual keys; both go through closeEvent, so a running encoder is stopped.
+    for (const QKeySequence &keys :
+         {QKeySequence(QKeySequence::Quit), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
     const ScreenState *state = m_contentView->state();
     connect(state, &ScreenState::isConvertingChanged, this, &MainWindow::onConvertingChanged);
