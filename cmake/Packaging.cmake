@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 # icon engine).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "handbrake-cli, qt6-qpa-plugins, libqt6svg6")
-# Qt's own texts in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own texts in the user's language, and native windows in Wayland sessions.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 
 include(CPack)
