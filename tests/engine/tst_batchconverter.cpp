@@ -178,16 +178,22 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes_data()
 {
     QTest::addColumn<bool>("encoderExists");
     QTest::addColumn<bool>("folderUsable");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<Failure>("failure");
 
-    QTest::newRow("missing encoder") << false << true << Failure::EncoderMissing;
-    QTest::newRow("output folder is a file") << true << false << Failure::OutputUnwritable;
+    const QString plain = QStringLiteral("a.mov");
+    QTest::newRow("missing encoder") << false << true << plain << Failure::EncoderMissing;
+    QTest::newRow("output folder is a file") << true << false << plain << Failure::OutputUnwritable;
+    // 250 characters fit a file system's 255, but not once "_converted" is added.
+    QTest::newRow("output name too long")
+        << true << true << QString(246, u'n') + QStringLiteral(".mov") << Failure::OutputUnwritable;
 }
 
 void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
 {
     QFETCH(bool, encoderExists);
     QFETCH(bool, folderUsable);
+    QFETCH(QString, name);
     QFETCH(Failure, failure);
     FakeEncoderLog log;
     const QString folder =
@@ -196,7 +202,8 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
                          folder);
     QSignalSpy finished(&batch, &BatchConverter::finished);
 
-    batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), "ok")});
+    batch.start(
+        {input(QStringLiteral("1/") + name, "ok"), input(QStringLiteral("2/") + name, "ok")});
 
     QVERIFY(finished.wait(10000));
     QCOMPARE(failures(batch.outcomes()), QList<Failure>({failure, failure}));
