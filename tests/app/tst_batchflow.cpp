@@ -22,20 +22,20 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY2(m_bus.isRunning(), "dbus-daemon did not start");
-        m_service = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("service"));
-        m_client = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("client"));
-        QVERIFY(m_service.registerObject(QStringLiteral("/org/freedesktop/Notifications"),
-                                         &m_notifications, QDBusConnection::ExportAllSlots));
-        QVERIFY(m_service.registerService(QStringLiteral("org.freedesktop.Notifications")));
-        QVERIFY(m_service.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"),
-                                         &m_portal, QDBusConnection::ExportAllSlots));
-        QVERIFY(m_service.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+        QDBusConnection service = m_bus.service();
+        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"),
+                                       &m_notifications, QDBusConnection::ExportAllSlots));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
     }
 
     void init()
     {
         m_home = std::make_unique<TemporaryHome>();
-        m_window = std::make_unique<MainWindow>(FakeEncoderLog::encoderPath(), nullptr, m_client);
+        m_window =
+            std::make_unique<MainWindow>(FakeEncoderLog::encoderPath(), nullptr, m_bus.client());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -160,8 +160,6 @@ private:
     }
 
     PrivateSessionBus m_bus;
-    QDBusConnection m_service{QString()};
-    QDBusConnection m_client{QString()};
     StandInNotifications m_notifications;
     StandInPortal m_portal;
     std::unique_ptr<TemporaryHome> m_home;

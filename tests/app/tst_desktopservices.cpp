@@ -15,16 +15,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY2(m_bus.isRunning(), "dbus-daemon did not start");
-        m_service = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("service"));
-        m_client = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("client"));
-        QVERIFY(m_service.isConnected());
-        QVERIFY(m_client.isConnected());
-    }
-
-    void cleanupTestCase()
-    {
-        QDBusConnection::disconnectFromBus(QStringLiteral("service"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+        m_service = m_bus.service();
+        m_client = m_bus.client();
     }
 
     void cleanup()

@@ -5,12 +5,17 @@ PrivateSessionBus::PrivateSessionBus()
     m_daemon.start(QStringLiteral("dbus-daemon"),
                    {QStringLiteral("--session"), QStringLiteral("--nofork"),
                     QStringLiteral("--print-address")});
-    if (m_daemon.waitForReadyRead(10000))
-        m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
+    if (!m_daemon.waitForReadyRead(10000))
+        return;
+    const QString address = QString::fromUtf8(m_daemon.readLine().trimmed());
+    m_service = QDBusConnection::connectToBus(address, QStringLiteral("stand-in services"));
+    m_client = QDBusConnection::connectToBus(address, QStringLiteral("application"));
 }
 
 PrivateSessionBus::~PrivateSessionBus()
 {
+    QDBusConnection::disconnectFromBus(QStringLiteral("stand-in services"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("application"));
     m_daemon.terminate();
     m_daemon.waitForFinished();
 }

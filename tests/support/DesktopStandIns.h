@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -9,19 +10,22 @@
 #include <QStringList>
 #include <QVariantMap>
 
-// A dbus-daemon of the test's own, so that tests never talk to the real desktop.
+// A dbus-daemon of the test's own, so that tests never talk to the real desktop, with two
+// connections to it: one for the stand-in services, one for the application's side.
 class PrivateSessionBus
 {
 public:
     PrivateSessionBus();
     ~PrivateSessionBus();
 
-    bool isRunning() const { return !m_address.isEmpty(); }
-    QString address() const { return m_address; }
+    bool isRunning() const { return m_service.isConnected() && m_client.isConnected(); }
+    QDBusConnection service() const { return m_service; }
+    QDBusConnection client() const { return m_client; }
 
 private:
     QProcess m_daemon;
-    QString m_address;
+    QDBusConnection m_service{QString()};
+    QDBusConnection m_client{QString()};
 };
 
 // Stand-ins for the desktop's services. They live on their own connection to a private bus
