@@ -5,10 +5,10 @@
 // as a drop handler that waited for its loads would.
 
 #include "app/MainWindow.h"
-#include "screens/ContentView.h"
+#include "intake/VideoFileTyping.h"
 #include "screens/DropZone.h"
-#include "screens/ScreenState.h"
-#include "screens/VideoFileTyping.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -123,14 +123,15 @@ int main(int argc, char *argv[])
     QMimeData mimeData;
     mimeData.setData(QStringLiteral("text/uri-list"), uriList);
 
-    MainWindow window(QStringLiteral("/nonexistent/HandBrakeCLI"));
+    BatchSession session(QStringLiteral("/nonexistent/HandBrakeCLI"), filesDir.path());
+    MainWindow window(&session, QDBusConnection(QStringLiteral("no bus")));
     window.show();
     QElapsedTimer settle;
     settle.start();
     while (settle.elapsed() < 200)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     auto *zone = window.findChild<DropZone *>();
-    ScreenState *state = window.contentView()->state();
+    ScreenState *state = session.state();
 
     std::printf("%d files dropped at once, %d of them videos; %d rounds\n", fileCount, videoCount,
                 rounds);

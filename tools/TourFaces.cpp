@@ -1,9 +1,7 @@
 #include "TourFaces.h"
 
-#include "app/MainWindow.h"
-#include "screens/ContentView.h"
-#include "screens/ConvertingView.h"
-#include "screens/ScreenState.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 namespace TourFaces {
 
@@ -50,10 +48,10 @@ QStringList names()
             QStringLiteral("partly-failed"), QStringLiteral("failed")};
 }
 
-bool show(MainWindow &window, const QString &face)
+bool show(BatchSession &session, const QString &face)
 {
-    ContentView *content = window.contentView();
-    ScreenState &state = *content->state();
+    ScreenState &state = *session.state();
+    const QString appFolder = session.outputFolder();
     if (face == QLatin1String("empty")) {
         state.setDroppedFiles({});
     } else if (face == QLatin1String("ready")) {
@@ -61,15 +59,14 @@ bool show(MainWindow &window, const QString &face)
     } else if (face == QLatin1String("converting")) {
         state.setDroppedFiles(files().first(3));
         state.setConverting(true);
-        auto *progress = content->currentScreen()->findChild<ConvertingView *>();
-        progress->setCurrentFileIndex(1);
-        progress->setConversionProgress(0.4267);
+        state.setCurrentFileIndex(1);
+        state.setConversionProgress(0.4267);
     } else if (face == QLatin1String("complete")) {
-        complete(state, content->appFolder(), {true, true, true});
+        complete(state, appFolder, {true, true, true});
     } else if (face == QLatin1String("partly-failed")) {
-        complete(state, content->appFolder(), {true, false, true, false});
+        complete(state, appFolder, {true, false, true, false});
     } else if (face == QLatin1String("failed")) {
-        complete(state, content->appFolder(), {false, false});
+        complete(state, appFolder, {false, false});
     } else {
         return false;
     }

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-class MainWindow;
+class BatchSession;
 
 // The faces the window can show, set up from made-up state: "empty", "ready", "converting"
 // (mid-batch), "complete", "partly-failed" and "failed".
@@ -10,7 +10,7 @@ namespace TourFaces {
 
 QStringList names();
 
-// Puts the window's state into the named face; false for a name it does not know.
-bool show(MainWindow &window, const QString &face);
+// Puts the session's state into the named face; false for a name it does not know.
+bool show(BatchSession &session, const QString &face);
 
 } // namespace TourFaces

@@ -4,6 +4,8 @@
 #include "TourFaces.h"
 #include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
+#include "session/AppFolder.h"
+#include "session/BatchSession.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -25,8 +27,9 @@ int main(int argc, char *argv[])
     }
 
     // No encoder: nothing in the tour converts.
-    MainWindow window{QString()};
-    if (!TourFaces::show(window, arguments[1])) {
+    BatchSession session(QString(), AppFolder::resolveAndCreate());
+    MainWindow window(&session, MainWindow::sessionBusIfAny());
+    if (!TourFaces::show(session, arguments[1])) {
         QTextStream(stderr) << "unknown face: " << arguments[1] << '\n';
         return 2;
     }

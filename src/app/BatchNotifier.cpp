@@ -5,7 +5,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDesktopServices>
 
 namespace {
 
@@ -19,7 +18,6 @@ const QString openFolderAction = QStringLiteral("default");
 BatchNotifier::BatchNotifier(const QDBusConnection &bus, QObject *parent)
     : QObject(parent)
     , m_bus(bus)
-    , m_openFolder([](const QUrl &folder) { QDesktopServices::openUrl(folder); })
 {
     if (!m_bus.isConnected())
         return;
@@ -27,11 +25,6 @@ BatchNotifier::BatchNotifier(const QDBusConnection &bus, QObject *parent)
                   SLOT(onActionInvoked(uint, QString)));
     m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
                   SLOT(onNotificationClosed(uint, uint)));
-}
-
-void BatchNotifier::setFolderOpener(FolderOpener opener)
-{
-    m_openFolder = std::move(opener);
 }
 
 QString BatchNotifier::summaryText(qsizetype converted, qsizetype failed)
@@ -74,7 +67,7 @@ void BatchNotifier::onActionInvoked(uint id, const QString &actionKey)
     const auto found = m_folderOfNotification.constFind(id);
     if (found == m_folderOfNotification.cend() || actionKey != openFolderAction)
         return;
-    m_openFolder(*found);
+    Q_EMIT folderOpenRequested(*found);
 }
 
 void BatchNotifier::onNotificationClosed(uint id, uint)

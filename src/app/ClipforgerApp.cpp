@@ -1,11 +1,13 @@
 #include "ClipforgerApp.h"
 
+#include "MainWindow.h"
+#include "QuitSignals.h"
+#include "session/BatchSession.h"
+
 #include <QApplication>
 #include <QIcon>
 
-namespace ClipforgerApp {
-
-void describeApplication(QApplication &application)
+void ClipforgerApp::describeApplication(QApplication &application)
 {
     application.setApplicationName(QStringLiteral("Clipforger"));
     application.setApplicationDisplayName(QStringLiteral("Clipforger"));
@@ -15,4 +17,28 @@ void describeApplication(QApplication &application)
     application.setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(desktopFileName)));
 }
 
-} // namespace ClipforgerApp
+ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFolder,
+                             const QDBusConnection &sessionBus, QObject *parent)
+    : QObject(parent)
+    , m_session(new BatchSession(encoderPath, outputFolder, this))
+    , m_window(std::make_unique<MainWindow>(m_session, sessionBus))
+    , m_quitSignals(new QuitSignals(this))
+{
+    connect(m_quitSignals, &QuitSignals::received, this, &ClipforgerApp::onQuitSignal);
+}
+
+// The window goes before the session whose state it shows.
+ClipforgerApp::~ClipforgerApp() = default;
+
+void ClipforgerApp::onQuitSignal()
+{
+    // The first signal closes the window as the user would, which stops a running encoder and
+    // removes its partial output before the app quits. A second one, from someone who will not
+    // wait for that, quits at once; the encoder then dies with the app.
+    if (m_quitRequested || !m_window->isVisible()) {
+        QCoreApplication::exit(1);
+        return;
+    }
+    m_quitRequested = true;
+    m_window->close();
+}

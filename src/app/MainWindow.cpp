@@ -2,20 +2,21 @@
 
 #include "BatchNotifier.h"
 #include "SleepInhibitor.h"
-#include "WindowSizing.h"
 #include "screens/ContentView.h"
-#include "screens/ScreenState.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(const QString &encoderPath, QWidget *parent,
-                       const QDBusConnection &sessionBus)
+MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus, QWidget *parent)
     : QWidget(parent)
-    , m_contentView(new ContentView(encoderPath, this))
+    , m_session(session)
+    , m_contentView(new ContentView(session, this))
     , m_inhibitor(new SleepInhibitor(sessionBus, this))
     , m_notifier(new BatchNotifier(sessionBus, this))
 {
@@ -25,15 +26,17 @@ MainWindow::MainWindow(const QString &encoderPath, QWidget *parent,
     layout->addWidget(m_contentView);
     resize(ContentView::screenSize);
 
-    m_contentView->setScreenShownAction(
-        [] { WindowSizing::resizeFirstWindow(ContentView::screenSize); });
+    connect(m_contentView, &ContentView::screenShown, this,
+            [this] { resize(ContentView::screenSize); });
+    connect(m_notifier, &BatchNotifier::folderOpenRequested, this,
+            [](const QUrl &folder) { QDesktopServices::openUrl(folder); });
 
     // The desktop's usual keys; both go through closeEvent, so a running encoder is stopped.
     for (const QKeySequence &keys :
          {QKeySequence(QKeySequence::Quit), QKeySequence(QKeySequence::Close)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
-    const ScreenState *state = m_contentView->state();
+    const ScreenState *state = m_session->state();
     connect(state, &ScreenState::isConvertingChanged, this, &MainWindow::onConvertingChanged);
     connect(state, &ScreenState::showCompletionViewChanged, this, &MainWindow::onCompletionShown);
 }
@@ -50,7 +53,7 @@ QDBusConnection MainWindow::sessionBusIfAny()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_contentView->state()->isConverting()) {
+    if (!m_session->state()->isConverting()) {
         QWidget::closeEvent(event);
         return;
     }
@@ -58,7 +61,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // batch has ended, which takes at most the encoder's grace period.
     event->ignore();
     m_closeWhenStopped = true;
-    m_contentView->cancelConversion();
+    m_session->cancelConversion();
 }
 
 void MainWindow::onConvertingChanged(bool converting)
@@ -76,10 +79,8 @@ void MainWindow::onCompletionShown(bool shown)
 {
     if (!shown || m_closeWhenStopped || isActiveWindow())
         return;
-    const ScreenState *state = m_contentView->state();
-    qsizetype converted = 0;
-    for (const FileOutcome &outcome : state->batchOutcomes())
-        converted += outcome.converted() ? 1 : 0;
-    m_notifier->notifyBatchEnded(converted, state->batchOutcomes().size() - converted,
+    const ScreenState *state = m_session->state();
+    const qsizetype failed = failedCount(state->batchOutcomes());
+    m_notifier->notifyBatchEnded(state->batchOutcomes().size() - failed, failed,
                                  state->outputFolder());
 }

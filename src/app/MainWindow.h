@@ -4,22 +4,21 @@
 #include <QWidget>
 
 class BatchNotifier;
+class BatchSession;
 class ContentView;
 class SleepInhibitor;
 
-// Clipforger's one window. Its content is the root view; the window adds its title, its size,
-// and what a batch means to the rest of the desktop: no suspend while it runs, a notification
-// when it ends unseen, and no encoder left behind when the window closes.
+// Clipforger's one window. Its content shows the session's screens; the window adds its title,
+// its size, and what a batch means to the rest of the desktop: no suspend while it runs, a
+// notification when it ends unseen, and no encoder left behind when the window closes.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(const QString &encoderPath, QWidget *parent = nullptr,
-                        const QDBusConnection &sessionBus = sessionBusIfAny());
+    MainWindow(BatchSession *session, const QDBusConnection &sessionBus, QWidget *parent = nullptr);
 
     ContentView *contentView() const { return m_contentView; }
-    BatchNotifier *notifier() const { return m_notifier; }
 
     // The session bus, or a disconnected connection where the session has none.
     static QDBusConnection sessionBusIfAny();
@@ -31,6 +30,7 @@ private:
     void onConvertingChanged(bool converting);
     void onCompletionShown(bool shown);
 
+    BatchSession *m_session;
     ContentView *m_contentView;
     SleepInhibitor *m_inhibitor;
     BatchNotifier *m_notifier;

@@ -80,7 +80,6 @@ void SleepInhibitor::granted(int request, const QString &portalHandle, uint cook
     }
     m_portalHandle = portalHandle;
     m_powerManagementCookie = cookie;
-    Q_EMIT inhibitedChanged(true);
 }
 
 void SleepInhibitor::release()
@@ -88,10 +87,7 @@ void SleepInhibitor::release()
     if (!m_wanted)
         return;
     m_wanted = false;
-    const bool wasInhibited = isInhibited();
     releaseGrant();
-    if (wasInhibited)
-        Q_EMIT inhibitedChanged(false);
 }
 
 void SleepInhibitor::releaseGrant()

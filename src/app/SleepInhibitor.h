@@ -22,9 +22,6 @@ public:
     // True while the desktop has granted an inhibition that we hold.
     bool isInhibited() const;
 
-Q_SIGNALS:
-    void inhibitedChanged(bool inhibited);
-
 private:
     void inhibitThroughPowerManagement(const QString &reason, int request);
     void granted(int request, const QString &portalHandle, uint cookie);

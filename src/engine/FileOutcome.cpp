@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 QString FileOutcome::description() const
 {
     switch (failure) {
@@ -25,4 +27,10 @@ QString FileOutcome::description() const
         return QCoreApplication::translate("FileOutcome", "The output file could not be created");
     }
     return {};
+}
+
+qsizetype failedCount(const BatchOutcomes &outcomes)
+{
+    return std::count_if(outcomes.cbegin(), outcomes.cend(),
+                         [](const FileOutcome &outcome) { return !outcome.converted(); });
 }

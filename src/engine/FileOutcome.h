@@ -30,3 +30,6 @@ struct FileOutcome
 };
 
 using BatchOutcomes = QList<FileOutcome>;
+
+// How many files of a batch were not converted.
+qsizetype failedCount(const BatchOutcomes &outcomes);

@@ -4,27 +4,25 @@
 #include "LargeButton.h"
 #include "SymbolView.h"
 #include "Theme.h"
+#include "session/ScreenState.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-CompletionView::CompletionView(const QUrl &outputFolder, std::function<void()> onBack,
-                               const BatchOutcomes &outcomes, QWidget *parent)
+CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     : QWidget(parent)
-    , m_outputFolder(outputFolder)
-    , m_onBack(std::move(onBack))
+    , m_outputFolder(state->outputFolder())
 {
+    const BatchOutcomes &outcomes = state->batchOutcomes();
     const Verdict verdict = verdictFor(outcomes);
     const bool failed = verdict == Verdict::NoneConverted;
 
-    auto *icon =
-        new SymbolView(failed ? QStringLiteral("exclamationmark.triangle.fill")
-                              : QStringLiteral("checkmark.circle.fill"),
-                       iconHeight, failed ? Theme::systemOrange() : Theme::systemGreen(), this);
+    auto *icon = new SymbolView(failed ? QStringLiteral("exclamationmark.triangle.fill")
+                                       : QStringLiteral("checkmark.circle.fill"),
+                                Theme::Metrics::completionIconHeight,
+                                failed ? Theme::warning() : Theme::success(), this);
     auto *title = new QLabel(failed ? tr("Conversion failed") : tr("Complete"), this);
     title->setFont(Theme::font(Theme::TextStyle::LargeTitle, QFont::Bold));
     title->setAlignment(Qt::AlignCenter);
@@ -35,26 +33,24 @@ CompletionView::CompletionView(const QUrl &outputFolder, std::function<void()> o
     auto *viewFilesButton = new LargeButton(tr("View files"), LargeButton::Look::Prominent, this);
     auto *backButton = new LargeButton(tr("Convert more files"), LargeButton::Look::Bordered, this);
     connect(viewFilesButton, &LargeButton::clicked, this, &CompletionView::viewFiles);
-    connect(backButton, &LargeButton::clicked, this, [this] {
-        if (m_onBack)
-            m_onBack();
-    });
+    connect(backButton, &LargeButton::clicked, this, &CompletionView::backRequested);
 
-    // The report belongs to the title; the column keeps its three parts 30 apart.
+    // The report belongs to the title, closer to it than the column's parts are to each other.
     auto *titleBlock = new QVBoxLayout;
-    titleBlock->setSpacing(10);
+    titleBlock->setSpacing(Theme::Metrics::textSpacing);
     titleBlock->addWidget(title);
     titleBlock->addWidget(report);
 
     auto *buttonRow = new QHBoxLayout;
-    buttonRow->setSpacing(20);
+    buttonRow->setSpacing(Theme::Metrics::buttonSpacing);
     buttonRow->addWidget(viewFilesButton, 0, Qt::AlignVCenter);
     buttonRow->addWidget(backButton, 0, Qt::AlignVCenter);
 
     auto *column = new QWidget(this);
     auto *columnLayout = new QVBoxLayout(column);
-    columnLayout->setContentsMargins(40, 40, 40, 40);
-    columnLayout->setSpacing(30);
+    const int margin = Theme::Metrics::screenMargin;
+    columnLayout->setContentsMargins(margin, margin, margin, margin);
+    columnLayout->setSpacing(Theme::Metrics::sectionSpacing);
     columnLayout->addWidget(icon, 0, Qt::AlignHCenter);
     columnLayout->addLayout(titleBlock);
     columnLayout->addLayout(buttonRow);
@@ -67,9 +63,7 @@ CompletionView::CompletionView(const QUrl &outputFolder, std::function<void()> o
 
 CompletionView::Verdict CompletionView::verdictFor(const BatchOutcomes &outcomes)
 {
-    const auto failed =
-        std::count_if(outcomes.cbegin(), outcomes.cend(),
-                      [](const FileOutcome &outcome) { return !outcome.converted(); });
+    const qsizetype failed = failedCount(outcomes);
     if (failed == 0)
         return Verdict::AllConverted;
     return failed == outcomes.size() ? Verdict::NoneConverted : Verdict::SomeFailed;

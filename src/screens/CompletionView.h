@@ -5,7 +5,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <functional>
+class ScreenState;
 
 // The screen shown once a batch has ended. It says how the batch went (converted, partly
 // failed, or failed), opens the output folder, and leads back to the drop screen.
@@ -16,17 +16,16 @@ class CompletionView : public QWidget
 public:
     enum class Verdict { AllConverted, SomeFailed, NoneConverted };
 
-    static constexpr int iconHeight = 80;
-
-    CompletionView(const QUrl &outputFolder, std::function<void()> onBack,
-                   const BatchOutcomes &outcomes, QWidget *parent = nullptr);
+    // Built from the state's outcomes and output folder, as they are when the batch has ended.
+    explicit CompletionView(const ScreenState *state, QWidget *parent = nullptr);
 
     static Verdict verdictFor(const BatchOutcomes &outcomes);
 
-    // Opens the output folder in the desktop's file manager; without a folder does nothing.
-    void viewFiles();
+Q_SIGNALS:
+    void backRequested();
 
 private:
+    void viewFiles();
+
     QUrl m_outputFolder;
-    std::function<void()> m_onBack;
 };

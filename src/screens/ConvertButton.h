@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "PaintedButton.h"
 
 // The blue "Make ... small, fast, and compatible" button. Its label is the whole visual.
-class ConvertButton : public QAbstractButton
+class ConvertButton : public PaintedButton
 {
     Q_OBJECT
 
@@ -20,5 +20,5 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    Look look() const override;
 };

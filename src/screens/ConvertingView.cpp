@@ -1,10 +1,9 @@
 #include "ConvertingView.h"
 
-#include "ScreenState.h"
 #include "SymbolView.h"
 #include "Theme.h"
+#include "session/ScreenState.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,19 +22,13 @@ QLabel *centredLabel(const QFont &font, QWidget *parent)
     return label;
 }
 
-void setTextColour(QLabel *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
 } // namespace
 
-ConvertingView::ConvertingView(ScreenState *state, QWidget *parent)
+ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
-    , m_gear(new SymbolView(QStringLiteral("gear"), gearHeight, Theme::systemBlue(), this))
+    , m_gear(
+          new SymbolView(QStringLiteral("gear"), Theme::Metrics::gearHeight, Theme::accent(), this))
     , m_title(centredLabel(Theme::font(Theme::TextStyle::Title, QFont::DemiBold), this))
     , m_counter(centredLabel(Theme::font(Theme::TextStyle::Headline), this))
     , m_percent(centredLabel(Theme::font(Theme::TextStyle::Title2, QFont::DemiBold), this))
@@ -43,18 +36,18 @@ ConvertingView::ConvertingView(ScreenState *state, QWidget *parent)
     , m_turn(new QVariantAnimation(this))
 {
     m_title->setText(tr("Converting..."));
-    setTextColour(m_counter, Theme::secondaryText(palette()));
-    setTextColour(m_percent, Theme::systemBlue());
+    Theme::useSecondaryText(m_counter);
+    Theme::useTextColour(m_percent, Theme::accent());
 
     auto *texts = new QVBoxLayout;
-    texts->setSpacing(10);
+    texts->setSpacing(Theme::Metrics::textSpacing);
     texts->addWidget(m_title, 0, Qt::AlignHCenter);
     texts->addWidget(m_counter, 0, Qt::AlignHCenter);
     texts->addWidget(m_percent, 0, Qt::AlignHCenter);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(40);
+    layout->setSpacing(Theme::Metrics::gearSpacing);
     layout->addWidget(m_gear, 0, Qt::AlignHCenter);
     layout->addLayout(texts);
 
@@ -70,9 +63,11 @@ ConvertingView::ConvertingView(ScreenState *state, QWidget *parent)
 
     connect(m_state, &ScreenState::isConvertingChanged, this, &ConvertingView::onConvertingChanged);
     connect(m_state, &ScreenState::droppedFilesChanged, this, &ConvertingView::renderCounter);
+    connect(m_state, &ScreenState::currentFileIndexChanged, this, &ConvertingView::renderCounter);
+    connect(m_state, &ScreenState::conversionProgressChanged, this, &ConvertingView::renderPercent);
 
     renderCounter();
-    setConversionProgress(0.0);
+    renderPercent();
 }
 
 QString ConvertingView::percentText(double progress)
@@ -94,11 +89,6 @@ QString ConvertingView::counterText(qint64 currentFileIndex, qsizetype fileCount
                                   ? currentFileIndex + 1
                                   : currentFileIndex;
     return tr("File %1 of %2").arg(shownIndex).arg(fileCount);
-}
-
-bool ConvertingView::isSpinning() const
-{
-    return m_spinTimer->isActive();
 }
 
 void ConvertingView::startSpinner()
@@ -135,22 +125,16 @@ void ConvertingView::onConvertingChanged(bool converting)
         stopSpinner();
 }
 
-void ConvertingView::setCurrentFileIndex(qint64 index)
-{
-    m_currentFileIndex = index;
-    renderCounter();
-}
-
-void ConvertingView::setConversionProgress(double progress)
-{
-    m_percent->setText(percentText(progress));
-}
-
 void ConvertingView::renderCounter()
 {
-    const QString text = counterText(m_currentFileIndex, m_state->droppedFiles().size());
+    const QString text = counterText(m_state->currentFileIndex(), m_state->droppedFiles().size());
     m_counter->setText(text);
     m_counter->setVisible(!text.isEmpty());
+}
+
+void ConvertingView::renderPercent()
+{
+    m_percent->setText(percentText(m_state->conversionProgress()));
 }
 
 void ConvertingView::showEvent(QShowEvent *event)
@@ -166,11 +150,4 @@ void ConvertingView::hideEvent(QHideEvent *event)
     // when the completion screen replaces this one before isConverting has turned false.
     stopSpinner();
     QWidget::hideEvent(event);
-}
-
-void ConvertingView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange)
-        setTextColour(m_counter, Theme::secondaryText(palette()));
-    QWidget::changeEvent(event);
 }

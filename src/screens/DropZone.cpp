@@ -16,7 +16,8 @@
 
 DropZone::DropZone(QWidget *parent)
     : QWidget(parent)
-    , m_icon(new SymbolView(QStringLiteral("video.badge.plus"), 50, Theme::systemBlue(), this))
+    , m_icon(new SymbolView(QStringLiteral("video.badge.plus"), Theme::Metrics::dropIconHeight,
+                            Theme::accent(), this))
     , m_invitation(new QLabel(tr("Drop video files here"), this))
     , m_summary(new FileSummary(this))
 {
@@ -27,14 +28,12 @@ DropZone::DropZone(QWidget *parent)
 
     m_invitation->setFont(Theme::font(Theme::TextStyle::Title2));
     m_invitation->setAlignment(Qt::AlignCenter);
-    QPalette invitationPalette = m_invitation->palette();
-    invitationPalette.setColor(QPalette::WindowText, Theme::systemBlue());
-    m_invitation->setPalette(invitationPalette);
+    Theme::useTextColour(m_invitation, Theme::accent());
 
     // Names are elided within the zone's inner edge, clear of the rounded outline.
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(int(cornerRadius), 0, int(cornerRadius), 0);
-    layout->setSpacing(10);
+    layout->setSpacing(Theme::Metrics::textSpacing);
     layout->addStretch();
     layout->addWidget(m_icon, 0, Qt::AlignHCenter);
     layout->addWidget(m_invitation);
@@ -106,7 +105,7 @@ void DropZone::paintEvent(QPaintEvent *)
 
     // Qt measures dashes in pen widths. The outline is inset by half its width so that all of
     // it lies inside the widget instead of being clipped at the edge.
-    QPen pen(Theme::systemBlue(), strokeWidth, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    QPen pen(Theme::accent(), strokeWidth, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
     pen.setDashPattern({dashLength / strokeWidth, dashLength / strokeWidth});
     pen.setMiterLimit(10);
     painter.setPen(pen);

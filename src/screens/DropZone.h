@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VideoFileTyping.h"
+#include "intake/VideoFileTyping.h"
 
 #include <QList>
 #include <QUrl>

@@ -23,13 +23,6 @@ QString ElidedLabel::displayedText() const
     return fontMetrics().elidedText(m_text, Qt::ElideRight, width());
 }
 
-void ElidedLabel::setTextColor(const QColor &color)
-{
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, color);
-    setPalette(palette);
-}
-
 QSize ElidedLabel::sizeHint() const
 {
     return {fontMetrics().horizontalAdvance(m_text), fontMetrics().height()};
@@ -43,6 +36,6 @@ QSize ElidedLabel::minimumSizeHint() const
 void ElidedLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(palette().color(foregroundRole()));
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, displayedText());
 }

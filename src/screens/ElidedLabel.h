@@ -16,8 +16,6 @@ public:
     // The text as drawn at the current width.
     QString displayedText() const;
 
-    void setTextColor(const QColor &color);
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -3,7 +3,6 @@
 #include "NameList.h"
 #include "Theme.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -24,14 +23,13 @@ FailureReport::FailureReport(QWidget *parent)
 {
     m_countLine->setFont(Theme::font(Theme::TextStyle::Body));
     m_countLine->setAlignment(Qt::AlignCenter);
+    Theme::useSecondaryText(m_countLine);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
+    layout->setSpacing(Theme::Metrics::listSpacing);
     layout->addWidget(m_countLine);
     layout->addWidget(m_names);
-
-    applySecondaryColour();
 }
 
 QString FailureReport::countLine(qsizetype failedCount, qsizetype totalCount)
@@ -54,18 +52,4 @@ void FailureReport::showOutcomes(const BatchOutcomes &outcomes)
 
     m_countLine->setText(countLine(failedNames.size(), outcomes.size()));
     m_names->showNames(failedNames, failedNames.size());
-}
-
-void FailureReport::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange)
-        applySecondaryColour();
-    QWidget::changeEvent(event);
-}
-
-void FailureReport::applySecondaryColour()
-{
-    QPalette countPalette = m_countLine->palette();
-    countPalette.setColor(QPalette::WindowText, Theme::secondaryText(palette()));
-    m_countLine->setPalette(countPalette);
 }

@@ -21,12 +21,7 @@ public:
 
     static QString countLine(qsizetype failedCount, qsizetype totalCount);
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
-    void applySecondaryColour();
-
     QLabel *m_countLine;
     NameList *m_names;
 };

@@ -16,7 +16,7 @@ FileSummary::FileSummary(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
+    layout->setSpacing(Theme::Metrics::listSpacing);
     layout->addWidget(m_countLine);
     layout->addWidget(m_names);
 }

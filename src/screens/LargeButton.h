@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "PaintedButton.h"
 
 // A large push button in one of the two looks the product uses: prominent, filled with the
 // desktop's accent colour, or bordered.
-class LargeButton : public QAbstractButton
+class LargeButton : public PaintedButton
 {
     Q_OBJECT
 
@@ -17,13 +17,11 @@ public:
 
     LargeButton(const QString &text, Look look, QWidget *parent = nullptr);
 
-    Look look() const { return m_look; }
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    PaintedButton::Look look() const override;
 
 private:
     Look m_look;

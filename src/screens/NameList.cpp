@@ -3,7 +3,6 @@
 #include "ElidedLabel.h"
 #include "Theme.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -12,11 +11,12 @@ NameList::NameList(QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
+    layout->setSpacing(Theme::Metrics::listSpacing);
 
     for (int i = 0; i < shownNames; ++i) {
         auto *nameLine = new ElidedLabel(this);
         nameLine->setFont(Theme::font(Theme::TextStyle::Caption));
+        Theme::useSecondaryText(nameLine);
         layout->addWidget(nameLine);
         m_nameLines.append(nameLine);
     }
@@ -24,9 +24,8 @@ NameList::NameList(QWidget *parent)
     m_furtherNamesLine = new QLabel(this);
     m_furtherNamesLine->setFont(Theme::font(Theme::TextStyle::Caption));
     m_furtherNamesLine->setAlignment(Qt::AlignCenter);
+    Theme::useSecondaryText(m_furtherNamesLine);
     layout->addWidget(m_furtherNamesLine);
-
-    applySecondaryColour();
 }
 
 QString NameList::furtherNamesLine(qsizetype furtherCount)
@@ -44,21 +43,4 @@ void NameList::showNames(const QStringList &names, qsizetype totalCount)
     const qsizetype further = std::max(names.size(), totalCount) - shownNames;
     m_furtherNamesLine->setText(further > 0 ? furtherNamesLine(further) : QString());
     m_furtherNamesLine->setVisible(further > 0);
-}
-
-void NameList::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange)
-        applySecondaryColour();
-    QWidget::changeEvent(event);
-}
-
-void NameList::applySecondaryColour()
-{
-    const QColor secondary = Theme::secondaryText(palette());
-    for (ElidedLabel *nameLine : std::as_const(m_nameLines))
-        nameLine->setTextColor(secondary);
-    QPalette furtherPalette = m_furtherNamesLine->palette();
-    furtherPalette.setColor(QPalette::WindowText, secondary);
-    m_furtherNamesLine->setPalette(furtherPalette);
 }

@@ -23,12 +23,7 @@ public:
 
     static QString furtherNamesLine(qsizetype furtherCount);
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
-    void applySecondaryColour();
-
     QList<ElidedLabel *> m_nameLines;
     QLabel *m_furtherNamesLine;
 };

@@ -1,6 +1,7 @@
 #include "Theme.h"
 
 #include <QGuiApplication>
+#include <QWidget>
 
 namespace Theme {
 
@@ -32,25 +33,33 @@ QFont font(TextStyle style, QFont::Weight weight)
     return result;
 }
 
-QColor systemBlue()
+QColor accent()
 {
     return QColor(0x00, 0x7A, 0xFF);
 }
 
-QColor systemGreen()
+QColor success()
 {
     return QColor(0x34, 0xC7, 0x59);
 }
 
-QColor systemOrange()
+QColor warning()
 {
     return QColor(0xFF, 0x95, 0x00);
 }
 
-QColor secondaryText(const QPalette &palette)
+void useSecondaryText(QWidget *widget)
 {
-    // Dimmed window text, like the placeholder role: it follows light and dark palettes alike.
-    return palette.color(QPalette::PlaceholderText);
+    // A role, not a colour: the widget follows every later palette change by itself.
+    widget->setForegroundRole(QPalette::PlaceholderText);
+}
+
+void useTextColour(QWidget *widget, const QColor &colour)
+{
+    // Only this role is set on the widget; the others keep following the desktop's palette.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
 }
 
 } // namespace Theme

@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPalette>
+
+class QWidget;
 
 // The one place where the product's look is mapped onto the desktop: text styles become pixel
-// sizes of the desktop's default font, named colours become fixed colours or palette roles.
+// sizes of the desktop's default font, named colours become fixed colours or palette roles, and
+// the layout's measurements live here.
 namespace Theme {
 
 enum class TextStyle { LargeTitle, Title, Title2, Headline, Body, Caption };
@@ -14,9 +16,26 @@ enum class TextStyle { LargeTitle, Title, Title2, Headline, Body, Caption };
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
 int pixelSize(TextStyle style);
 
-QColor systemBlue();
-QColor systemGreen();
-QColor systemOrange();
-QColor secondaryText(const QPalette &palette);
+// The product's named colours, by what they mean.
+QColor accent();  // the drop zone, the gear, the convert button, the percent
+QColor success(); // a batch that converted files
+QColor warning(); // a batch that converted none
+
+// Text in the secondary colour: dimmed window text, following light and dark palettes alike.
+void useSecondaryText(QWidget *widget);
+// Text in one of the named colours above.
+void useTextColour(QWidget *widget, const QColor &colour);
+
+namespace Metrics {
+inline constexpr int screenMargin = 40;   // around each screen's column
+inline constexpr int sectionSpacing = 30; // between a screen's main parts
+inline constexpr int gearSpacing = 40;    // between the gear and its texts
+inline constexpr int textSpacing = 10;    // between lines of one block
+inline constexpr int listSpacing = 5;     // between the lines of a name list
+inline constexpr int buttonSpacing = 20;  // between buttons side by side
+inline constexpr int dropIconHeight = 50;
+inline constexpr int gearHeight = 60;
+inline constexpr int completionIconHeight = 80;
+} // namespace Metrics
 
 } // namespace Theme

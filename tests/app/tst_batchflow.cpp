@@ -1,19 +1,28 @@
 #include "DesktopStandIns.h"
 #include "FakeEncoderLog.h"
+#include "SampleMedia.h"
 #include "TemporaryHome.h"
+#include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
+#include "engine/EncoderRunner.h"
 #include "screens/CompletionView.h"
 #include "screens/ContentView.h"
 #include "screens/ConvertButton.h"
 #include "screens/ConvertingView.h"
-#include "screens/ScreenState.h"
+#include "screens/DropZone.h"
+#include "screens/ElidedLabel.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QDBusConnection>
 #include <QLabel>
 #include <QtTest>
 
-// A whole batch through the window, against the stand-in encoder: the button starts it, the
-// screens follow it, closing the window stops it, and the desktop hears of it.
+#include <csignal>
+
+// A whole batch through the app and its window, against the stand-in encoder: the button starts
+// it, the screens follow it, closing the window or a quit signal stops it, and the desktop hears
+// of it.
 class BatchFlowTest : public QObject
 {
     Q_OBJECT
@@ -34,15 +43,17 @@ private Q_SLOTS:
     void init()
     {
         m_home = std::make_unique<TemporaryHome>();
-        m_window =
-            std::make_unique<MainWindow>(FakeEncoderLog::encoderPath(), nullptr, m_bus.client());
+        m_app = std::make_unique<ClipforgerApp>(
+            FakeEncoderLog::encoderPath(), m_home->documentsPath() + QStringLiteral("/Clipforger"),
+            m_bus.client());
+        m_window = m_app->window();
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
     void cleanup()
     {
-        m_window.reset();
+        m_app.reset();
         m_home.reset();
     }
 
@@ -60,8 +71,8 @@ private Q_SLOTS:
         QVERIFY(outcomes[0].converted());
         QCOMPARE(outcomes[1].failure, FileOutcome::Failure::ExitStatus);
         QCOMPARE(outcomes[1].detail, 3);
-        QCOMPARE(state()->outputFolder(), QUrl::fromLocalFile(contentView()->appFolder()));
-        QCOMPARE(QDir(contentView()->appFolder()).entryList(QDir::Files),
+        QCOMPARE(state()->outputFolder(), QUrl::fromLocalFile(outputFolder()));
+        QCOMPARE(QDir(outputFolder()).entryList(QDir::Files),
                  QStringList{QStringLiteral("good_converted.mp4")});
         QVERIFY(shownTexts().contains(QStringLiteral("1 of 2 files could not be converted")));
         QVERIFY(!log.overlapped());
@@ -74,20 +85,19 @@ private Q_SLOTS:
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_VERIFY(log.pid(1) > 0);
         const pid_t encoder = log.pid(1);
-        QTRY_VERIFY(
-            QFileInfo::exists(contentView()->appFolder() + QStringLiteral("/long_converted.mp4")));
+        QTRY_VERIFY(QFileInfo::exists(outputFolder() + QStringLiteral("/long_converted.mp4")));
 
         // The desktop's close key (Ctrl+W on X11) acts like the window's close button.
         m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         const QKeyCombination closeKeys = QKeySequence(QKeySequence::Close)[0];
-        QTest::keyClick(m_window.get(), closeKeys.key(), closeKeys.keyboardModifiers());
+        QTest::keyClick(m_window, closeKeys.key(), closeKeys.keyboardModifiers());
         QVERIFY2(m_window->isVisible(), "the window waits for the encoder to stop");
         QTRY_VERIFY(!m_window->isVisible());
 
         QVERIFY(!FakeEncoderLog::isAlive(encoder));
         QCOMPARE(log.runCount(), 1);
-        QVERIFY(QDir(contentView()->appFolder()).entryList(QDir::Files).isEmpty());
+        QVERIFY(QDir(outputFolder()).entryList(QDir::Files).isEmpty());
     }
 
     void desktopHearsOfABatchOnlyWhenTheWindowIsNotWatched()
@@ -96,7 +106,7 @@ private Q_SLOTS:
         const qsizetype notificationsBefore = m_notifications.posted.size();
         const qsizetype inhibitionsBefore = m_portal.inhibitFlags.size();
         m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         runBatch({input("seen.mov", "ok")});
         QTRY_COMPARE(m_portal.inhibitFlags.size(), inhibitionsBefore + 1);
 
@@ -104,7 +114,7 @@ private Q_SLOTS:
         elsewhere.show();
         elsewhere.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
-        contentView()->goBack();
+        m_app->session()->goBack();
         runBatch({input("unseen.mov", "ok"), input("broken.mov", "exit 1")});
 
         QTRY_COMPARE(m_notifications.posted.size(), notificationsBefore + 1);
@@ -124,21 +134,68 @@ private Q_SLOTS:
         runBatch({input("quiet.mov", "ok")});
         QVERIFY(state()->batchOutcomes().first().converted());
         // Quitting with both calls still unanswered.
-        m_window.reset();
+        m_app.reset();
         m_portal.silent = m_notifications.silent = false;
+    }
+
+    void fileTypedAfterConvertWaitsForTheNextBatch()
+    {
+        FakeEncoderLog log;
+        const QString late = m_home->path() + QStringLiteral("/late.mp4");
+        QVERIFY(SampleMedia::makeClip(late));
+        state()->setDroppedFiles({input("first.mov", "sleep"), input("second.mov", "ok")});
+        QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
+        QTRY_VERIFY(log.pid(1) > 0);
+
+        // Its typing ends while the batch runs: it used to be counted as "File 1 of 3", never
+        // converted, and dropped without a word by "Convert more files".
+        m_app->session()->addFiles({QUrl::fromLocalFile(late)});
+        QTest::qWait(300);
+        QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 2")));
+        m_app->session()->cancelConversion();
+        QTRY_VERIFY(state()->showCompletionView());
+        QCOMPARE(state()->batchOutcomes().size(), 2);
+
+        QTest::mouseClick(button(QStringLiteral("Convert more files")), Qt::LeftButton);
+        QTRY_VERIFY(contentView()->currentScreen()->findChild<DropZone *>());
+        QVERIFY(shownTexts().contains(QStringLiteral("1 file selected")));
+        QVERIFY(shownTexts().contains(QStringLiteral("late.mp4")));
+    }
+
+    void secondQuitSignalQuitsAtOnce()
+    {
+        FakeEncoderLog log;
+        state()->setDroppedFiles({input("stubborn.mov", "sleep-ignoring-interrupt")});
+        QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
+        QTRY_VERIFY(log.pid(1) > 0);
+        const pid_t encoder = log.pid(1);
+        const QString folder = outputFolder();
+
+        // The first waits for the encoder, which ignores the interrupt until it is killed.
+        ::raise(SIGTERM);
+        QTest::qWait(200);
+        QVERIFY(m_window->isVisible());
+
+        QElapsedTimer sinceSecond;
+        sinceSecond.start();
+        QTimer::singleShot(0, m_app.get(), [] { ::raise(SIGTERM); });
+        QCOMPARE(QCoreApplication::exec(), 1);
+        QCOMPARE_LT(sinceSecond.elapsed(), EncoderRunner::CancelGraceMs);
+        // What main() does once the event loop has returned.
+        m_app.reset();
+        QTRY_VERIFY(!FakeEncoderLog::isAlive(encoder));
+        QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
     }
 
 private:
     ContentView *contentView() const { return m_window->contentView(); }
-    ScreenState *state() const { return contentView()->state(); }
+    ScreenState *state() const { return m_app->session()->state(); }
+    QString outputFolder() const { return m_app->session()->outputFolder(); }
 
     QUrl input(const char *name, const QByteArray &instructions)
     {
-        const QString path = m_home->path() + QStringLiteral("/") + QString::fromUtf8(name);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(instructions + '\n');
-        return QUrl::fromLocalFile(path);
+        return FakeEncoderLog::instructedInput(
+            m_home->path() + QStringLiteral("/") + QString::fromUtf8(name), instructions);
     }
 
     void runBatch(const QList<QUrl> &files)
@@ -152,18 +209,32 @@ private:
     QStringList shownTexts() const
     {
         QStringList texts;
-        for (const QLabel *label : contentView()->currentScreen()->findChildren<QLabel *>()) {
-            if (label->isVisible())
+        for (const QWidget *widget : contentView()->currentScreen()->findChildren<QWidget *>()) {
+            if (!widget->isVisible())
+                continue;
+            if (const auto *label = qobject_cast<const QLabel *>(widget))
                 texts.append(label->text());
+            else if (const auto *line = qobject_cast<const ElidedLabel *>(widget))
+                texts.append(line->text());
         }
         return texts;
+    }
+
+    QAbstractButton *button(const QString &text) const
+    {
+        for (QAbstractButton *candidate : m_window->findChildren<QAbstractButton *>()) {
+            if (candidate->isVisible() && candidate->text() == text)
+                return candidate;
+        }
+        return nullptr;
     }
 
     PrivateSessionBus m_bus;
     StandInNotifications m_notifications;
     StandInPortal m_portal;
     std::unique_ptr<TemporaryHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<ClipforgerApp> m_app;
+    MainWindow *m_window = nullptr;
 };
 
 QTEST_MAIN(BatchFlowTest)

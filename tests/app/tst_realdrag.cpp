@@ -1,9 +1,8 @@
 #include "SampleMedia.h"
-#include "TemporaryHome.h"
 #include "app/MainWindow.h"
-#include "screens/ContentView.h"
 #include "screens/DropZone.h"
-#include "screens/ScreenState.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,8 +116,9 @@ void tst_RealDrag::dragFromAnotherProcess()
     for (const QString &name : expected)
         expectedUrls.append(url(name));
 
-    TemporaryHome home;
-    MainWindow window(QStringLiteral("/nonexistent/HandBrakeCLI"));
+    BatchSession session(QStringLiteral("/nonexistent/HandBrakeCLI"),
+                         m_dir.filePath(QStringLiteral("out")));
+    MainWindow window(&session, QDBusConnection(QStringLiteral("no bus")));
     // No window manager runs here: windows stay exactly where they are put.
     window.move(400, 100);
     window.show();
@@ -150,7 +150,7 @@ void tst_RealDrag::dragFromAnotherProcess()
     QVERIFY(pointer({QStringLiteral("mouseup"), QStringLiteral("1")}));
 
     QVERIFY(waitForLine(source, action));
-    ScreenState *state = window.contentView()->state();
+    ScreenState *state = session.state();
     QTRY_COMPARE(state->droppedFiles().size(), expectedUrls.size());
     QTest::qWait(300);
     QCOMPARE(sorted(state->droppedFiles()), sorted(expectedUrls));

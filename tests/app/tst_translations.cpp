@@ -5,6 +5,7 @@
 #include "screens/FailureReport.h"
 #include "screens/FileSummary.h"
 #include "screens/NameList.h"
+#include "session/ScreenState.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -114,10 +115,13 @@ void TestTranslations::germanScreensShowGermanTexts()
 {
     QVERIFY(Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
 
-    const CompletionView allConverted(QUrl(), {}, outcomes(2, 0));
+    ScreenState state;
+    state.setBatchOutcomes(outcomes(2, 0));
+    const CompletionView allConverted(&state);
     QVERIFY(labelTexts(allConverted).contains(QStringLiteral("Abgeschlossen")));
 
-    const CompletionView noneConverted(QUrl(), {}, outcomes(0, 3));
+    state.setBatchOutcomes(outcomes(0, 3));
+    const CompletionView noneConverted(&state);
     const QStringList texts = labelTexts(noneConverted);
     QVERIFY2(texts.contains(QStringLiteral("Umwandlung fehlgeschlagen")),
              qPrintable(texts.join('|')));

@@ -1,11 +1,12 @@
-#include "TemporaryHome.h"
 #include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
-#include "app/WindowSizing.h"
 #include "screens/ContentView.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -44,51 +45,49 @@ private Q_SLOTS:
         ClipforgerApp::describeApplication(*qApp);
     }
 
+    void init()
+    {
+        m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent"), m_dir.path());
+        m_window = std::make_unique<MainWindow>(m_session.get(),
+                                                QDBusConnection(QStringLiteral("no bus")));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_session.reset();
+    }
+
     void windowOpensWithA500By400ContentArea()
     {
-        TemporaryHome home;
-        MainWindow window(QStringLiteral("/nonexistent"));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-        QCOMPARE(window.windowTitle(), QStringLiteral("Clipforger"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Clipforger"));
         QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Clipforger"));
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.clipforger.Clipforger"));
-        QTRY_COMPARE(serverSideSize(window), QSize(500, 400));
-        QCOMPARE(frameOfScreen(window), QRect(0, 0, 500, 400));
+        QTRY_COMPARE(serverSideSize(*m_window), QSize(500, 400));
+        QCOMPARE(frameOfScreen(*m_window), QRect(0, 0, 500, 400));
     }
 
     void largerWindowCentresTheContent()
     {
-        TemporaryHome home;
-        MainWindow window(QStringLiteral("/nonexistent"));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.resize(800, 600);
-        QTRY_COMPARE(serverSideSize(window), QSize(800, 600));
-        QTRY_COMPARE(frameOfScreen(window), QRect(150, 100, 500, 400));
+        m_window->resize(800, 600);
+        QTRY_COMPARE(serverSideSize(*m_window), QSize(800, 600));
+        QTRY_COMPARE(frameOfScreen(*m_window), QRect(150, 100, 500, 400));
     }
 
-    void sizeStepResizesTheFirstWindowOfTheApplication()
+    void eachNewScreenGivesTheWindowItsSizeAgain()
     {
-        TemporaryHome home;
-        QWidget earlier;
-        earlier.resize(200, 100);
-        earlier.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&earlier));
-
-        MainWindow window(QStringLiteral("/nonexistent"));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_COMPARE(serverSideSize(earlier), QSize(500, 400));
+        m_window->resize(800, 600);
+        QTRY_COMPARE(serverSideSize(*m_window), QSize(800, 600));
+        m_session->state()->setShowCompletionView(true);
+        QTRY_COMPARE(serverSideSize(*m_window), QSize(500, 400));
     }
 
-    void sizeStepWithoutWindowsDoesNothing()
-    {
-        QVERIFY(QGuiApplication::topLevelWindows().isEmpty());
-        WindowSizing::resizeFirstWindow(QSize(500, 400));
-        QVERIFY(QGuiApplication::topLevelWindows().isEmpty());
-    }
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<BatchSession> m_session;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(WindowTest)

@@ -1,15 +1,17 @@
-#include "TemporaryHome.h"
 #include "screens/CompletionView.h"
 #include "screens/ContentView.h"
 #include "screens/ElidedLabel.h"
 #include "screens/LargeButton.h"
 #include "screens/MainConversionView.h"
-#include "screens/ScreenState.h"
 #include "screens/SymbolView.h"
 #include "screens/Theme.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using Failure = FileOutcome::Failure;
@@ -43,6 +45,15 @@ LargeButton *button(const QWidget *view, const QString &text)
         if (candidate->text() == text)
             return candidate;
     return nullptr;
+}
+
+// A state as a batch leaves it when it ends.
+std::unique_ptr<ScreenState> endedBatch(const BatchOutcomes &outcomes, const QUrl &folder = {})
+{
+    auto state = std::make_unique<ScreenState>();
+    state->setBatchOutcomes(outcomes);
+    state->setOutputFolder(folder);
+    return state;
 }
 
 QRect geometryIn(const QWidget *widget, const QWidget *ancestor)
@@ -85,8 +96,8 @@ void TestCompletionView::variants_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QColor>("iconColour");
 
-    const QColor green = Theme::systemGreen();
-    const QColor orange = Theme::systemOrange();
+    const QColor green = Theme::success();
+    const QColor orange = Theme::warning();
 
     QTest::newRow("all converted: plain screen")
         << BatchOutcomes{outcome("a.mov"), outcome("b.mov")} << QStringList{"Complete"} << green;
@@ -134,7 +145,8 @@ void TestCompletionView::variants()
     QFETCH(QStringList, expected);
     QFETCH(QColor, iconColour);
 
-    CompletionView view(QUrl(), {}, outcomes);
+    const auto state = endedBatch(outcomes);
+    CompletionView view(state.get());
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(visibleTexts(&view), expected);
@@ -157,7 +169,8 @@ void TestCompletionView::layout()
 {
     QFETCH(BatchOutcomes, outcomes);
 
-    CompletionView view(QUrl(), {}, outcomes);
+    const auto state = endedBatch(outcomes);
+    CompletionView view(state.get());
     view.setFixedSize(ContentView::screenSize);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -201,8 +214,9 @@ void TestCompletionView::viewFiles()
     auto unregister =
         qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
 
-    int backs = 0;
-    CompletionView view(folder, [&backs] { ++backs; }, {});
+    const auto state = endedBatch({}, folder);
+    CompletionView view(state.get());
+    QSignalSpy backs(&view, &CompletionView::backRequested);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     LargeButton *viewFilesButton = button(&view, "View files");
@@ -212,29 +226,31 @@ void TestCompletionView::viewFiles()
 
     const QList<QUrl> expected = folder.isEmpty() ? QList<QUrl>{} : QList<QUrl>(presses, folder);
     QCOMPARE(opened.urls, expected);
-    QCOMPARE(backs, 0);
+    QCOMPARE(backs.size(), 0);
     QVERIFY(view.isVisible());
 }
 
 void TestCompletionView::backRunsTheBackAction()
 {
-    int backs = 0;
-    CompletionView view(QUrl(), [&backs] { ++backs; }, {});
+    const auto state = endedBatch({});
+    CompletionView view(state.get());
+    QSignalSpy backs(&view, &CompletionView::backRequested);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QTest::mouseClick(button(&view, "Convert more files"), Qt::LeftButton);
-    QCOMPARE(backs, 1);
+    QCOMPARE(backs.size(), 1);
 }
 
 void TestCompletionView::rootShowsTheOutcomesAndGoesBack()
 {
-    TemporaryHome home;
-    ContentView content(QString{});
+    QTemporaryDir folderDir;
+    BatchSession session(QString(), folderDir.path());
+    ContentView content(&session);
     content.show();
     QVERIFY(QTest::qWaitForWindowExposed(&content));
 
-    ScreenState *state = content.state();
-    const QUrl folder = QUrl::fromLocalFile(content.appFolder());
+    ScreenState *state = session.state();
+    const QUrl folder = QUrl::fromLocalFile(session.outputFolder());
     state->setDroppedFiles({QUrl::fromLocalFile("/videos/a.mov")});
     state->setBatchOutcomes({outcome("a.mov", Failure::ExitStatus)});
     state->setOutputFolder(folder);

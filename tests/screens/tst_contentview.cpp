@@ -1,13 +1,12 @@
-#include "TemporaryHome.h"
-#include "screens/AppFolder.h"
 #include "screens/CompletionView.h"
 #include "screens/ContentView.h"
 #include "screens/MainConversionView.h"
-#include "screens/ScreenState.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QAbstractButton>
-#include <QDir>
-#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class ContentViewTest : public QObject
@@ -15,100 +14,51 @@ class ContentViewTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init()
+    {
+        m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent"), m_dir.path());
+    }
+    void cleanup() { m_session.reset(); }
+
     void launchShowsAnEmptyConversionScreen()
     {
-        TemporaryHome home;
-        ContentView view(QStringLiteral("/nonexistent"));
+        ContentView view(m_session.get());
+        const ScreenState *state = m_session->state();
 
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));
-        QVERIFY(view.state()->droppedFiles().isEmpty());
-        QVERIFY(!view.state()->isConverting());
-        QVERIFY(!view.state()->showCompletionView());
-        QVERIFY(view.state()->outputFolder().isEmpty());
-        QCOMPARE(view.appFolder(), home.documentsPath() + QStringLiteral("/Clipforger"));
-        QVERIFY(QFileInfo(view.appFolder()).isDir());
+        QVERIFY(state->droppedFiles().isEmpty());
+        QVERIFY(!state->isConverting());
+        QVERIFY(!state->showCompletionView());
+        QVERIFY(state->outputFolder().isEmpty());
     }
 
-    void outputFolderFollowsTheDesktopsDocumentsFolder()
+    void screenSwitchRebuildsTheScreenAndSaysSo()
     {
-        TemporaryHome home;
-        const QString documents = home.path() + QStringLiteral("/Papers/Dokumente");
-        home.setDocumentsFolder(documents);
-
-        ContentView view(QStringLiteral("/nonexistent"));
-        QCOMPARE(view.appFolder(), documents + QStringLiteral("/Clipforger"));
-        QVERIFY2(QFileInfo(view.appFolder()).isDir(), "created together with its parents");
-    }
-
-    void outputFolderWithoutDocumentsLocation()
-    {
-        TemporaryHome home;
-        QCOMPARE(AppFolder::resolve(QString()),
-                 home.path() + QStringLiteral("/Documents/Clipforger"));
-    }
-
-    void existingOutputFolderIsLeftAsItIs()
-    {
-        TemporaryHome home;
-        const QString folder = home.documentsPath() + QStringLiteral("/Clipforger");
-        QVERIFY(QDir().mkpath(folder));
-        QFile earlier(folder + QStringLiteral("/earlier_converted.mp4"));
-        QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier result");
-        earlier.close();
-
-        ContentView view(QStringLiteral("/nonexistent"));
-        QCOMPARE(view.appFolder(), folder);
-        QVERIFY(earlier.open(QIODevice::ReadOnly));
-        QCOMPARE(earlier.readAll(), QByteArray("earlier result"));
-    }
-
-    void regularFileInTheFoldersPlaceIsNotTouched()
-    {
-        TemporaryHome home;
-        QVERIFY(QDir().mkpath(home.documentsPath()));
-        const QString path = home.documentsPath() + QStringLiteral("/Clipforger");
-        QFile blocker(path);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.write("not a folder");
-        blocker.close();
-
-        ContentView view(QStringLiteral("/nonexistent"));
-        QCOMPARE(view.appFolder(), path);
-        QVERIFY(QFileInfo(path).isFile());
-        QVERIFY(blocker.open(QIODevice::ReadOnly));
-        QCOMPARE(blocker.readAll(), QByteArray("not a folder"));
-    }
-
-    void screenSwitchRebuildsTheScreenAndRunsTheShownAction()
-    {
-        TemporaryHome home;
-        ContentView view(QStringLiteral("/nonexistent"));
-        int shown = 0;
-        view.setScreenShownAction([&shown] { ++shown; });
+        ContentView view(m_session.get());
+        QSignalSpy shown(&view, &ContentView::screenShown);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QCOMPARE(shown, 1);
+        QCOMPARE(shown.size(), 1);
 
-        view.state()->setOutputFolder(QUrl::fromLocalFile(view.appFolder()));
-        view.state()->setShowCompletionView(true);
+        ScreenState *state = m_session->state();
+        state->setOutputFolder(QUrl::fromLocalFile(m_dir.path()));
+        state->setShowCompletionView(true);
         QVERIFY(qobject_cast<CompletionView *>(view.currentScreen()));
         QCOMPARE(view.currentScreen()->size(), ContentView::screenSize);
-        QCOMPARE(shown, 2);
+        QCOMPARE(shown.size(), 2);
 
-        view.goBack();
+        m_session->goBack();
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));
         QCOMPARE(view.currentScreen()->size(), ContentView::screenSize);
-        QCOMPARE(shown, 3);
+        QCOMPARE(shown.size(), 3);
     }
 
-    void backActionEmptiesTheListAndKeepsTheFolder()
+    void backButtonEmptiesTheListAndKeepsTheFolder()
     {
-        TemporaryHome home;
-        ContentView view(QStringLiteral("/nonexistent"));
+        ContentView view(m_session.get());
         view.show();
-        ScreenState *state = view.state();
-        const QUrl folder = QUrl::fromLocalFile(view.appFolder());
+        ScreenState *state = m_session->state();
+        const QUrl folder = QUrl::fromLocalFile(m_dir.path());
         state->setDroppedFiles({QUrl::fromLocalFile(QStringLiteral("/videos/a.mov"))});
         state->setOutputFolder(folder);
         state->setShowCompletionView(true);
@@ -130,6 +80,10 @@ private Q_SLOTS:
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));
         QTRY_VERIFY(completion.isNull());
     }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<BatchSession> m_session;
 };
 
 QTEST_MAIN(ContentViewTest)

@@ -1,13 +1,14 @@
-#include "TemporaryHome.h"
 #include "screens/ConvertButton.h"
 #include "screens/ConvertingView.h"
 #include "screens/DropZone.h"
 #include "screens/ElidedLabel.h"
 #include "screens/FileSummary.h"
 #include "screens/MainConversionView.h"
-#include "screens/ScreenState.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -50,9 +51,10 @@ class ConversionScreenTest : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_state = std::make_unique<ScreenState>();
-        m_screen = std::make_unique<MainConversionView>(m_state.get(), QStringLiteral("/out"),
-                                                        QStringLiteral("/nonexistent"));
+        m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent"),
+                                                   m_dir.filePath(QStringLiteral("out")));
+        m_state = m_session->state();
+        m_screen = std::make_unique<MainConversionView>(m_session.get());
         m_screen->setFixedSize(500, 400);
         m_screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
@@ -61,7 +63,7 @@ private Q_SLOTS:
     void cleanup()
     {
         m_screen.reset();
-        m_state.reset();
+        m_session.reset();
     }
 
     void facesFollowTheFileCount_data()
@@ -167,7 +169,7 @@ private Q_SLOTS:
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(!m_state->isConverting());
 
-        m_screen->startConversion();
+        m_session->startConversion();
         QVERIFY(!m_state->isConverting());
 
         m_state->setDroppedFiles(filesNamed(1));
@@ -176,8 +178,9 @@ private Q_SLOTS:
     }
 
 private:
-    TemporaryHome m_home;
-    std::unique_ptr<ScreenState> m_state;
+    QTemporaryDir m_dir;
+    std::unique_ptr<BatchSession> m_session;
+    ScreenState *m_state = nullptr;
     std::unique_ptr<MainConversionView> m_screen;
 };
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <csignal>
 
@@ -15,6 +16,15 @@ public:
     ~FakeEncoderLog() { qunsetenv("FAKE_ENCODER_LOG"); }
 
     static QString encoderPath() { return QStringLiteral(FAKE_ENCODER_PATH); }
+
+    // An input file whose first line tells the stand-in encoder what to do ("ok", "exit 3"...).
+    static QUrl instructedInput(const QString &path, const QByteArray &instructions)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(instructions + '\n') < 0)
+            qFatal("cannot write %s", qPrintable(path));
+        return QUrl::fromLocalFile(path);
+    }
 
     int runCount() const
     {

@@ -1,5 +1,5 @@
 #include "SampleMedia.h"
-#include "screens/VideoFileTyping.h"
+#include "intake/VideoFileTyping.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 #include <QObject>
 #include <QUrl>
 
-// The state that the screens and the conversion share, owned by the window's root view.
-// Views render from it and write to it; none of them keeps a copy.
+// Everything the screens show, each value with one change signal. The batch session writes it;
+// views render from it and keep no copy.
 class ScreenState : public QObject
 {
     Q_OBJECT
@@ -15,13 +15,22 @@ class ScreenState : public QObject
 public:
     explicit ScreenState(QObject *parent = nullptr);
 
+    // The files of the next batch, or of the running one.
     const QList<QUrl> &droppedFiles() const { return m_droppedFiles; }
     void setDroppedFiles(const QList<QUrl> &files);
-    // Appends the file unless an equal URL is listed already; says whether it was added.
-    bool addDroppedFile(const QUrl &file);
+    // Appends the file unless an equal URL is listed already.
+    void addDroppedFile(const QUrl &file);
 
     bool isConverting() const { return m_isConverting; }
     void setConverting(bool converting);
+
+    // The zero-based position of the file being converted.
+    qint64 currentFileIndex() const { return m_currentFileIndex; }
+    void setCurrentFileIndex(qint64 index);
+
+    // The fraction of the current file that the encoder reports as done, unclamped.
+    double conversionProgress() const { return m_conversionProgress; }
+    void setConversionProgress(double fraction);
 
     bool showCompletionView() const { return m_showCompletionView; }
     void setShowCompletionView(bool show);
@@ -37,6 +46,8 @@ public:
 Q_SIGNALS:
     void droppedFilesChanged();
     void isConvertingChanged(bool converting);
+    void currentFileIndexChanged(qint64 index);
+    void conversionProgressChanged(double fraction);
     void showCompletionViewChanged(bool show);
     void outputFolderChanged();
     void batchOutcomesChanged();
@@ -44,6 +55,8 @@ Q_SIGNALS:
 private:
     QList<QUrl> m_droppedFiles;
     bool m_isConverting = false;
+    qint64 m_currentFileIndex = 0;
+    double m_conversionProgress = 0.0;
     bool m_showCompletionView = false;
     QUrl m_outputFolder;
     BatchOutcomes m_batchOutcomes;

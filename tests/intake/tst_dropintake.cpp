@@ -1,6 +1,5 @@
 #include "SampleMedia.h"
-#include "screens/DropIntake.h"
-#include "screens/ScreenState.h"
+#include "intake/DropIntake.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +12,24 @@
 namespace {
 
 constexpr int settleMs = 300;
+
+// What an intake reported, in arrival order, each URL once: as the drop screen lists it.
+class FoundList : public QObject
+{
+public:
+    explicit FoundList(DropIntake &intake, QList<QUrl> listed = {})
+        : m_urls(std::move(listed))
+    {
+        connect(&intake, &DropIntake::videoFound, this, [this](const QUrl &url) {
+            if (!m_urls.contains(url))
+                m_urls.append(url);
+        });
+    }
+    const QList<QUrl> &urls() const { return m_urls; }
+
+private:
+    QList<QUrl> m_urls;
+};
 
 QList<QUrl> sorted(QList<QUrl> urls)
 {
@@ -32,7 +49,6 @@ private Q_SLOTS:
     void listsExactlyTheVideoFiles();
     void duplicates_data();
     void duplicates();
-    void appendsWhileABatchRuns();
     void intakeDestroyedWithLoadsPending();
 
 private:
@@ -40,7 +56,7 @@ private:
     QList<QUrl> urls(const QStringList &names) const;
     // Waits for the list to reach its expected size, then a little longer so that a stray late
     // append would show.
-    void settle(const ScreenState &state, qsizetype expectedCount);
+    void settle(const FoundList &found, qsizetype expectedCount);
 
     QTemporaryDir m_dir;
 };
@@ -72,26 +88,26 @@ QList<QUrl> tst_DropIntake::urls(const QStringList &names) const
     return result;
 }
 
-void tst_DropIntake::settle(const ScreenState &state, qsizetype expectedCount)
+void tst_DropIntake::settle(const FoundList &found, qsizetype expectedCount)
 {
-    QTRY_COMPARE(state.droppedFiles().size(), expectedCount);
+    QTRY_COMPARE(found.urls().size(), expectedCount);
     QTest::qWait(settleMs);
 }
 
 void tst_DropIntake::listsExactlyTheVideoFiles()
 {
-    ScreenState state;
-    DropIntake intake(&state);
+    DropIntake intake;
+    FoundList found(intake);
     const QList<QUrl> others = {url(QStringLiteral("notes.txt")), url(QStringLiteral("sound.mp3")),
                                 url(QStringLiteral("folder.mp4")),
                                 QUrl(QStringLiteral("https://example.com/clip.mp4"))};
 
     intake.take(others + urls(awkwardNames));
 
-    settle(state, awkwardNames.size());
-    QCOMPARE(sorted(state.droppedFiles()), sorted(urls(awkwardNames)));
+    settle(found, awkwardNames.size());
+    QCOMPARE(sorted(found.urls()), sorted(urls(awkwardNames)));
     // The encoder gets these paths later: not a byte of a name may change on the way.
-    for (const QUrl &listed : state.droppedFiles())
+    for (const QUrl &listed : found.urls())
         QVERIFY2(awkwardNames.contains(QFileInfo(listed.toLocalFile()).fileName()),
                  qPrintable(listed.toLocalFile()));
 }
@@ -122,32 +138,23 @@ void tst_DropIntake::duplicates()
     QFETCH(QList<QStringList>, drops);
     QFETCH(QStringList, expected);
 
-    ScreenState state;
-    state.setDroppedFiles(urls(listedBefore));
-    DropIntake intake(&state);
+    DropIntake intake;
+    FoundList found(intake, urls(listedBefore));
     for (const QStringList &drop : drops)
         intake.take(urls(drop));
 
-    settle(state, expected.size());
-    const QList<QUrl> listed = state.droppedFiles();
+    settle(found, expected.size());
+    const QList<QUrl> listed = found.urls();
     QCOMPARE(listed.first(listedBefore.size()), urls(listedBefore));
     QCOMPARE(sorted(listed), sorted(urls(expected)));
 }
 
-void tst_DropIntake::appendsWhileABatchRuns()
-{
-    ScreenState state;
-    DropIntake intake(&state);
-    intake.take({url(QStringLiteral("clip.mp4"))});
-    state.setConverting(true);
-
-    QTRY_COMPARE(state.droppedFiles(), QList<QUrl>{url(QStringLiteral("clip.mp4"))});
-}
-
 void tst_DropIntake::intakeDestroyedWithLoadsPending()
 {
-    ScreenState state;
-    auto *intake = new DropIntake(&state);
+    auto *intake = new DropIntake;
+    int found = 0;
+    QObject receiver;
+    connect(intake, &DropIntake::videoFound, &receiver, [&found] { ++found; });
     QList<QUrl> many;
     for (int i = 0; i < 200; ++i)
         many.append(urls(awkwardNames));
@@ -156,7 +163,7 @@ void tst_DropIntake::intakeDestroyedWithLoadsPending()
 
     // Loads still running when the intake went must neither arrive nor touch freed memory.
     QTest::qWait(settleMs);
-    QVERIFY(state.droppedFiles().isEmpty());
+    QCOMPARE(found, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_DropIntake)

@@ -12,14 +12,13 @@ void ScreenState::setDroppedFiles(const QList<QUrl> &files)
     Q_EMIT droppedFilesChanged();
 }
 
-bool ScreenState::addDroppedFile(const QUrl &file)
+void ScreenState::addDroppedFile(const QUrl &file)
 {
     // Plain URL equality on purpose: no link resolution, no case folding.
     if (m_droppedFiles.contains(file))
-        return false;
+        return;
     m_droppedFiles.append(file);
     Q_EMIT droppedFilesChanged();
-    return true;
 }
 
 void ScreenState::setConverting(bool converting)
@@ -28,6 +27,22 @@ void ScreenState::setConverting(bool converting)
         return;
     m_isConverting = converting;
     Q_EMIT isConvertingChanged(converting);
+}
+
+void ScreenState::setCurrentFileIndex(qint64 index)
+{
+    if (index == m_currentFileIndex)
+        return;
+    m_currentFileIndex = index;
+    Q_EMIT currentFileIndexChanged(index);
+}
+
+void ScreenState::setConversionProgress(double fraction)
+{
+    if (fraction == m_conversionProgress)
+        return;
+    m_conversionProgress = fraction;
+    Q_EMIT conversionProgressChanged(fraction);
 }
 
 void ScreenState::setShowCompletionView(bool show)

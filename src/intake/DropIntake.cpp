@@ -1,14 +1,12 @@
 #include "DropIntake.h"
 
-#include "ScreenState.h"
 #include "VideoFileTyping.h"
 
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
-DropIntake::DropIntake(ScreenState *state, QObject *parent)
+DropIntake::DropIntake(QObject *parent)
     : QObject(parent)
-    , m_state(state)
 {}
 
 DropIntake::~DropIntake()
@@ -25,7 +23,7 @@ void DropIntake::take(const QList<QUrl> &urls)
         auto *watcher = new QFutureWatcher<bool>(this);
         connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, url] {
             if (watcher->future().result())
-                m_state->addDroppedFile(url);
+                Q_EMIT videoFound(url);
             watcher->deleteLater();
         });
         watcher->setFuture(
