@@ -4,7 +4,7 @@
 <context>
     <name>BatchNotifier</name>
     <message>
-        <location filename="../src/app/BatchNotifier.cpp" line="+40"/>
+        <location filename="../src/app/BatchNotifier.cpp" line="+33"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
@@ -32,7 +32,7 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+28"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+26"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
@@ -55,7 +55,7 @@
 <context>
     <name>ConvertButton</name>
     <message>
-        <location filename="../src/screens/ConvertButton.cpp" line="+27"/>
+        <location filename="../src/screens/ConvertButton.cpp" line="+19"/>
         <source>Make small, fast, and compatible</source>
         <translation>Klein, schnell, kompatibel machen</translation>
     </message>
@@ -68,12 +68,12 @@
 <context>
     <name>ConvertingView</name>
     <message>
-        <location filename="../src/screens/ConvertingView.cpp" line="+45"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+38"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+43"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>
@@ -87,7 +87,7 @@
 <context>
     <name>DropZone</name>
     <message>
-        <location filename="../src/screens/DropZone.cpp" line="+20"/>
+        <location filename="../src/screens/DropZone.cpp" line="+21"/>
         <location line="+5"/>
         <source>Drop video files here</source>
         <translation>Videodateien hier ablegen</translation>
@@ -96,7 +96,7 @@
 <context>
     <name>FailureReport</name>
     <message numerus="yes">
-        <location filename="../src/screens/FailureReport.cpp" line="+43"/>
+        <location filename="../src/screens/FailureReport.cpp" line="+41"/>
         <source>%1 of %n file could not be converted</source>
         <comment>failed of all files</comment>
         <translation>
@@ -117,7 +117,7 @@
 <context>
     <name>FileOutcome</name>
     <message>
-        <location filename="../src/engine/FileOutcome.cpp" line="+9"/>
+        <location filename="../src/engine/FileOutcome.cpp" line="+11"/>
         <source>Converted</source>
         <translation>Umgewandelt</translation>
     </message>
@@ -181,7 +181,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+61"/>
+        <location filename="../src/app/MainWindow.cpp" line="+70"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>
@@ -189,7 +189,7 @@
 <context>
     <name>NameList</name>
     <message numerus="yes">
-        <location filename="../src/screens/NameList.cpp" line="+34"/>
+        <location filename="../src/screens/NameList.cpp" line="+33"/>
         <source>... and %n more</source>
         <comment>files listed beyond the names shown</comment>
         <translation>
