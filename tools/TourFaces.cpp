@@ -43,9 +43,10 @@ void complete(ScreenState &state, const QString &appFolder, const QList<bool> &c
 
 QStringList names()
 {
-    return {QStringLiteral("empty"),         QStringLiteral("ready"),
-            QStringLiteral("converting"),    QStringLiteral("complete"),
-            QStringLiteral("partly-failed"), QStringLiteral("failed")};
+    return {QStringLiteral("empty"),    QStringLiteral("ready"),
+            QStringLiteral("restored"), QStringLiteral("converting"),
+            QStringLiteral("complete"), QStringLiteral("partly-failed"),
+            QStringLiteral("failed")};
 }
 
 bool show(BatchSession &session, const QString &face)
@@ -56,6 +57,9 @@ bool show(BatchSession &session, const QString &face)
         state.setDroppedFiles({});
     } else if (face == QLatin1String("ready")) {
         state.setDroppedFiles(files());
+    } else if (face == QLatin1String("restored")) {
+        state.setDroppedFiles(files().mid(1, 2));
+        state.setRestoredFileCount(2);
     } else if (face == QLatin1String("converting")) {
         state.setDroppedFiles(files().first(3));
         state.setConverting(true);

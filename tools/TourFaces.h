@@ -4,8 +4,8 @@
 
 class BatchSession;
 
-// The faces the window can show, set up from made-up state: "empty", "ready", "converting"
-// (mid-batch), "complete", "partly-failed" and "failed".
+// The faces the window can show, set up from made-up state: "empty", "ready", "restored" (files
+// an unfinished batch left), "converting" (mid-batch), "complete", "partly-failed" and "failed".
 namespace TourFaces {
 
 QStringList names();

@@ -179,6 +179,27 @@
     </message>
 </context>
 <context>
+    <name>MainConversionView</name>
+    <message numerus="yes">
+        <location filename="../src/screens/MainConversionView.cpp" line="+91"/>
+        <source>%n file was not converted last time</source>
+        <comment>restored after a crash</comment>
+        <translation>
+            <numerusform>%n Datei wurde beim letzten Mal nicht umgewandelt</numerusform>
+            <numerusform>%n Dateien wurden beim letzten Mal nicht umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n files were not converted last time</source>
+        <comment>restored after a crash</comment>
+        <translation>
+            <numerusform>%n Datei wurde beim letzten Mal nicht umgewandelt</numerusform>
+            <numerusform>%n Dateien wurden beim letzten Mal nicht umgewandelt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <location filename="../src/app/MainWindow.cpp" line="+70"/>

@@ -3,6 +3,8 @@
 #include "app/Translations.h"
 #include "engine/EncoderLocation.h"
 #include "session/AppFolder.h"
+#include "session/BatchRecord.h"
+#include "session/BatchSession.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -15,6 +17,7 @@ int main(int argc, char *argv[])
 
     ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(),
                              MainWindow::sessionBusIfAny());
+    clipforger.session()->recordBatchesAt(BatchRecord::defaultPath());
     clipforger.window()->show();
     return application.exec();
 }

@@ -115,4 +115,5 @@ void BatchConverter::record(FileOutcome::Failure failure, int detail, const QStr
     outcome.failure = failure;
     outcome.detail = detail;
     m_outcomes.append(outcome);
+    Q_EMIT fileFinished(outcome);
 }

@@ -34,6 +34,8 @@ public:
 Q_SIGNALS:
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
+    // One file has ended, converted or not; `outcome` is the batch's next outcome in order.
+    void fileFinished(const FileOutcome &outcome);
     void finished(const BatchOutcomes &outcomes);
 
 private:

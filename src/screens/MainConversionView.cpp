@@ -7,6 +7,7 @@
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
+#include <QLabel>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -52,6 +53,7 @@ MainConversionView::MainConversionView(BatchSession *session, QWidget *parent)
     const ScreenState *state = m_session->state();
     connect(state, &ScreenState::droppedFilesChanged, this, &MainConversionView::render);
     connect(state, &ScreenState::isConvertingChanged, this, &MainConversionView::render);
+    connect(state, &ScreenState::restoredFileCountChanged, this, &MainConversionView::render);
     connect(m_convertButton, &ConvertButton::clicked, m_session, &BatchSession::startConversion);
     connect(m_dropZone, &DropZone::filesDropped, m_session, &BatchSession::addFiles);
     render();
@@ -60,10 +62,21 @@ MainConversionView::MainConversionView(BatchSession *session, QWidget *parent)
 QWidget *MainConversionView::buildIdleFace()
 {
     m_dropZone = new DropZone;
+    m_restoredNotice = new QLabel;
+    m_restoredNotice->setFont(Theme::font(Theme::TextStyle::Caption));
+    m_restoredNotice->setAlignment(Qt::AlignCenter);
+    Theme::useSecondaryText(m_restoredNotice);
+    // The notice belongs to the list in the zone, so it sits closer to it than the button.
+    auto *listBlock = new QWidget;
+    auto *listLayout = new QVBoxLayout(listBlock);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->setSpacing(Theme::Metrics::textSpacing);
+    listLayout->addWidget(m_dropZone);
+    listLayout->addWidget(m_restoredNotice);
     m_convertButton = new ConvertButton;
     // The drop zone takes the column's whole width; the button is centred at its own width.
     return centredColumn(this, Theme::Metrics::sectionSpacing,
-                         {{m_dropZone, {}}, {m_convertButton, Qt::AlignHCenter}});
+                         {{listBlock, {}}, {m_convertButton, Qt::AlignHCenter}});
 }
 
 QWidget *MainConversionView::buildConvertingFace()
@@ -72,11 +85,21 @@ QWidget *MainConversionView::buildConvertingFace()
     return centredColumn(this, Theme::Metrics::sectionSpacing, {{progress, Qt::AlignHCenter}});
 }
 
+QString MainConversionView::restoredNoticeText(qsizetype restoredCount)
+{
+    const int n = int(restoredCount);
+    return n == 1 ? tr("%n file was not converted last time", "restored after a crash", n)
+                  : tr("%n files were not converted last time", "restored after a crash", n);
+}
+
 void MainConversionView::render()
 {
     const ScreenState *state = m_session->state();
     const QList<QUrl> &files = state->droppedFiles();
     m_dropZone->showFiles(files);
+    const qsizetype restored = state->restoredFileCount();
+    m_restoredNotice->setText(restored > 0 ? restoredNoticeText(restored) : QString());
+    m_restoredNotice->setVisible(restored > 0 && !files.isEmpty());
     m_convertButton->setText(ConvertButton::titleFor(files.size()));
     m_convertButton->setEnabled(!files.isEmpty() && !state->isConverting());
     m_faces->setCurrentWidget(state->isConverting() ? m_convertingFace : m_idleFace);

@@ -5,6 +5,7 @@
 class BatchSession;
 class ConvertButton;
 class DropZone;
+class QLabel;
 class QStackedLayout;
 
 // The working screen: the drop zone and the convert button while idle, the progress display
@@ -16,6 +17,8 @@ class MainConversionView : public QWidget
 public:
     explicit MainConversionView(BatchSession *session, QWidget *parent = nullptr);
 
+    static QString restoredNoticeText(qsizetype restoredCount);
+
 private:
     QWidget *buildIdleFace();
     QWidget *buildConvertingFace();
@@ -26,5 +29,6 @@ private:
     QWidget *m_idleFace;
     QWidget *m_convertingFace;
     DropZone *m_dropZone = nullptr;
+    QLabel *m_restoredNotice = nullptr;
     ConvertButton *m_convertButton = nullptr;
 };

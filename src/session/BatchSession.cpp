@@ -1,8 +1,13 @@
 #include "BatchSession.h"
 
+#include "BatchRecord.h"
 #include "ScreenState.h"
 #include "engine/BatchConverter.h"
 #include "intake/DropIntake.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 
 BatchSession::BatchSession(const QString &encoderPath, const QString &outputFolder, QObject *parent)
     : QObject(parent)
@@ -16,7 +21,29 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
             &ScreenState::setCurrentFileIndex);
     connect(m_converter, &BatchConverter::conversionProgressChanged, m_state,
             &ScreenState::setConversionProgress);
+    connect(m_converter, &BatchConverter::fileFinished, this, &BatchSession::onFileFinished);
     connect(m_converter, &BatchConverter::finished, this, &BatchSession::finishConversion);
+    connect(m_state, &ScreenState::droppedFilesChanged, this,
+            &BatchSession::forgetRestoredFilesIfCleared);
+}
+
+BatchSession::~BatchSession() = default;
+
+void BatchSession::recordBatchesAt(const QString &path)
+{
+    if (m_record)
+        return;
+    QDir().mkpath(QFileInfo(path).path());
+    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    // Only a lock whose owner is gone is stale, however old it is.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return;
+    m_recordLock = std::move(lock);
+    m_record = std::make_unique<BatchRecord>(path);
+
+    m_restoring = m_record->unconvertedInputs();
+    m_intake->take(m_restoring);
 }
 
 void BatchSession::addFiles(const QList<QUrl> &urls)
@@ -26,6 +53,9 @@ void BatchSession::addFiles(const QList<QUrl> &urls)
 
 void BatchSession::onVideoFound(const QUrl &url)
 {
+    if (m_restoring.removeOne(url) && !m_state->isConverting() && !m_state->showCompletionView())
+        m_state->setRestoredFileCount(m_state->restoredFileCount() + 1);
+
     // The list is the running batch's own while it converts and until the user leaves the
     // completion screen.
     const bool batchOwnsTheList = m_state->isConverting() || m_state->showCompletionView();
@@ -41,25 +71,54 @@ void BatchSession::startConversion()
 {
     if (m_state->droppedFiles().isEmpty() || m_state->isConverting())
         return;
+    m_batchFiles = m_state->droppedFiles();
+    m_outcomesSoFar.clear();
+    m_keepRecord = false;
+    m_restoring.clear();
+    if (m_record)
+        m_record->write(m_batchFiles, {});
+    m_state->setRestoredFileCount(0);
     m_state->setCurrentFileIndex(0);
     m_state->setConversionProgress(0.0);
     m_state->setConverting(true);
-    m_converter->start(m_state->droppedFiles());
+    m_converter->start(m_batchFiles);
+}
+
+void BatchSession::onFileFinished(const FileOutcome &outcome)
+{
+    // Between two encodes, never during one: the record costs the encoder nothing.
+    m_outcomesSoFar.append(outcome);
+    if (m_record)
+        m_record->write(m_batchFiles, m_outcomesSoFar);
 }
 
 void BatchSession::cancelConversion()
 {
+    m_keepRecord = true;
     m_converter->cancel();
 }
 
 void BatchSession::finishConversion(const BatchOutcomes &outcomes)
 {
+    if (m_record && !m_keepRecord)
+        m_record->remove();
     // All in one turn of the event loop, so nothing is painted half way. Outcomes and folder go
     // first: the completion screen reads them when it is built.
     m_state->setBatchOutcomes(outcomes);
     m_state->setOutputFolder(QUrl::fromLocalFile(m_outputFolder));
     m_state->setConverting(false);
     m_state->setShowCompletionView(true);
+}
+
+void BatchSession::forgetRestoredFilesIfCleared()
+{
+    if (m_state->restoredFileCount() == 0 || !m_state->droppedFiles().isEmpty() ||
+        m_state->isConverting())
+        return;
+    m_state->setRestoredFileCount(0);
+    m_restoring.clear();
+    if (m_record)
+        m_record->remove();
 }
 
 void BatchSession::goBack()

@@ -6,8 +6,12 @@
 #include <QObject>
 #include <QUrl>
 
+#include <memory>
+
 class BatchConverter;
+class BatchRecord;
 class DropIntake;
+class QLockFile;
 class ScreenState;
 
 // The one place where a batch starts, advances, ends and is cancelled. It owns what the screens
@@ -20,15 +24,22 @@ class BatchSession : public QObject
 public:
     BatchSession(const QString &encoderPath, const QString &outputFolder,
                  QObject *parent = nullptr);
+    ~BatchSession() override;
 
     ScreenState *state() const { return m_state; }
     QString outputFolder() const { return m_outputFolder; }
+
+    // Keeps a record of each running batch at `path` and lists, as if just dropped, the files
+    // that an unfinished batch of an earlier run left unconverted. Only one running instance
+    // holds the record: for the others this does nothing.
+    void recordBatchesAt(const QString &path);
 
     // Types the URLs off the main thread; each video among them is listed once it is known.
     void addFiles(const QList<QUrl> &urls);
     // Converts the listed files; does nothing without files or while a batch runs.
     void startConversion();
-    // Stops a running batch, which then ends as usual with the stopped files marked cancelled.
+    // Stops a running batch because the app is going away: it ends as usual with the stopped
+    // files marked cancelled, and its record stays, so that they are offered at the next start.
     void cancelConversion();
     // Leaves the completion screen for the drop screen, listing the files that arrived during
     // the batch.
@@ -36,7 +47,9 @@ public:
 
 private:
     void onVideoFound(const QUrl &url);
+    void onFileFinished(const FileOutcome &outcome);
     void finishConversion(const BatchOutcomes &outcomes);
+    void forgetRestoredFilesIfCleared();
 
     QString m_outputFolder;
     ScreenState *m_state;
@@ -45,4 +58,12 @@ private:
     // Files whose typing ended after the batch had started: they are not part of it, and wait
     // to be listed for the next one.
     QList<QUrl> m_waitingFiles;
+
+    std::unique_ptr<QLockFile> m_recordLock;
+    std::unique_ptr<BatchRecord> m_record;
+    QList<QUrl> m_batchFiles;
+    BatchOutcomes m_outcomesSoFar;
+    bool m_keepRecord = false;
+    // Unconverted files of an earlier run, while their typing is under way.
+    QList<QUrl> m_restoring;
 };

@@ -21,6 +21,14 @@ void ScreenState::addDroppedFile(const QUrl &file)
     Q_EMIT droppedFilesChanged();
 }
 
+void ScreenState::setRestoredFileCount(qsizetype count)
+{
+    if (count == m_restoredFileCount)
+        return;
+    m_restoredFileCount = count;
+    Q_EMIT restoredFileCountChanged(count);
+}
+
 void ScreenState::setConverting(bool converting)
 {
     if (converting == m_isConverting)

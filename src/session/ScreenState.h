@@ -21,6 +21,10 @@ public:
     // Appends the file unless an equal URL is listed already.
     void addDroppedFile(const QUrl &file);
 
+    // How many of the listed files an unfinished batch of an earlier run left unconverted.
+    qsizetype restoredFileCount() const { return m_restoredFileCount; }
+    void setRestoredFileCount(qsizetype count);
+
     bool isConverting() const { return m_isConverting; }
     void setConverting(bool converting);
 
@@ -45,6 +49,7 @@ public:
 
 Q_SIGNALS:
     void droppedFilesChanged();
+    void restoredFileCountChanged(qsizetype count);
     void isConvertingChanged(bool converting);
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
@@ -54,6 +59,7 @@ Q_SIGNALS:
 
 private:
     QList<QUrl> m_droppedFiles;
+    qsizetype m_restoredFileCount = 0;
     bool m_isConverting = false;
     qint64 m_currentFileIndex = 0;
     double m_conversionProgress = 0.0;

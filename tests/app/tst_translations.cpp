@@ -4,6 +4,7 @@
 #include "screens/ConvertingView.h"
 #include "screens/FailureReport.h"
 #include "screens/FileSummary.h"
+#include "screens/MainConversionView.h"
 #include "screens/NameList.h"
 #include "session/ScreenState.h"
 
@@ -98,6 +99,9 @@ void TestTranslations::germanTexts_data()
     QTest::newRow("button with a count")
         << ConvertButton::titleFor(3) << "3 klein, schnell, kompatibel machen";
     QTest::newRow("file counter") << ConvertingView::counterText(1, 4) << "Datei 2 von 4";
+    QTest::newRow("files left by an unfinished batch")
+        << MainConversionView::restoredNoticeText(3)
+        << "3 Dateien wurden beim letzten Mal nicht umgewandelt";
     QTest::newRow("percent, with German spacing")
         << ConvertingView::percentText(0.42) << QStringLiteral("42\u00a0%");
     QTest::newRow("engine's failure description")

@@ -129,6 +129,21 @@ private Q_SLOTS:
         QCOMPARE(visibleTexts(dropZone), QStringList{QStringLiteral("Drop video files here")});
     }
 
+    void filesLeftByAnUnfinishedBatchAreSaidSo()
+    {
+        m_state->setDroppedFiles(filesNamed(2));
+        m_state->setRestoredFileCount(2);
+        auto *button = m_screen->findChild<ConvertButton *>();
+        QVERIFY(visibleTexts(m_screen.get())
+                    .contains(QStringLiteral("2 files were not converted last time")));
+        // Still within the screen, clear of its margin.
+        QVERIFY(areaIn(m_screen.get(), button).bottom() < 400 - 20);
+
+        m_state->setRestoredFileCount(0);
+        QVERIFY(!visibleTexts(m_screen.get())
+                     .contains(QStringLiteral("2 files were not converted last time")));
+    }
+
     void longNameIsElidedToOneLine()
     {
         const QString longName = QString(300, u'x') + QStringLiteral(".mkv");

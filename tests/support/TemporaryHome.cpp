@@ -5,7 +5,7 @@
 
 namespace {
 const QList<QByteArray> overriddenVariables = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
-                                               "XDG_CACHE_HOME"};
+                                               "XDG_CACHE_HOME", "XDG_STATE_HOME"};
 }
 
 TemporaryHome::TemporaryHome()
@@ -17,6 +17,7 @@ TemporaryHome::TemporaryHome()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/.local/share")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(home + QStringLiteral("/.cache")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home + QStringLiteral("/.local/state")));
     QDir(home).mkpath(QStringLiteral(".config"));
 }
 

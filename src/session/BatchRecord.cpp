@@ -1,0 +1,112 @@
+#include "BatchRecord.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+
+const QLatin1StringView versionKey("version");
+const QLatin1StringView filesKey("files");
+const QLatin1StringView inputKey("input");
+const QLatin1StringView convertedKey("converted");
+
+// A record is a few hundred bytes a file; anything far larger is not ours.
+constexpr qint64 maximumSize = 16 * 1024 * 1024;
+
+std::optional<QList<QUrl>> parseUnconverted(const QByteArray &bytes)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject record = document.object();
+    if (record.value(versionKey).toInt(-1) != BatchRecord::formatVersion ||
+        !record.value(filesKey).isArray())
+        return std::nullopt;
+
+    QList<QUrl> unconverted;
+    for (const QJsonValue &entry : record.value(filesKey).toArray()) {
+        const QJsonObject file = entry.toObject();
+        const QUrl input = QUrl::fromEncoded(file.value(inputKey).toString().toLatin1());
+        if (!input.isValid() || !input.isLocalFile())
+            return std::nullopt;
+        if (!file.value(convertedKey).toBool(false))
+            unconverted.append(input);
+    }
+    return unconverted;
+}
+
+} // namespace
+
+BatchRecord::BatchRecord(const QString &path)
+    : m_path(path)
+{}
+
+QString BatchRecord::defaultPath()
+{
+    QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
+    // The base directory rules ignore a relative path.
+    if (stateHome.isEmpty() || QDir::isRelativePath(stateHome))
+        stateHome = QDir::homePath() + QStringLiteral("/.local/state");
+    return stateHome + QStringLiteral("/clipforger/batch.json");
+}
+
+bool BatchRecord::write(const QList<QUrl> &inputs, const BatchOutcomes &outcomesSoFar) const
+{
+    QJsonArray files;
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        QJsonObject file{{inputKey, QString::fromLatin1(inputs[i].toEncoded())}};
+        if (i < outcomesSoFar.size())
+            file.insert(convertedKey, outcomesSoFar[i].converted());
+        files.append(file);
+    }
+    const QJsonObject record{{versionKey, formatVersion}, {filesKey, files}};
+
+    QDir().mkpath(QFileInfo(m_path).path());
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QJsonDocument(record).toJson(QJsonDocument::Compact));
+    return file.commit();
+}
+
+void BatchRecord::remove() const
+{
+    QFile::remove(m_path);
+}
+
+QList<QUrl> BatchRecord::unconvertedInputs() const
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return {};
+    std::optional<QList<QUrl>> unconverted;
+    if (file.open(QIODevice::ReadOnly) && file.size() <= maximumSize)
+        unconverted = parseUnconverted(file.readAll());
+    // Files that are gone since leave nothing to offer; a record of nothing but those is set
+    // aside too, so that it is not read at every start.
+    const qsizetype recorded = unconverted ? unconverted->size() : 0;
+    if (unconverted)
+        unconverted->removeIf(
+            [](const QUrl &input) { return !QFileInfo::exists(input.toLocalFile()); });
+    if (!unconverted || (recorded > 0 && unconverted->isEmpty())) {
+        setAside();
+        return {};
+    }
+    return *unconverted;
+}
+
+void BatchRecord::setAside() const
+{
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmss"));
+    QFile::rename(m_path, m_path + QStringLiteral(".unreadable-") + stamp);
+}

@@ -1,0 +1,174 @@
+#include "FakeEncoderLog.h"
+#include "SampleMedia.h"
+#include "session/BatchRecord.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A batch cut short is offered again at the next start, from the record the session keeps.
+class tst_BatchRecord : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_recordPath = m_dir->filePath(QStringLiteral("state/clipforger/batch.json"));
+    }
+
+    void recordFollowsEachFileAndGoesWithANormalEnd()
+    {
+        FakeEncoderLog log;
+        BatchSession session(FakeEncoderLog::encoderPath(), m_dir->filePath(QStringLiteral("out")));
+        session.recordBatchesAt(m_recordPath);
+        const QList<QUrl> files = {input("a.mov", "ok"), input("b.mov", "exit 1"),
+                                   input("c.mov", "ok")};
+        session.state()->setDroppedFiles(files);
+
+        // What a crash at the start of each file would leave behind.
+        QList<QList<QVariant>> recorded;
+        connect(session.state(), &ScreenState::currentFileIndexChanged, this,
+                [&] { recorded.append(convertedFlags()); });
+        session.startConversion();
+        QCOMPARE(convertedFlags(), (QList<QVariant>{QVariant(), QVariant(), QVariant()}));
+        QTRY_VERIFY(session.state()->showCompletionView());
+
+        QCOMPARE(recorded, (QList<QList<QVariant>>{{true, QVariant(), QVariant()},
+                                                   {true, false, QVariant()}}));
+        QVERIFY2(!QFile::exists(m_recordPath), "a batch that ended leaves no record");
+    }
+
+    void quittingMidBatchKeepsTheRecordForTheNextStart()
+    {
+        FakeEncoderLog log;
+        {
+            BatchSession session(FakeEncoderLog::encoderPath(),
+                                 m_dir->filePath(QStringLiteral("out")));
+            session.recordBatchesAt(m_recordPath);
+            session.state()->setDroppedFiles({input("done.mov", "ok"), input("long.mov", "sleep")});
+            session.startConversion();
+            QTRY_COMPARE(log.runCount(), 2);
+            session.cancelConversion();
+            QTRY_VERIFY(session.state()->showCompletionView());
+        }
+        QCOMPARE(convertedFlags(), (QList<QVariant>{true, false}));
+    }
+
+    void nextStartListsTheUnconvertedFilesThatAreStillVideos()
+    {
+        const QUrl converted = clip("converted.mp4");
+        const QUrl failed = clip("failed.mp4");
+        const QUrl notBegun = clip("not begun.mkv");
+        const QUrl gone = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("gone.mp4")));
+        const QUrl nowEmpty = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("now empty.mp4")));
+        QFile(nowEmpty.toLocalFile()).open(QIODevice::WriteOnly);
+        BatchRecord(m_recordPath)
+            .write({converted, failed, gone, nowEmpty, notBegun},
+                   {outcome(converted, true), outcome(failed, false)});
+
+        BatchSession session(QString(), m_dir->filePath(QStringLiteral("out")));
+        session.recordBatchesAt(m_recordPath);
+        QTRY_COMPARE(session.state()->droppedFiles().size(), 2);
+        QTest::qWait(200);
+        QCOMPARE(sorted(session.state()->droppedFiles()), sorted({failed, notBegun}));
+        QCOMPARE(session.state()->restoredFileCount(), 2);
+
+        // A second instance neither lists them nor takes the record.
+        BatchSession other(QString(), m_dir->filePath(QStringLiteral("out")));
+        other.recordBatchesAt(m_recordPath);
+        QTest::qWait(200);
+        QVERIFY(other.state()->droppedFiles().isEmpty());
+
+        // Emptying the list forgets them.
+        session.state()->setDroppedFiles({});
+        QCOMPARE(session.state()->restoredFileCount(), 0);
+        QVERIFY(!QFile::exists(m_recordPath));
+    }
+
+    void unreadableRecordIsSetAside_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray gone =
+            QUrl::fromLocalFile(QStringLiteral("/nonexistent/gone.mp4")).toEncoded();
+        QTest::newRow("truncated") << QByteArray("{\"version\":1,\"files\":[{\"input\":\"file:///");
+        QTest::newRow("not JSON") << QByteArray("\x89PNG\r\n\x1a\n");
+        QTest::newRow("another shape") << QByteArray("[1, 2, 3]");
+        QTest::newRow("from a future version") << QByteArray("{\"version\":2,\"files\":[]}");
+        QTest::newRow("not a local file")
+            << QByteArray("{\"version\":1,\"files\":[{\"input\":\"https://example.com/a.mp4\"}]}");
+        QTest::newRow("only files that are gone")
+            << "{\"version\":1,\"files\":[{\"input\":\"" + gone + "\"}]}";
+    }
+
+    void unreadableRecordIsSetAside()
+    {
+        QFETCH(QByteArray, content);
+        QDir().mkpath(QFileInfo(m_recordPath).path());
+        QFile record(m_recordPath);
+        QVERIFY(record.open(QIODevice::WriteOnly));
+        record.write(content);
+        record.close();
+
+        BatchSession session(QString(), m_dir->filePath(QStringLiteral("out")));
+        session.recordBatchesAt(m_recordPath);
+        QTest::qWait(100);
+        QVERIFY(session.state()->droppedFiles().isEmpty());
+        QVERIFY(!QFile::exists(m_recordPath));
+        const QStringList setAside = QDir(QFileInfo(m_recordPath).path())
+                                         .entryList({QStringLiteral("batch.json.unreadable-*")});
+        QCOMPARE(setAside.size(), 1);
+    }
+
+private:
+    QUrl input(const char *name, const QByteArray &instructions) const
+    {
+        return FakeEncoderLog::instructedInput(m_dir->filePath(QString::fromUtf8(name)),
+                                               instructions);
+    }
+    QUrl clip(const char *name) const
+    {
+        const QString path = m_dir->filePath(QString::fromUtf8(name));
+        if (!SampleMedia::makeClip(path))
+            qFatal("ffmpeg could not make %s", name);
+        return QUrl::fromLocalFile(path);
+    }
+    static FileOutcome outcome(const QUrl &input, bool converted)
+    {
+        return {
+            input, {}, converted ? FileOutcome::Failure::None : FileOutcome::Failure::Signal, 0};
+    }
+    static QList<QUrl> sorted(QList<QUrl> urls)
+    {
+        std::sort(urls.begin(), urls.end(),
+                  [](const QUrl &a, const QUrl &b) { return a.toString() < b.toString(); });
+        return urls;
+    }
+    // Per recorded file: whether it was converted, or nothing while it has not ended.
+    QList<QVariant> convertedFlags() const
+    {
+        QFile file(m_recordPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QList<QVariant> flags;
+        const QJsonArray files = QJsonDocument::fromJson(file.readAll())
+                                     .object()
+                                     .value(QStringLiteral("files"))
+                                     .toArray();
+        for (const QJsonValue &entry : files)
+            flags.append(entry.toObject().value(QStringLiteral("converted")).toVariant());
+        return flags;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_recordPath;
+};
+
+QTEST_GUILESS_MAIN(tst_BatchRecord)
+#include "tst_batchrecord.moc"
