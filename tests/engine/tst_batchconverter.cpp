@@ -22,6 +22,8 @@ private slots:
     void convertsOneAfterAnotherPastFailures();
     void unusableSetupFailsEveryFileAndFinishes_data();
     void unusableSetupFailsEveryFileAndFinishes();
+    void shortensNamesThatWouldNotFit_data();
+    void shortensNamesThatWouldNotFit();
     void neverOverwritesOrTouchesExistingFiles();
     void cancelStopsEncoderAndSkipsTheRest_data();
     void cancelStopsEncoderAndSkipsTheRest();
@@ -184,9 +186,6 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes_data()
     const QString plain = QStringLiteral("a.mov");
     QTest::newRow("missing encoder") << false << true << plain << Failure::EncoderMissing;
     QTest::newRow("output folder is a file") << true << false << plain << Failure::OutputUnwritable;
-    // 250 characters fit a file system's 255, but not once "_converted" is added.
-    QTest::newRow("output name too long")
-        << true << true << QString(246, u'n') + QStringLiteral(".mov") << Failure::OutputUnwritable;
 }
 
 void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
@@ -209,6 +208,48 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
     QCOMPARE(failures(batch.outcomes()), QList<Failure>({failure, failure}));
     QCOMPARE(log.runCount(), 0);
     QCOMPARE(outputFiles(), QStringList());
+}
+
+void tst_BatchConverter::shortensNamesThatWouldNotFit_data()
+{
+    QTest::addColumn<QString>("base");
+
+    // These failed: "_converted.mp4" took the name past 255 bytes, or " (2)" did the second time.
+    QTest::newRow("ASCII") << QString(246, u'n');
+    QTest::newRow("fits once, not with (2)") << QString(240, u'n');
+    QTest::newRow("two-byte letters") << QString(120, u'é');
+    QTest::newRow("three-byte letters") << QString(80, u'東');
+    QTest::newRow("surrogate pairs") << QStringLiteral("🎬").repeated(60);
+    QTest::newRow("letters with accents") << QStringLiteral("e\u0301").repeated(80);
+}
+
+void tst_BatchConverter::shortensNamesThatWouldNotFit()
+{
+    QFETCH(QString, base);
+    FakeEncoderLog log;
+    const QList<QUrl> sameFile = {input(base + QStringLiteral(".mov"), "ok")};
+    // Two batches at once race for the same name.
+    BatchConverter first(FakeEncoderLog::encoderPath(), m_outputFolder);
+    BatchConverter second(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy secondFinished(&second, &BatchConverter::finished);
+
+    first.start(sameFile);
+    second.start(sameFile);
+
+    QVERIFY(secondFinished.wait(10000));
+    QTRY_VERIFY(!first.isRunning());
+    QCOMPARE(failures(first.outcomes() + second.outcomes()), QList<Failure>(2, Failure::None));
+    const QStringList names = outputFiles();
+    QCOMPARE(names.size(), 2);
+    const QString stem = names.at(1).chopped(int(strlen("_converted.mp4")));
+    QCOMPARE(names.at(0), stem + QStringLiteral("_converted (2).mp4"));
+    QVERIFY(stem.endsWith(u'…'));
+    const QString kept = stem.chopped(1);
+    QVERIFY(base.startsWith(kept));
+    QVERIFY2(!base.at(kept.size()).isLowSurrogate() && !base.at(kept.size()).isMark(),
+             "a character was split");
+    for (const QString &name : names)
+        QCOMPARE_LE(QFile::encodeName(name).size(), 255);
 }
 
 void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
