@@ -1,10 +1,13 @@
 #include "BatchConverter.h"
 
 #include "EncoderRunner.h"
-#include "OutputNaming.h"
+#include "OutputFile.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFutureWatcher>
+#include <QtConcurrent>
+
+using Failure = FileOutcome::Failure;
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
                                QObject *parent)
@@ -15,10 +18,8 @@ BatchConverter::BatchConverter(const QString &encoderPath, const QString &output
 
 BatchConverter::~BatchConverter()
 {
-    if (m_runner) {
-        delete m_runner;
-        QFile::remove(m_currentOutput);
-    }
+    delete m_runner;
+    m_output.reset();
 }
 
 void BatchConverter::start(const QList<QUrl> &files)
@@ -70,7 +71,7 @@ void BatchConverter::convertNextFile()
     const qsizetype index = m_outcomes.size();
     if (m_cancelRequested) {
         while (m_outcomes.size() < m_files.size())
-            record(FileOutcome::Failure::Cancelled);
+            record(Failure::Cancelled);
     }
     if (m_outcomes.size() == m_files.size()) {
         m_running = false;
@@ -80,34 +81,56 @@ void BatchConverter::convertNextFile()
 
     setCurrentFileIndex(index);
     const QUrl &input = m_files.at(index);
-    QDir().mkpath(m_outputFolder);
-    m_currentOutput = OutputNaming::reserve(m_outputFolder, input.fileName(), m_takenPaths);
-    if (m_currentOutput.isEmpty()) {
-        record(FileOutcome::Failure::OutputUnwritable);
+    Failure failure = Failure::None;
+    m_output = OutputFile::create(m_outputFolder, input.fileName(), &failure);
+    if (!m_output) {
+        record(failure);
         convertNextFileLater();
         return;
     }
-    m_takenPaths.insert(m_currentOutput);
 
     m_runner = new EncoderRunner(m_encoderPath, this);
     connect(m_runner, &EncoderRunner::progress, this, &BatchConverter::setConversionProgress);
     connect(m_runner, &EncoderRunner::finished, this, &BatchConverter::onFileFinished);
-    m_runner->start(input.toLocalFile(), m_currentOutput);
+    m_runner->start(input.toLocalFile(), m_output->temporaryPath());
 }
 
-void BatchConverter::onFileFinished(FileOutcome::Failure failure, int detail)
+void BatchConverter::onFileFinished(Failure failure, int detail)
 {
     m_runner->deleteLater();
     m_runner = nullptr;
-    // Only ever the file this encode reserved, so nothing that existed before is removed.
-    if (failure != FileOutcome::Failure::None)
-        QFile::remove(m_currentOutput);
-    record(failure, detail, failure == FileOutcome::Failure::None ? m_currentOutput : QString());
-    m_currentOutput.clear();
+    if (failure == Failure::None) {
+        publish();
+        return;
+    }
+    m_output.reset();
+    record(failure, detail);
     convertNextFileLater();
 }
 
-void BatchConverter::record(FileOutcome::Failure failure, int detail, const QString &outputPath)
+// Off the GUI thread: flushing a large file to a slow disk takes long enough to be seen.
+void BatchConverter::publish()
+{
+    using Published = std::pair<QString, Failure>;
+    auto *watcher = new QFutureWatcher<Published>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        const auto [path, failure] = watcher->result();
+        watcher->deleteLater();
+        if (!path.isEmpty())
+            m_takenPaths.insert(path);
+        record(failure, 0, path);
+        convertNextFileLater();
+    });
+    watcher->setFuture(QtConcurrent::run([output = std::shared_ptr<OutputFile>(std::move(m_output)),
+                                          taken = m_takenPaths]() mutable {
+        Failure failure = Failure::None;
+        const QString path = output->publish(taken, &failure);
+        output.reset(); // a failed file is gone before its outcome is told
+        return Published(path, failure);
+    }));
+}
+
+void BatchConverter::record(Failure failure, int detail, const QString &outputPath)
 {
     FileOutcome outcome;
     outcome.input = m_files.at(m_outcomes.size());

@@ -1,20 +1,17 @@
 #include "OutputNaming.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr int MaxCandidates = 10000;
 const QString Suffix = QStringLiteral("_converted");
 const QString Extension = QStringLiteral(".mp4");
 const QString Ellipsis = QStringLiteral("…");
+constexpr QByteArrayView TemporaryMarker = ".clipforger-";
+constexpr QByteArrayView TemporaryExtension = ".part";
 
 QString baseName(const QString &fileName)
 {
@@ -48,20 +45,6 @@ QString fitted(const QString &base, qsizetype maxBytes)
     return base.left(cut) + Ellipsis;
 }
 
-enum class Created { Yes, Exists, Failed };
-
-// O_EXCL, so a file that appeared since the name was chosen is never truncated.
-Created createExclusively(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd >= 0) {
-        ::close(fd);
-        return Created::Yes;
-    }
-    return errno == EEXIST ? Created::Exists : Created::Failed;
-}
-
 } // namespace
 
 QString OutputNaming::convertedFileName(const QString &inputFileName, int n, int nameMax)
@@ -73,23 +56,18 @@ QString OutputNaming::convertedFileName(const QString &inputFileName, int n, int
     return base + Suffix + number + Extension;
 }
 
-QString OutputNaming::reserve(const QString &folder, const QString &inputFileName,
-                              const QSet<QString> &taken)
+QString OutputNaming::temporaryFileName(const QString &inputFileName, qint64 pid, quint64 serial,
+                                        int nameMax)
 {
-    const long max = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    const int nameMax = max > 0 && max <= 4096 ? int(max) : DefaultNameMax;
-    for (int n = 1; n <= MaxCandidates; ++n) {
-        const QString path = QDir(folder).filePath(convertedFileName(inputFileName, n, nameMax));
-        if (taken.contains(path))
-            continue;
-        switch (createExclusively(path)) {
-        case Created::Yes:
-            return path;
-        case Created::Exists:
-            continue;
-        case Created::Failed:
-            return {};
-        }
-    }
-    return {};
+    const QString tail = QString::fromLatin1(TemporaryMarker) + QString::number(pid) + u'-' +
+                         QString::number(serial) + QString::fromLatin1(TemporaryExtension);
+    const QString base =
+        fitted(baseName(inputFileName), nameMax - utf8Size(u'.' + Suffix + Extension + tail));
+    return u'.' + base + Suffix + Extension + tail;
+}
+
+int OutputNaming::nameMax(int folderFd)
+{
+    const long max = ::fpathconf(folderFd, _PC_NAME_MAX);
+    return max > 0 && max <= 4096 ? int(max) : DefaultNameMax;
 }

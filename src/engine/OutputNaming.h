@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QSet>
 #include <QString>
 
-// Names converted files so that nothing is ever overwritten, within the output folder's limit on
-// the length of a name.
+// Names converted files and the hidden temporary files they are written into, within the
+// output folder's limit on the length of a name.
 class OutputNaming
 {
 public:
@@ -17,9 +16,11 @@ public:
     static QString convertedFileName(const QString &inputFileName, int n = 1,
                                      int nameMax = DefaultNameMax);
 
-    // "<base>_converted.mp4", "<base>_converted (2).mp4", ...: the first name in `folder` that
-    // is not in `taken` and can be created exclusively. Returns the created (empty) file's path,
-    // or an empty string when none could be created.
-    static QString reserve(const QString &folder, const QString &inputFileName,
-                           const QSet<QString> &taken);
+    // ".holiday.trip_converted.mp4.clipforger-<pid>-<serial>.part": hidden, plainly unfinished,
+    // and telling which process writes it.
+    static QString temporaryFileName(const QString &inputFileName, qint64 pid, quint64 serial,
+                                     int nameMax = DefaultNameMax);
+
+    // The longest name in bytes that the folder open as `folderFd` takes.
+    static int nameMax(int folderFd);
 };
