@@ -7,7 +7,24 @@
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using Failure = FileOutcome::Failure;
+
+namespace {
+
+bool isReadable(const QString &path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+} // namespace
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
                                QObject *parent)
@@ -69,9 +86,11 @@ void BatchConverter::convertNextFileLater()
 void BatchConverter::convertNextFile()
 {
     const qsizetype index = m_outcomes.size();
-    if (m_cancelRequested) {
+    // Once the disk is full, the files still to come cannot succeed either.
+    const bool diskFull = index > 0 && m_outcomes.last().failure == Failure::DiskFull;
+    if (m_cancelRequested || diskFull) {
         while (m_outcomes.size() < m_files.size())
-            record(Failure::Cancelled);
+            record(m_cancelRequested ? Failure::Cancelled : Failure::DiskFull);
     }
     if (m_outcomes.size() == m_files.size()) {
         m_running = false;
@@ -81,6 +100,11 @@ void BatchConverter::convertNextFile()
 
     setCurrentFileIndex(index);
     const QUrl &input = m_files.at(index);
+    if (!isReadable(input.toLocalFile())) {
+        record(Failure::InputUnreadable);
+        convertNextFileLater();
+        return;
+    }
     Failure failure = Failure::None;
     m_output = OutputFile::create(m_outputFolder, input.fileName(), &failure);
     if (!m_output) {
@@ -103,8 +127,9 @@ void BatchConverter::onFileFinished(Failure failure, int detail)
         publish();
         return;
     }
+    const Failure cause = causeOf(failure, m_files.at(m_outcomes.size()).toLocalFile());
     m_output.reset();
-    record(failure, detail);
+    record(cause, cause == failure ? detail : 0);
     convertNextFileLater();
 }
 
@@ -128,6 +153,22 @@ void BatchConverter::publish()
         output.reset(); // a failed file is gone before its outcome is told
         return Published(path, failure);
     }));
+}
+
+// The encoder sees only its own side of a failure. What lies behind it, when that is the disk,
+// the output folder or the input, is what the user can do something about.
+Failure BatchConverter::causeOf(Failure failure, const QString &inputPath) const
+{
+    if (failure == Failure::Cancelled || failure == Failure::EncoderMissing ||
+        failure == Failure::LaunchFailed)
+        return failure;
+    if (m_output->isOnFullDisk())
+        return Failure::DiskFull;
+    if (m_output->temporaryFileIsGone())
+        return Failure::OutputUnwritable;
+    if (!isReadable(inputPath))
+        return Failure::InputUnreadable;
+    return failure;
 }
 
 void BatchConverter::record(Failure failure, int detail, const QString &outputPath)

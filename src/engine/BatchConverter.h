@@ -48,6 +48,7 @@ private:
     void convertNextFile();
     void onFileFinished(FileOutcome::Failure failure, int detail);
     void publish();
+    FileOutcome::Failure causeOf(FileOutcome::Failure failure, const QString &inputPath) const;
     void record(FileOutcome::Failure failure, int detail = 0, const QString &outputPath = {});
 
     QString m_encoderPath;

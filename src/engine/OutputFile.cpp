@@ -8,6 +8,8 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -21,6 +23,11 @@ constexpr int MaxCandidates = 10000;
 constexpr int MaxTemporaryAttempts = 100;
 
 using Failure = FileOutcome::Failure;
+
+Failure failureFor(int error)
+{
+    return error == ENOSPC || error == EDQUOT ? Failure::DiskFull : Failure::OutputUnwritable;
+}
 
 // Fails with EEXIST rather than replace `to`. The system call, since older C libraries lack
 // the wrapper; file systems without it (some network and FUSE ones) get a hard link instead,
@@ -66,7 +73,7 @@ std::unique_ptr<OutputFile> OutputFile::create(const QString &folder, const QStr
         if (errno != EEXIST)
             break;
     }
-    *failure = Failure::OutputUnwritable;
+    *failure = failureFor(errno);
     ::close(folderFd);
     return nullptr;
 }
@@ -96,7 +103,7 @@ QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)
     const int fd =
         ::openat(m_folderFd, m_temporaryName.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0 || ::fsync(fd) != 0) {
-        *failure = Failure::OutputUnwritable;
+        *failure = failureFor(errno);
         if (fd >= 0)
             ::close(fd);
         return {};
@@ -116,10 +123,24 @@ QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)
             return path;
         }
         if (errno != EEXIST) {
-            *failure = Failure::OutputUnwritable;
+            *failure = failureFor(errno);
             return {};
         }
     }
     *failure = Failure::OutputUnwritable;
     return {};
+}
+
+bool OutputFile::isOnFullDisk() const
+{
+    struct statvfs disk = {};
+    return ::fstatvfs(m_folderFd, &disk) == 0 &&
+           qint64(disk.f_bavail) * qint64(disk.f_frsize) < FullDiskMargin;
+}
+
+bool OutputFile::temporaryFileIsGone() const
+{
+    struct stat status = {};
+    return ::fstatat(m_folderFd, m_temporaryName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 &&
+           errno == ENOENT;
 }

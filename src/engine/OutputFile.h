@@ -14,6 +14,9 @@
 class OutputFile
 {
 public:
+    // Below this much free space a failed encode is put down to a full disk.
+    static constexpr qint64 FullDiskMargin = 1024 * 1024;
+
     // Makes the folder again if it is gone, then creates the temporary file exclusively.
     // Returns nullptr and sets `failure` when that is impossible.
     static std::unique_ptr<OutputFile> create(const QString &folder, const QString &inputFileName,
@@ -29,6 +32,10 @@ public:
     // never replacing a file that has that name, then flushes the folder. Returns the final
     // path, or an empty one with `failure` set. Blocks on the disk: run it off the GUI thread.
     QString publish(const QSet<QString> &taken, FileOutcome::Failure *failure);
+
+    // What is likely behind a failed encode, if it lies with the output folder.
+    bool isOnFullDisk() const;
+    bool temporaryFileIsGone() const;
 
 private:
     OutputFile(int folderFd, const QString &folder, const QString &inputFileName,

@@ -1,8 +1,11 @@
 #include "FakeEncoderLog.h"
+#include "FilePermissions.h"
 #include "engine/BatchConverter.h"
 #include "engine/OutputNaming.h"
 
 #include <QDateTime>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -14,6 +17,7 @@ class tst_BatchConverter : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void namesOutputs_data();
     void namesOutputs();
@@ -25,6 +29,8 @@ private slots:
     void shortensNamesThatWouldNotFit_data();
     void shortensNamesThatWouldNotFit();
     void neverOverwritesOrTouchesExistingFiles();
+    void survivesChangesMidBatch_data();
+    void survivesChangesMidBatch();
     void cancelStopsEncoderAndSkipsTheRest_data();
     void cancelStopsEncoderAndSkipsTheRest();
     void deletingMidEncodeLeavesNoProcessAndNoPartialFile();
@@ -36,7 +42,13 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_outputFolder;
+    bool m_permissionsBind = false;
 };
+
+void tst_BatchConverter::initTestCase()
+{
+    m_permissionsBind = makeFilePermissionsBind();
+}
 
 void tst_BatchConverter::init()
 {
@@ -300,6 +312,64 @@ void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
         QCOMPARE(file.readAll(), contents.value(path));
         QCOMPARE(QFileInfo(path).lastModified(), past);
     }
+}
+
+void tst_BatchConverter::survivesChangesMidBatch_data()
+{
+    // Run while the first file is encoded; $1, $2: the inputs, $3: the output folder.
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QList<Failure>>("expected");
+    QTest::addColumn<QStringList>("files");
+
+    const QStringList first = {QStringLiteral("first_converted.mp4")};
+    const QStringList second = {QStringLiteral("second_converted.mp4")};
+    const QList<Failure> inputLost = {Failure::InputUnreadable, Failure::None};
+    const QList<Failure> nextInputLost = {Failure::None, Failure::InputUnreadable};
+    const QList<Failure> unwritable(2, Failure::OutputUnwritable);
+    QTest::newRow("input removed") << QStringLiteral("rm \"$1\"") << inputLost << second;
+    QTest::newRow("input made unreadable")
+        << QStringLiteral("chmod 0 \"$1\"") << inputLost << second;
+    QTest::newRow("next input removed") << QStringLiteral("rm \"$2\"") << nextInputLost << first;
+    QTest::newRow("next input made unreadable")
+        << QStringLiteral("chmod 0 \"$2\"") << nextInputLost << first;
+    QTest::newRow("output folder removed, made again")
+        << QStringLiteral("rm -r \"$3\"")
+        << QList<Failure>{Failure::OutputUnwritable, Failure::None} << second;
+    QTest::newRow("output folder replaced by a file")
+        << QStringLiteral("rm -r \"$3\" && touch \"$3\"") << unwritable << QStringList();
+    QTest::newRow("output folder made read-only")
+        << QStringLiteral("chmod 0500 \"$3\"") << unwritable << QStringList();
+}
+
+void tst_BatchConverter::survivesChangesMidBatch()
+{
+    QFETCH(QString, change);
+    QFETCH(QList<Failure>, expected);
+    QFETCH(QStringList, files);
+    if (change.startsWith(QStringLiteral("chmod")) && !m_permissionsBind)
+        QSKIP("file permissions do not bind this process");
+    FakeEncoderLog log;
+    const QString resume = m_dir->filePath(QStringLiteral("resume"));
+    const QUrl first = input(QStringLiteral("first.mov"), "wait-for " + resume.toUtf8());
+    const QUrl second = input(QStringLiteral("second.mov"), "ok");
+    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    batch.start({first, second});
+    QVERIFY(progress.wait(10000));
+    const auto unlock = qScopeGuard(
+        [this] { QFile::setPermissions(m_outputFolder, QFile::Permissions::fromInt(0x7000)); });
+
+    QCOMPARE(QProcess::execute("sh", {"-c", change + " && touch \"$4\"", "sh", first.toLocalFile(),
+                                      second.toLocalFile(), m_outputFolder, resume}),
+             0);
+
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(failures(batch.outcomes()), expected);
+    QCOMPARE(outputFiles(QDir::Files), files);
+    // A read-only folder keeps even the temporary file; elsewhere it is gone.
+    if (!change.startsWith(QStringLiteral("chmod 0500")))
+        QCOMPARE(outputFiles(), files);
 }
 
 void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest_data()
