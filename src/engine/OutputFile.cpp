@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMutex>
 
 #include <atomic>
 #include <cerrno>
@@ -27,6 +28,18 @@ using Failure = FileOutcome::Failure;
 Failure failureFor(int error)
 {
     return error == ENOSPC || error == EDQUOT ? Failure::DiskFull : Failure::OutputUnwritable;
+}
+
+struct LiveTemporaryNames
+{
+    QMutex mutex;
+    QSet<QByteArray> names;
+};
+
+LiveTemporaryNames &liveTemporaryNames()
+{
+    static LiveTemporaryNames live;
+    return live;
 }
 
 // Fails with EEXIST rather than replace `to`. The system call, since older C libraries lack
@@ -84,13 +97,20 @@ OutputFile::OutputFile(int folderFd, const QString &folder, const QString &input
     , m_folder(folder)
     , m_inputFileName(inputFileName)
     , m_temporaryName(temporaryName)
-{}
+{
+    LiveTemporaryNames &live = liveTemporaryNames();
+    const QMutexLocker lock(&live.mutex);
+    live.names.insert(m_temporaryName);
+}
 
 OutputFile::~OutputFile()
 {
     if (!m_published)
         ::unlinkat(m_folderFd, m_temporaryName.constData(), 0);
     ::close(m_folderFd);
+    LiveTemporaryNames &live = liveTemporaryNames();
+    const QMutexLocker lock(&live.mutex);
+    live.names.remove(m_temporaryName);
 }
 
 QString OutputFile::temporaryPath() const
@@ -143,4 +163,11 @@ bool OutputFile::temporaryFileIsGone() const
     struct stat status = {};
     return ::fstatat(m_folderFd, m_temporaryName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 &&
            errno == ENOENT;
+}
+
+bool OutputFile::isWrittenByThisProcess(QByteArrayView temporaryName)
+{
+    LiveTemporaryNames &live = liveTemporaryNames();
+    const QMutexLocker lock(&live.mutex);
+    return live.names.contains(temporaryName.toByteArray());
 }

@@ -37,6 +37,9 @@ public:
     bool isOnFullDisk() const;
     bool temporaryFileIsGone() const;
 
+    // Whether this process writes a file of that name right now.
+    static bool isWrittenByThisProcess(QByteArrayView temporaryName);
+
 private:
     OutputFile(int folderFd, const QString &folder, const QString &inputFileName,
                const QByteArray &temporaryName);

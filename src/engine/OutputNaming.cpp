@@ -3,6 +3,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <charconv>
 #include <unistd.h>
 
 namespace {
@@ -45,6 +46,15 @@ QString fitted(const QString &base, qsizetype maxBytes)
     return base.left(cut) + Ellipsis;
 }
 
+// Digits only, as written: no sign, no leading zero.
+qint64 positiveNumber(QByteArrayView digits)
+{
+    qint64 value = 0;
+    const auto [end, error] = std::from_chars(digits.begin(), digits.end(), value);
+    const bool exact = error == std::errc() && end == digits.end() && !digits.startsWith('0');
+    return exact && value > 0 ? value : 0;
+}
+
 } // namespace
 
 QString OutputNaming::convertedFileName(const QString &inputFileName, int n, int nameMax)
@@ -64,6 +74,21 @@ QString OutputNaming::temporaryFileName(const QString &inputFileName, qint64 pid
     const QString base =
         fitted(baseName(inputFileName), nameMax - utf8Size(u'.' + Suffix + Extension + tail));
     return u'.' + base + Suffix + Extension + tail;
+}
+
+qint64 OutputNaming::temporaryFileOwner(QByteArrayView name)
+{
+    if (!name.startsWith('.') || !name.endsWith(TemporaryExtension))
+        return 0;
+    const QByteArrayView rest = name.chopped(TemporaryExtension.size());
+    const qsizetype dash = rest.lastIndexOf('-');
+    if (dash < 0 || positiveNumber(rest.sliced(dash + 1)) == 0)
+        return 0;
+    const QByteArrayView head = rest.first(dash);
+    const qsizetype marker = head.lastIndexOf(TemporaryMarker);
+    if (marker < 2) // a hidden name, not only the marker
+        return 0;
+    return positiveNumber(head.sliced(marker + TemporaryMarker.size()));
 }
 
 int OutputNaming::nameMax(int folderFd)

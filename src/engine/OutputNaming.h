@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 // Names converted files and the hidden temporary files they are written into, within the
@@ -20,6 +21,8 @@ public:
     // and telling which process writes it.
     static QString temporaryFileName(const QString &inputFileName, qint64 pid, quint64 serial,
                                      int nameMax = DefaultNameMax);
+    // The process id that a temporary file name carries, or 0 when `name` is not one.
+    static qint64 temporaryFileOwner(QByteArrayView name);
 
     // The longest name in bytes that the folder open as `folderFd` takes.
     static int nameMax(int folderFd);

@@ -2,6 +2,7 @@
 #include "FilePermissions.h"
 #include "engine/BatchConverter.h"
 #include "engine/OutputNaming.h"
+#include "engine/StaleOutputCleanup.h"
 
 #include <QDateTime>
 #include <QProcess>
@@ -396,6 +397,7 @@ void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
     // b's partial output used to show under its final name while it was being encoded.
     QCOMPARE(outputFiles(QDir::Files), QStringList({QStringLiteral("a_converted.mp4")}));
     QCOMPARE(outputFiles().size(), 2);
+    QCOMPARE(StaleOutputCleanup::run(m_outputFolder), 0); // b's is a running batch's file
 
     batch.cancel();
 

@@ -1,6 +1,7 @@
 #include "SampleMedia.h"
 #include "engine/BatchConverter.h"
 #include "engine/EncoderLocation.h"
+#include "engine/StaleOutputCleanup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +15,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <csignal>
+
 using Failure = FileOutcome::Failure;
 
 // Runs the HandBrakeCLI that the build puts in the application's resource folder.
@@ -25,10 +28,13 @@ private slots:
     void initTestCase();
     void convertsToPlayableMp4();
     void fullDiskFailsTheRestAndKeepsOnlyFinishedFiles();
+    void killedAppLeavesNoFinishedLookingFile();
 
 private:
     // The exit status, or -1 when the program crashed or did not end in time.
     static int run(const QString &program, const QStringList &arguments, QByteArray *out = nullptr);
+    // A process's state and parent's id at 1 and 2; nothing once it is gone.
+    static QByteArrayList processStatus(const QString &pid);
 };
 
 int tst_RealEncoder::run(const QString &program, const QStringList &arguments, QByteArray *out)
@@ -41,6 +47,14 @@ int tst_RealEncoder::run(const QString &program, const QStringList &arguments, Q
     if (out)
         *out = process.readAllStandardOutput();
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QByteArrayList tst_RealEncoder::processStatus(const QString &pid)
+{
+    // "pid (name) state ppid ...", where the name may hold anything
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    return stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').last().split(' ')
+                                          : QByteArrayList();
 }
 
 void tst_RealEncoder::initTestCase()
@@ -153,6 +167,38 @@ void tst_RealEncoder::fullDiskFailsTheRestAndKeepsOnlyFinishedFiles()
     QCOMPARE(failures,
              QList<int>({int(Failure::None), int(Failure::DiskFull), int(Failure::DiskFull)}));
     QCOMPARE(entries, QStringList({"small_converted.mp4"}));
+}
+
+void tst_RealEncoder::killedAppLeavesNoFinishedLookingFile()
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("long.mkv");
+    QVERIFY(SampleMedia::makeMovie(clip, "1280x720", 25, 10));
+    const QDir folder(dir.filePath("Clipforger"));
+    QProcess app;
+    app.start(BATCH_RUNNER_PATH, {bundledEncoderPath(), folder.path(), clip});
+    QVERIFY(app.waitForStarted());
+    QString encoder;
+    auto encoding = [&] {
+        for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
+            if (processStatus(pid).value(2).toLongLong() == app.processId())
+                encoder = pid;
+        }
+        const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::Hidden);
+        return !encoder.isEmpty() && files.size() == 1 && files.at(0).size() > 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(encoding(), 30000);
+
+    ::kill(pid_t(app.processId()), SIGKILL);
+
+    QVERIFY(app.waitForFinished());
+    QTRY_VERIFY_WITH_TIMEOUT(QByteArrayList({"", "Z"}).contains(processStatus(encoder).value(1)),
+                             5000);
+    const QStringList left = folder.entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(left.size(), 1);
+    QVERIFY2(left.at(0).startsWith('.') && left.at(0).endsWith(".part"), qPrintable(left.at(0)));
+    QCOMPARE(StaleOutputCleanup::run(folder.path()), 1); // at the next start
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_RealEncoder)
