@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "QuitSignals.h"
+#include "engine/StaleOutputCleanup.h"
 #include "session/BatchSession.h"
 
 #include <QApplication>
@@ -25,6 +26,9 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
     , m_quitSignals(new QuitSignals(this))
 {
     connect(m_quitSignals, &QuitSignals::received, this, &ClipforgerApp::onQuitSignal);
+    // Encodes that an earlier run never finished (killed, crashed, powered off) left their
+    // temporary files behind; only their owners' deaths make them ours to remove.
+    StaleOutputCleanup::run(outputFolder);
 }
 
 // The window goes before the session whose state it shows.

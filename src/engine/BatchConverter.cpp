@@ -1,10 +1,30 @@
 #include "BatchConverter.h"
 
 #include "EncoderRunner.h"
-#include "OutputNaming.h"
+#include "OutputFile.h"
 
-#include <QDir>
 #include <QFile>
+#include <QFutureWatcher>
+#include <QtConcurrent>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using Failure = FileOutcome::Failure;
+
+namespace {
+
+bool isReadable(const QString &path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+} // namespace
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
                                QObject *parent)
@@ -15,10 +35,8 @@ BatchConverter::BatchConverter(const QString &encoderPath, const QString &output
 
 BatchConverter::~BatchConverter()
 {
-    if (m_runner) {
-        delete m_runner;
-        QFile::remove(m_currentOutput);
-    }
+    delete m_runner;
+    m_output.reset();
 }
 
 void BatchConverter::start(const QList<QUrl> &files)
@@ -68,9 +86,11 @@ void BatchConverter::convertNextFileLater()
 void BatchConverter::convertNextFile()
 {
     const qsizetype index = m_outcomes.size();
-    if (m_cancelRequested) {
+    // Once the disk is full, the files still to come cannot succeed either.
+    const bool diskFull = index > 0 && m_outcomes.last().failure == Failure::DiskFull;
+    if (m_cancelRequested || diskFull) {
         while (m_outcomes.size() < m_files.size())
-            record(FileOutcome::Failure::Cancelled);
+            record(m_cancelRequested ? Failure::Cancelled : Failure::DiskFull);
     }
     if (m_outcomes.size() == m_files.size()) {
         m_running = false;
@@ -80,34 +100,78 @@ void BatchConverter::convertNextFile()
 
     setCurrentFileIndex(index);
     const QUrl &input = m_files.at(index);
-    QDir().mkpath(m_outputFolder);
-    m_currentOutput = OutputNaming::reserve(m_outputFolder, input.fileName(), m_takenPaths);
-    if (m_currentOutput.isEmpty()) {
-        record(FileOutcome::Failure::OutputUnwritable);
+    if (!isReadable(input.toLocalFile())) {
+        record(Failure::InputUnreadable);
         convertNextFileLater();
         return;
     }
-    m_takenPaths.insert(m_currentOutput);
+    Failure failure = Failure::None;
+    m_output = OutputFile::create(m_outputFolder, input.fileName(), &failure);
+    if (!m_output) {
+        record(failure);
+        convertNextFileLater();
+        return;
+    }
 
     m_runner = new EncoderRunner(m_encoderPath, this);
     connect(m_runner, &EncoderRunner::progress, this, &BatchConverter::setConversionProgress);
     connect(m_runner, &EncoderRunner::finished, this, &BatchConverter::onFileFinished);
-    m_runner->start(input.toLocalFile(), m_currentOutput);
+    m_runner->start(input.toLocalFile(), m_output->temporaryPath());
 }
 
-void BatchConverter::onFileFinished(FileOutcome::Failure failure, int detail)
+void BatchConverter::onFileFinished(Failure failure, int detail)
 {
     m_runner->deleteLater();
     m_runner = nullptr;
-    // Only ever the file this encode reserved, so nothing that existed before is removed.
-    if (failure != FileOutcome::Failure::None)
-        QFile::remove(m_currentOutput);
-    record(failure, detail, failure == FileOutcome::Failure::None ? m_currentOutput : QString());
-    m_currentOutput.clear();
+    if (failure == Failure::None) {
+        publish();
+        return;
+    }
+    const Failure cause = causeOf(failure, m_files.at(m_outcomes.size()).toLocalFile());
+    m_output.reset();
+    record(cause, cause == failure ? detail : 0);
     convertNextFileLater();
 }
 
-void BatchConverter::record(FileOutcome::Failure failure, int detail, const QString &outputPath)
+// Off the GUI thread: flushing a large file to a slow disk takes long enough to be seen.
+void BatchConverter::publish()
+{
+    using Published = std::pair<QString, Failure>;
+    auto *watcher = new QFutureWatcher<Published>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        const auto [path, failure] = watcher->result();
+        watcher->deleteLater();
+        if (!path.isEmpty())
+            m_takenPaths.insert(path);
+        record(failure, 0, path);
+        convertNextFileLater();
+    });
+    watcher->setFuture(QtConcurrent::run([output = std::shared_ptr<OutputFile>(std::move(m_output)),
+                                          taken = m_takenPaths]() mutable {
+        Failure failure = Failure::None;
+        const QString path = output->publish(taken, &failure);
+        output.reset(); // a failed file is gone before its outcome is told
+        return Published(path, failure);
+    }));
+}
+
+// The encoder sees only its own side of a failure. What lies behind it, when that is the disk,
+// the output folder or the input, is what the user can do something about.
+Failure BatchConverter::causeOf(Failure failure, const QString &inputPath) const
+{
+    if (failure == Failure::Cancelled || failure == Failure::EncoderMissing ||
+        failure == Failure::LaunchFailed)
+        return failure;
+    if (m_output->isOnFullDisk())
+        return Failure::DiskFull;
+    if (m_output->temporaryFileIsGone())
+        return Failure::OutputUnwritable;
+    if (!isReadable(inputPath))
+        return Failure::InputUnreadable;
+    return failure;
+}
+
+void BatchConverter::record(Failure failure, int detail, const QString &outputPath)
 {
     FileOutcome outcome;
     outcome.input = m_files.at(m_outcomes.size());

@@ -5,10 +5,14 @@
 #include <QObject>
 #include <QSet>
 
+#include <memory>
+
 class EncoderRunner;
+class OutputFile;
 
 // Converts a list of files strictly one after another, each into a new, never-overwriting
-// "_converted.mp4" file in the output folder, and records what became of every file.
+// "_converted.mp4" file in the output folder, and records what became of every file. The folder
+// only ever shows finished files: each is written under a hidden temporary name first.
 class BatchConverter : public QObject
 {
     Q_OBJECT
@@ -16,7 +20,8 @@ class BatchConverter : public QObject
 public:
     BatchConverter(const QString &encoderPath, const QString &outputFolder,
                    QObject *parent = nullptr);
-    // Kills a running encoder and removes its partial output, without waiting.
+    // Kills a running encoder and removes its partial output, without waiting. A finished file
+    // that is being flushed to disk still gets its name.
     ~BatchConverter() override;
 
     // Does nothing for an empty list or while a batch runs. Resets the index and progress at
@@ -44,6 +49,8 @@ private:
     void convertNextFileLater();
     void convertNextFile();
     void onFileFinished(FileOutcome::Failure failure, int detail);
+    void publish();
+    FileOutcome::Failure causeOf(FileOutcome::Failure failure, const QString &inputPath) const;
     void record(FileOutcome::Failure failure, int detail = 0, const QString &outputPath = {});
 
     QString m_encoderPath;
@@ -52,7 +59,7 @@ private:
     BatchOutcomes m_outcomes;
     QSet<QString> m_takenPaths;
     EncoderRunner *m_runner = nullptr;
-    QString m_currentOutput;
+    std::unique_ptr<OutputFile> m_output;
     qint64 m_currentFileIndex = 0;
     double m_conversionProgress = 0.0;
     bool m_running = false;

@@ -25,6 +25,10 @@ QString FileOutcome::description() const
         return QCoreApplication::translate("FileOutcome", "Cancelled");
     case Failure::OutputUnwritable:
         return QCoreApplication::translate("FileOutcome", "The output file could not be created");
+    case Failure::DiskFull:
+        return QCoreApplication::translate("FileOutcome", "The disk is full");
+    case Failure::InputUnreadable:
+        return QCoreApplication::translate("FileOutcome", "The file could not be read");
     }
     return {};
 }

@@ -17,6 +17,8 @@ struct FileOutcome
         NoOutput,         // the encoder exited 0 without a usable output file
         Cancelled,        // the app quit while this file was being encoded, or before it began
         OutputUnwritable, // no output file could be created in the output folder
+        DiskFull,         // the output folder's disk ran out of space; later files are not tried
+        InputUnreadable,  // the input was gone or could not be read
     };
 
     QUrl input;

@@ -1,17 +1,18 @@
 #include "OutputNaming.h"
 
-#include <QDir>
-#include <QFile>
+#include <QTextBoundaryFinder>
 
-#include <cerrno>
-#include <fcntl.h>
+#include <algorithm>
+#include <charconv>
 #include <unistd.h>
 
 namespace {
 
-constexpr int MaxCandidates = 10000;
 const QString Suffix = QStringLiteral("_converted");
 const QString Extension = QStringLiteral(".mp4");
+const QString Ellipsis = QStringLiteral("…");
+constexpr QByteArrayView TemporaryMarker = ".clipforger-";
+constexpr QByteArrayView TemporaryExtension = ".part";
 
 QString baseName(const QString &fileName)
 {
@@ -19,44 +20,79 @@ QString baseName(const QString &fileName)
     return dot > 0 ? fileName.left(dot) : fileName;
 }
 
-enum class Created { Yes, Exists, Failed };
-
-// O_EXCL, so a file that appeared since the name was chosen is never truncated.
-Created createExclusively(const QString &path)
+qsizetype utf8Size(QStringView text)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd >= 0) {
-        ::close(fd);
-        return Created::Yes;
+    return text.toUtf8().size();
+}
+
+// Whole grapheme clusters only, so neither a UTF-8 sequence nor a surrogate pair, nor a letter
+// and its accent, is ever split.
+QString fitted(const QString &base, qsizetype maxBytes)
+{
+    if (utf8Size(base) <= maxBytes)
+        return base;
+    const qsizetype room = maxBytes - utf8Size(Ellipsis);
+    if (room < 0)
+        return {};
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, base);
+    qsizetype cut = 0;
+    qsizetype bytes = 0;
+    for (qsizetype next = graphemes.toNextBoundary(); next > 0; next = graphemes.toNextBoundary()) {
+        bytes += utf8Size(QStringView(base).sliced(cut, next - cut));
+        if (bytes > room)
+            break;
+        cut = next;
     }
-    return errno == EEXIST ? Created::Exists : Created::Failed;
+    return base.left(cut) + Ellipsis;
+}
+
+// Digits only, as written: no sign, no leading zero.
+qint64 positiveNumber(QByteArrayView digits)
+{
+    qint64 value = 0;
+    const auto [end, error] = std::from_chars(digits.begin(), digits.end(), value);
+    const bool exact = error == std::errc() && end == digits.end() && !digits.startsWith('0');
+    return exact && value > 0 ? value : 0;
 }
 
 } // namespace
 
-QString OutputNaming::convertedFileName(const QString &inputFileName)
+QString OutputNaming::convertedFileName(const QString &inputFileName, int n, int nameMax)
 {
-    return baseName(inputFileName) + Suffix + Extension;
+    const QString number = n > 1 ? QStringLiteral(" (%1)").arg(n) : QString();
+    const qsizetype numberRoom = std::max<qsizetype>(utf8Size(u" (99)"), utf8Size(number));
+    const QString base =
+        fitted(baseName(inputFileName), nameMax - utf8Size(Suffix + Extension) - numberRoom);
+    return base + Suffix + number + Extension;
 }
 
-QString OutputNaming::reserve(const QString &folder, const QString &inputFileName,
-                              const QSet<QString> &taken)
+QString OutputNaming::temporaryFileName(const QString &inputFileName, qint64 pid, quint64 serial,
+                                        int nameMax)
 {
-    const QString stem = QDir(folder).filePath(baseName(inputFileName) + Suffix);
-    for (int n = 1; n <= MaxCandidates; ++n) {
-        const QString path =
-            n == 1 ? stem + Extension : stem + QStringLiteral(" (%1)").arg(n) + Extension;
-        if (taken.contains(path))
-            continue;
-        switch (createExclusively(path)) {
-        case Created::Yes:
-            return path;
-        case Created::Exists:
-            continue;
-        case Created::Failed:
-            return {};
-        }
-    }
-    return {};
+    const QString tail = QString::fromLatin1(TemporaryMarker) + QString::number(pid) + u'-' +
+                         QString::number(serial) + QString::fromLatin1(TemporaryExtension);
+    const QString base =
+        fitted(baseName(inputFileName), nameMax - utf8Size(u'.' + Suffix + Extension + tail));
+    return u'.' + base + Suffix + Extension + tail;
+}
+
+qint64 OutputNaming::temporaryFileOwner(QByteArrayView name)
+{
+    if (!name.startsWith('.') || !name.endsWith(TemporaryExtension))
+        return 0;
+    const QByteArrayView rest = name.chopped(TemporaryExtension.size());
+    const qsizetype dash = rest.lastIndexOf('-');
+    if (dash < 0 || positiveNumber(rest.sliced(dash + 1)) == 0)
+        return 0;
+    const QByteArrayView head = rest.first(dash);
+    const qsizetype marker = head.lastIndexOf(TemporaryMarker);
+    if (marker < 2) // a hidden name, not only the marker
+        return 0;
+    return positiveNumber(head.sliced(marker + TemporaryMarker.size()));
+}
+
+int OutputNaming::nameMax(int folderFd)
+{
+    const long max = ::fpathconf(folderFd, _PC_NAME_MAX);
+    return max > 0 && max <= 4096 ? int(max) : DefaultNameMax;
 }

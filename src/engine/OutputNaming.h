@@ -1,18 +1,29 @@
 #pragma once
 
-#include <QSet>
+#include <QByteArrayView>
 #include <QString>
 
-// Names converted files so that nothing is ever overwritten.
+// Names converted files and the hidden temporary files they are written into, within the
+// output folder's limit on the length of a name.
 class OutputNaming
 {
 public:
-    // "holiday.trip.mkv" -> "holiday.trip_converted.mp4"; a leading dot is not an extension.
-    static QString convertedFileName(const QString &inputFileName);
+    static constexpr int DefaultNameMax = 255;
 
-    // "<base>_converted.mp4", "<base>_converted (2).mp4", ...: the first name in `folder` that
-    // is not in `taken` and can be created exclusively. Returns the created (empty) file's path,
-    // or an empty string when none could be created.
-    static QString reserve(const QString &folder, const QString &inputFileName,
-                           const QSet<QString> &taken);
+    // n = 1: "holiday.trip.mkv" -> "holiday.trip_converted.mp4"; a leading dot is not an
+    // extension. n > 1: "holiday.trip_converted (n).mp4". A base name too long for nameMax bytes
+    // is cut at a character boundary and ends in "…", leaving room for a " (n)" of up to two
+    // digits, so that all the candidates of one input look alike.
+    static QString convertedFileName(const QString &inputFileName, int n = 1,
+                                     int nameMax = DefaultNameMax);
+
+    // ".holiday.trip_converted.mp4.clipforger-<pid>-<serial>.part": hidden, plainly unfinished,
+    // and telling which process writes it.
+    static QString temporaryFileName(const QString &inputFileName, qint64 pid, quint64 serial,
+                                     int nameMax = DefaultNameMax);
+    // The process id that a temporary file name carries, or 0 when `name` is not one.
+    static qint64 temporaryFileOwner(QByteArrayView name);
+
+    // The longest name in bytes that the folder open as `folderFd` takes.
+    static int nameMax(int folderFd);
 };

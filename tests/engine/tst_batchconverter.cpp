@@ -1,8 +1,12 @@
 #include "FakeEncoderLog.h"
+#include "FilePermissions.h"
 #include "engine/BatchConverter.h"
 #include "engine/OutputNaming.h"
+#include "engine/StaleOutputCleanup.h"
 
 #include <QDateTime>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -14,6 +18,7 @@ class tst_BatchConverter : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void namesOutputs_data();
     void namesOutputs();
@@ -22,19 +27,29 @@ private slots:
     void convertsOneAfterAnotherPastFailures();
     void unusableSetupFailsEveryFileAndFinishes_data();
     void unusableSetupFailsEveryFileAndFinishes();
+    void shortensNamesThatWouldNotFit_data();
+    void shortensNamesThatWouldNotFit();
     void neverOverwritesOrTouchesExistingFiles();
+    void survivesChangesMidBatch_data();
+    void survivesChangesMidBatch();
     void cancelStopsEncoderAndSkipsTheRest_data();
     void cancelStopsEncoderAndSkipsTheRest();
     void deletingMidEncodeLeavesNoProcessAndNoPartialFile();
 
 private:
     QUrl input(const QString &name, const QByteArray &instruction);
-    QStringList outputFiles() const;
+    QStringList outputFiles(QDir::Filters filters = QDir::Files | QDir::Hidden) const;
     static QList<Failure> failures(const BatchOutcomes &outcomes);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_outputFolder;
+    bool m_permissionsBind = false;
 };
+
+void tst_BatchConverter::initTestCase()
+{
+    m_permissionsBind = makeFilePermissionsBind();
+}
 
 void tst_BatchConverter::init()
 {
@@ -53,9 +68,9 @@ QUrl tst_BatchConverter::input(const QString &name, const QByteArray &instructio
     return QUrl::fromLocalFile(path);
 }
 
-QStringList tst_BatchConverter::outputFiles() const
+QStringList tst_BatchConverter::outputFiles(QDir::Filters filters) const
 {
-    return QDir(m_outputFolder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    return QDir(m_outputFolder).entryList(filters, QDir::Name);
 }
 
 QList<Failure> tst_BatchConverter::failures(const BatchOutcomes &outcomes)
@@ -184,9 +199,6 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes_data()
     const QString plain = QStringLiteral("a.mov");
     QTest::newRow("missing encoder") << false << true << plain << Failure::EncoderMissing;
     QTest::newRow("output folder is a file") << true << false << plain << Failure::OutputUnwritable;
-    // 250 characters fit a file system's 255, but not once "_converted" is added.
-    QTest::newRow("output name too long")
-        << true << true << QString(246, u'n') + QStringLiteral(".mov") << Failure::OutputUnwritable;
 }
 
 void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
@@ -209,6 +221,48 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
     QCOMPARE(failures(batch.outcomes()), QList<Failure>({failure, failure}));
     QCOMPARE(log.runCount(), 0);
     QCOMPARE(outputFiles(), QStringList());
+}
+
+void tst_BatchConverter::shortensNamesThatWouldNotFit_data()
+{
+    QTest::addColumn<QString>("base");
+
+    // These failed: "_converted.mp4" took the name past 255 bytes, or " (2)" did the second time.
+    QTest::newRow("ASCII") << QString(246, u'n');
+    QTest::newRow("fits once, not with (2)") << QString(240, u'n');
+    QTest::newRow("two-byte letters") << QString(120, u'é');
+    QTest::newRow("three-byte letters") << QString(80, u'東');
+    QTest::newRow("surrogate pairs") << QStringLiteral("🎬").repeated(60);
+    QTest::newRow("letters with accents") << QStringLiteral("e\u0301").repeated(80);
+}
+
+void tst_BatchConverter::shortensNamesThatWouldNotFit()
+{
+    QFETCH(QString, base);
+    FakeEncoderLog log;
+    const QList<QUrl> sameFile = {input(base + QStringLiteral(".mov"), "ok")};
+    // Two batches at once race for the same name.
+    BatchConverter first(FakeEncoderLog::encoderPath(), m_outputFolder);
+    BatchConverter second(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy secondFinished(&second, &BatchConverter::finished);
+
+    first.start(sameFile);
+    second.start(sameFile);
+
+    QVERIFY(secondFinished.wait(10000));
+    QTRY_VERIFY(!first.isRunning());
+    QCOMPARE(failures(first.outcomes() + second.outcomes()), QList<Failure>(2, Failure::None));
+    const QStringList names = outputFiles();
+    QCOMPARE(names.size(), 2);
+    const QString stem = names.at(1).chopped(int(strlen("_converted.mp4")));
+    QCOMPARE(names.at(0), stem + QStringLiteral("_converted (2).mp4"));
+    QVERIFY(stem.endsWith(u'…'));
+    const QString kept = stem.chopped(1);
+    QVERIFY(base.startsWith(kept));
+    QVERIFY2(!base.at(kept.size()).isLowSurrogate() && !base.at(kept.size()).isMark(),
+             "a character was split");
+    for (const QString &name : names)
+        QCOMPARE_LE(QFile::encodeName(name).size(), 255);
 }
 
 void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
@@ -249,7 +303,9 @@ void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
     for (int i = 0; i < 3; ++i) {
         const QString path = QDir(m_outputFolder).filePath(expected.at(i));
         QCOMPARE(batch.outcomes().at(i).outputPath, path);
-        QCOMPARE(log.arguments(i + 1).at(3), QFile::encodeName(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("converted"));
     }
     for (const QString &path : untouched) {
         QFile file(path);
@@ -257,6 +313,64 @@ void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
         QCOMPARE(file.readAll(), contents.value(path));
         QCOMPARE(QFileInfo(path).lastModified(), past);
     }
+}
+
+void tst_BatchConverter::survivesChangesMidBatch_data()
+{
+    // Run while the first file is encoded; $1, $2: the inputs, $3: the output folder.
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QList<Failure>>("expected");
+    QTest::addColumn<QStringList>("files");
+
+    const QStringList first = {QStringLiteral("first_converted.mp4")};
+    const QStringList second = {QStringLiteral("second_converted.mp4")};
+    const QList<Failure> inputLost = {Failure::InputUnreadable, Failure::None};
+    const QList<Failure> nextInputLost = {Failure::None, Failure::InputUnreadable};
+    const QList<Failure> unwritable(2, Failure::OutputUnwritable);
+    QTest::newRow("input removed") << QStringLiteral("rm \"$1\"") << inputLost << second;
+    QTest::newRow("input made unreadable")
+        << QStringLiteral("chmod 0 \"$1\"") << inputLost << second;
+    QTest::newRow("next input removed") << QStringLiteral("rm \"$2\"") << nextInputLost << first;
+    QTest::newRow("next input made unreadable")
+        << QStringLiteral("chmod 0 \"$2\"") << nextInputLost << first;
+    QTest::newRow("output folder removed, made again")
+        << QStringLiteral("rm -r \"$3\"")
+        << QList<Failure>{Failure::OutputUnwritable, Failure::None} << second;
+    QTest::newRow("output folder replaced by a file")
+        << QStringLiteral("rm -r \"$3\" && touch \"$3\"") << unwritable << QStringList();
+    QTest::newRow("output folder made read-only")
+        << QStringLiteral("chmod 0500 \"$3\"") << unwritable << QStringList();
+}
+
+void tst_BatchConverter::survivesChangesMidBatch()
+{
+    QFETCH(QString, change);
+    QFETCH(QList<Failure>, expected);
+    QFETCH(QStringList, files);
+    if (change.startsWith(QStringLiteral("chmod")) && !m_permissionsBind)
+        QSKIP("file permissions do not bind this process");
+    FakeEncoderLog log;
+    const QString resume = m_dir->filePath(QStringLiteral("resume"));
+    const QUrl first = input(QStringLiteral("first.mov"), "wait-for " + resume.toUtf8());
+    const QUrl second = input(QStringLiteral("second.mov"), "ok");
+    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    batch.start({first, second});
+    QVERIFY(progress.wait(10000));
+    const auto unlock = qScopeGuard(
+        [this] { QFile::setPermissions(m_outputFolder, QFile::Permissions::fromInt(0x7000)); });
+
+    QCOMPARE(QProcess::execute("sh", {"-c", change + " && touch \"$4\"", "sh", first.toLocalFile(),
+                                      second.toLocalFile(), m_outputFolder, resume}),
+             0);
+
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(failures(batch.outcomes()), expected);
+    QCOMPARE(outputFiles(QDir::Files), files);
+    // A read-only folder keeps even the temporary file; elsewhere it is gone.
+    if (!change.startsWith(QStringLiteral("chmod 0500")))
+        QCOMPARE(outputFiles(), files);
 }
 
 void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest_data()
@@ -280,7 +394,10 @@ void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
     QTRY_COMPARE_WITH_TIMEOUT(batch.conversionProgress(), 0.05, 10000);
     const pid_t pid = log.pid(2);
     QVERIFY(FakeEncoderLog::isAlive(pid));
-    QCOMPARE(outputFiles().size(), 2); // a's result and b's partial output
+    // b's partial output used to show under its final name while it was being encoded.
+    QCOMPARE(outputFiles(QDir::Files), QStringList({QStringLiteral("a_converted.mp4")}));
+    QCOMPARE(outputFiles().size(), 2);
+    QCOMPARE(StaleOutputCleanup::run(m_outputFolder), 0); // b's is a running batch's file
 
     batch.cancel();
 

@@ -1,6 +1,9 @@
+#include "SampleMedia.h"
 #include "engine/BatchConverter.h"
 #include "engine/EncoderLocation.h"
+#include "engine/StaleOutputCleanup.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,40 +15,60 @@
 #include <QTest>
 #include <QUrl>
 
+#include <csignal>
+
+using Failure = FileOutcome::Failure;
+
 // Runs the HandBrakeCLI that the build puts in the application's resource folder.
 class tst_RealEncoder : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void convertsToPlayableMp4();
+    void fullDiskFailsTheRestAndKeepsOnlyFinishedFiles();
+    void killedAppLeavesNoFinishedLookingFile();
 
 private:
-    static bool run(const QString &program, const QStringList &arguments,
-                    QByteArray *out = nullptr);
+    // The exit status, or -1 when the program crashed or did not end in time.
+    static int run(const QString &program, const QStringList &arguments, QByteArray *out = nullptr);
+    // A process's state and parent's id at 1 and 2; nothing once it is gone.
+    static QByteArrayList processStatus(const QString &pid);
 };
 
-bool tst_RealEncoder::run(const QString &program, const QStringList &arguments, QByteArray *out)
+int tst_RealEncoder::run(const QString &program, const QStringList &arguments, QByteArray *out)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(program, arguments);
     if (!process.waitForFinished(120000))
-        return false;
+        return -1;
     if (out)
         *out = process.readAllStandardOutput();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QByteArrayList tst_RealEncoder::processStatus(const QString &pid)
+{
+    // "pid (name) state ppid ...", where the name may hold anything
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    return stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').last().split(' ')
+                                          : QByteArrayList();
+}
+
+void tst_RealEncoder::initTestCase()
+{
+    if (!QFileInfo(bundledEncoderPath()).isExecutable())
+        QSKIP("no HandBrakeCLI in the resource folder");
+    if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("ffprobe")).isEmpty())
+        QSKIP("ffmpeg is not installed");
 }
 
 void tst_RealEncoder::convertsToPlayableMp4()
 {
     const QString encoder = bundledEncoderPath();
-    if (!QFileInfo(encoder).isExecutable())
-        QSKIP("no HandBrakeCLI in the resource folder");
-    if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty() ||
-        QStandardPaths::findExecutable(QStringLiteral("ffprobe")).isEmpty())
-        QSKIP("ffmpeg is not installed");
-
     QTemporaryDir dir;
     struct Clip
     {
@@ -58,12 +81,7 @@ void tst_RealEncoder::convertsToPlayableMp4()
     QList<QUrl> files;
     for (const Clip &clip : clips) {
         const QString path = dir.filePath(clip.name);
-        QVERIFY(
-            run(QStringLiteral("ffmpeg"),
-                {"-v", "error", "-f", "lavfi", "-i",
-                 QStringLiteral("testsrc2=size=%1:rate=%2:duration=1").arg(clip.size).arg(clip.fps),
-                 "-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-c:v", "libx264", "-preset",
-                 "ultrafast", "-c:a", "aac", "-shortest", path}));
+        QVERIFY(SampleMedia::makeMovie(path, clip.size, clip.fps, 1));
         files.append(QUrl::fromLocalFile(path));
     }
     const QString outputFolder = dir.filePath(QStringLiteral("Clipforger"));
@@ -78,12 +96,13 @@ void tst_RealEncoder::convertsToPlayableMp4()
     for (const FileOutcome &outcome : batch.outcomes()) {
         QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
         QByteArray json;
-        QVERIFY(run(QStringLiteral("ffprobe"),
-                    {"-v", "error", "-show_entries",
-                     "format=format_name:format_tags=major_brand:stream=codec_type,codec_name,"
-                     "width,height,avg_frame_rate",
-                     "-of", "json", outcome.outputPath},
-                    &json));
+        QCOMPARE(run(QStringLiteral("ffprobe"),
+                     {"-v", "error", "-show_entries",
+                      "format=format_name:format_tags=major_brand:stream=codec_type,codec_name,"
+                      "width,height,avg_frame_rate",
+                      "-of", "json", outcome.outputPath},
+                     &json),
+                 0);
         const QJsonObject probe = QJsonDocument::fromJson(json).object();
         const QJsonObject format = probe.value("format").toObject();
         QVERIFY(format.value("format_name").toString().contains("mp4"));
@@ -109,6 +128,77 @@ void tst_RealEncoder::convertsToPlayableMp4()
         QVERIFY(sawVideo);
         QVERIFY(sawAudio);
     }
+}
+
+void tst_RealEncoder::fullDiskFailsTheRestAndKeepsOnlyFinishedFiles()
+{
+    const QStringList privateMount = {"--user", "--map-root-user", "--mount"};
+    QTemporaryDir dir;
+    const QString small = dir.filePath("small.mkv");
+    const QString noisy = dir.filePath("noisy.mkv");
+    QVERIFY(SampleMedia::makeClip(small));
+    QVERIFY(SampleMedia::makeMovie(noisy, "640x360", 25, 1, {"-vf", "noise=alls=60:allf=t"}));
+    const QString folder = dir.filePath("Clipforger");
+    QVERIFY(QDir().mkpath(folder));
+    QByteArray out;
+
+    // A 256 KiB disk that only the batch sees: the small clip's result fits, the noisy one's not.
+    const QString onSmallDisk =
+        R"(mount -t tmpfs -o size=256k small "$1" || exit 99; shift; exec "$@")";
+    const int status =
+        run("unshare",
+            privateMount + QStringList{"sh", "-c", onSmallDisk, "sh", folder, BATCH_RUNNER_PATH,
+                                       bundledEncoderPath(), folder, small, noisy, small},
+            &out);
+
+    if (status != 0 && run("unshare", privateMount + QStringList{"true"}) != 0)
+        QSKIP("no user and mount namespaces here, so no small disk without root");
+    if (status == 99)
+        QSKIP("no tmpfs can be mounted in a user namespace here");
+    QCOMPARE(status, 0);
+    QList<int> failures;
+    QStringList entries;
+    for (const QByteArray &line : out.split('\n')) {
+        if (line.startsWith("outcome "))
+            failures.append(line.split(' ').at(1).toInt());
+        else if (line.startsWith("entry "))
+            entries.append(QString::fromUtf8(line.mid(6)));
+    }
+    QCOMPARE(failures,
+             QList<int>({int(Failure::None), int(Failure::DiskFull), int(Failure::DiskFull)}));
+    QCOMPARE(entries, QStringList({"small_converted.mp4"}));
+}
+
+void tst_RealEncoder::killedAppLeavesNoFinishedLookingFile()
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("long.mkv");
+    QVERIFY(SampleMedia::makeMovie(clip, "1280x720", 25, 10));
+    const QDir folder(dir.filePath("Clipforger"));
+    QProcess app;
+    app.start(BATCH_RUNNER_PATH, {bundledEncoderPath(), folder.path(), clip});
+    QVERIFY(app.waitForStarted());
+    QString encoder;
+    auto encoding = [&] {
+        for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
+            if (processStatus(pid).value(2).toLongLong() == app.processId())
+                encoder = pid;
+        }
+        const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::Hidden);
+        return !encoder.isEmpty() && files.size() == 1 && files.at(0).size() > 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(encoding(), 30000);
+
+    ::kill(pid_t(app.processId()), SIGKILL);
+
+    QVERIFY(app.waitForFinished());
+    QTRY_VERIFY_WITH_TIMEOUT(QByteArrayList({"", "Z"}).contains(processStatus(encoder).value(1)),
+                             5000);
+    const QStringList left = folder.entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(left.size(), 1);
+    QVERIFY2(left.at(0).startsWith('.') && left.at(0).endsWith(".part"), qPrintable(left.at(0)));
+    QCOMPARE(StaleOutputCleanup::run(folder.path()), 1); // at the next start
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_RealEncoder)

@@ -41,6 +41,21 @@ bool makeImage(const QString &path)
     return makeClip(path, {QStringLiteral("-frames:v"), QStringLiteral("1")});
 }
 
+bool makeMovie(const QString &path, const QString &size, int rate, double seconds,
+               const QStringList &extraArguments)
+{
+    return runFfmpeg(
+        {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("testsrc2=size=%1:rate=%2:duration=%3").arg(size).arg(rate).arg(seconds),
+         QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+         QStringLiteral("sine=frequency=440:duration=%1").arg(seconds)},
+        QStringList{QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+                    QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac"),
+                    QStringLiteral("-shortest")} +
+            extraArguments,
+        path);
+}
+
 bool makeText(const QString &path, const QByteArray &content)
 {
     QFile file(path);

@@ -11,6 +11,9 @@ namespace SampleMedia {
 bool makeClip(const QString &path, const QStringList &extraArguments = {});
 bool makeAudio(const QString &path, const QStringList &extraArguments = {});
 bool makeImage(const QString &path);
+// A test card with a tone, in H.264 and AAC, for the real encoder; size is "WIDTHxHEIGHT".
+bool makeMovie(const QString &path, const QString &size, int rate, double seconds,
+               const QStringList &extraArguments = {});
 bool makeText(const QString &path, const QByteArray &content = "Shopping list\n");
 
 } // namespace SampleMedia

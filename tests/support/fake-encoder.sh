@@ -5,6 +5,8 @@
 # does nothing and exits 0, so that paths made up by tests are never written:
 #   ok | exit N | signal N | partial | sleep | sleep-ignoring-interrupt | flood | no-output
 #   | cat FILE (copy FILE to stdout in one write, then succeed)
+#   | wait-for FILE (hold the output open until FILE exists, then read the input again, as
+#     HandBrakeCLI does after its scan: exit 3 if that fails, else succeed)
 set -u
 log=${FAKE_ENCODER_LOG:?}
 output=${4:-/dev/null}
@@ -66,6 +68,13 @@ no-output) ;;
 cat)
     cat "$argument"
     printf 'converted' >"$output"
+    ;;
+wait-for)
+    exec 3>"$output"
+    printf 'Encoding: task 1 of 1, 5.00 %%\n'
+    until [[ -e $argument ]]; do sleep 0.05; done
+    head -c 1 "$2" >/dev/null 2>&1 || exit 3
+    printf 'converted' >&3
     ;;
 esac
 exit 0

@@ -1,0 +1,173 @@
+#include "OutputFile.h"
+
+#include "OutputNaming.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#ifndef RENAME_NOREPLACE
+#define RENAME_NOREPLACE (1 << 0)
+#endif
+
+namespace {
+
+constexpr int MaxCandidates = 10000;
+constexpr int MaxTemporaryAttempts = 100;
+
+using Failure = FileOutcome::Failure;
+
+Failure failureFor(int error)
+{
+    return error == ENOSPC || error == EDQUOT ? Failure::DiskFull : Failure::OutputUnwritable;
+}
+
+struct LiveTemporaryNames
+{
+    QMutex mutex;
+    QSet<QByteArray> names;
+};
+
+LiveTemporaryNames &liveTemporaryNames()
+{
+    static LiveTemporaryNames live;
+    return live;
+}
+
+// Fails with EEXIST rather than replace `to`. The system call, since older C libraries lack
+// the wrapper; file systems without it (some network and FUSE ones) get a hard link instead,
+// which refuses an existing name just the same.
+int renameNoReplace(int folderFd, const char *from, const char *to)
+{
+#ifdef SYS_renameat2
+    if (::syscall(SYS_renameat2, folderFd, from, folderFd, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+#endif
+    if (::linkat(folderFd, from, folderFd, to, 0) != 0)
+        return -1;
+    ::unlinkat(folderFd, from, 0);
+    return 0;
+}
+
+} // namespace
+
+std::unique_ptr<OutputFile> OutputFile::create(const QString &folder, const QString &inputFileName,
+                                               Failure *failure)
+{
+    QDir().mkpath(folder);
+    const int folderFd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) {
+        *failure = Failure::OutputUnwritable;
+        return nullptr;
+    }
+    static std::atomic<quint64> serial = 0;
+    const int nameMax = OutputNaming::nameMax(folderFd);
+    for (int attempt = 0; attempt < MaxTemporaryAttempts; ++attempt) {
+        const QByteArray name = QFile::encodeName(
+            OutputNaming::temporaryFileName(inputFileName, ::getpid(), ++serial, nameMax));
+        const int fd = ::openat(folderFd, name.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return std::unique_ptr<OutputFile>(
+                new OutputFile(folderFd, folder, inputFileName, name));
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    *failure = failureFor(errno);
+    ::close(folderFd);
+    return nullptr;
+}
+
+OutputFile::OutputFile(int folderFd, const QString &folder, const QString &inputFileName,
+                       const QByteArray &temporaryName)
+    : m_folderFd(folderFd)
+    , m_folder(folder)
+    , m_inputFileName(inputFileName)
+    , m_temporaryName(temporaryName)
+{
+    LiveTemporaryNames &live = liveTemporaryNames();
+    const QMutexLocker lock(&live.mutex);
+    live.names.insert(m_temporaryName);
+}
+
+OutputFile::~OutputFile()
+{
+    if (!m_published)
+        ::unlinkat(m_folderFd, m_temporaryName.constData(), 0);
+    ::close(m_folderFd);
+    LiveTemporaryNames &live = liveTemporaryNames();
+    const QMutexLocker lock(&live.mutex);
+    live.names.remove(m_temporaryName);
+}
+
+QString OutputFile::temporaryPath() const
+{
+    return QDir(m_folder).filePath(QFile::decodeName(m_temporaryName));
+}
+
+QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)
+{
+    const int fd =
+        ::openat(m_folderFd, m_temporaryName.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0) {
+        *failure = failureFor(errno);
+        if (fd >= 0)
+            ::close(fd);
+        return {};
+    }
+    ::close(fd);
+
+    const int nameMax = OutputNaming::nameMax(m_folderFd);
+    for (int n = 1; n <= MaxCandidates; ++n) {
+        const QString name = OutputNaming::convertedFileName(m_inputFileName, n, nameMax);
+        const QString path = QDir(m_folder).filePath(name);
+        if (taken.contains(path))
+            continue;
+        if (renameNoReplace(m_folderFd, m_temporaryName.constData(),
+                            QFile::encodeName(name).constData()) == 0) {
+            m_published = true;
+            ::fsync(m_folderFd);
+            return path;
+        }
+        if (errno != EEXIST) {
+            *failure = failureFor(errno);
+            return {};
+        }
+    }
+    *failure = Failure::OutputUnwritable;
+    return {};
+}
+
+bool OutputFile::isOnFullDisk() const
+{
+    struct statvfs disk = {};
+    return ::fstatvfs(m_folderFd, &disk) == 0 &&
+           qint64(disk.f_bavail) * qint64(disk.f_frsize) < FullDiskMargin;
+}
+
+bool OutputFile::temporaryFileIsGone() const
+{
+    struct stat status = {};
+    return ::fstatat(m_folderFd, m_temporaryName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 &&
+           errno == ENOENT;
+}
+
+bool OutputFile::isWrittenByThisProcess(QByteArrayView temporaryName)
+{
+    LiveTemporaryNames &live = liveTemporaryNames();
+    const QMutexLocker lock(&live.mutex);
+    return live.names.contains(temporaryName.toByteArray());
+}

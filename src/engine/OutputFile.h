@@ -1,0 +1,52 @@
+#pragma once
+
+#include "FileOutcome.h"
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+#include <memory>
+
+// One converted file on its way into the output folder. The encoder writes it under a hidden
+// temporary name; only once it is complete on disk does it take its final name, so the folder
+// never shows an unfinished file under a finished-looking name.
+class OutputFile
+{
+public:
+    // Below this much free space a failed encode is put down to a full disk.
+    static constexpr qint64 FullDiskMargin = 1024 * 1024;
+
+    // Makes the folder again if it is gone, then creates the temporary file exclusively.
+    // Returns nullptr and sets `failure` when that is impossible.
+    static std::unique_ptr<OutputFile> create(const QString &folder, const QString &inputFileName,
+                                              FileOutcome::Failure *failure);
+    // Removes the temporary file unless it was published.
+    ~OutputFile();
+    OutputFile(const OutputFile &) = delete;
+    OutputFile &operator=(const OutputFile &) = delete;
+
+    QString temporaryPath() const;
+
+    // Flushes the file to disk and gives it the first free final name that is not in `taken`,
+    // never replacing a file that has that name, then flushes the folder. Returns the final
+    // path, or an empty one with `failure` set. Blocks on the disk: run it off the GUI thread.
+    QString publish(const QSet<QString> &taken, FileOutcome::Failure *failure);
+
+    // What is likely behind a failed encode, if it lies with the output folder.
+    bool isOnFullDisk() const;
+    bool temporaryFileIsGone() const;
+
+    // Whether this process writes a file of that name right now.
+    static bool isWrittenByThisProcess(QByteArrayView temporaryName);
+
+private:
+    OutputFile(int folderFd, const QString &folder, const QString &inputFileName,
+               const QByteArray &temporaryName);
+
+    int m_folderFd;
+    QString m_folder;
+    QString m_inputFileName;
+    QByteArray m_temporaryName;
+    bool m_published = false;
+};
