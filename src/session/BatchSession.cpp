@@ -11,7 +11,7 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     , m_intake(new DropIntake(this))
     , m_converter(new BatchConverter(encoderPath, outputFolder, this))
 {
-    connect(m_intake, &DropIntake::videoFound, this, &BatchSession::onVideoFound);
+    connect(m_intake, &DropIntake::videosFound, this, &BatchSession::onVideosFound);
     connect(m_converter, &BatchConverter::currentFileIndexChanged, m_state,
             &ScreenState::setCurrentFileIndex);
     connect(m_converter, &BatchConverter::conversionProgressChanged, m_state,
@@ -24,17 +24,26 @@ void BatchSession::addFiles(const QList<QUrl> &urls)
     m_intake->take(urls);
 }
 
-void BatchSession::onVideoFound(const QUrl &url)
+void BatchSession::clearFiles()
 {
-    // The list is the running batch's own while it converts and until the user leaves the
-    // completion screen.
-    const bool batchOwnsTheList = m_state->isConverting() || m_state->showCompletionView();
-    if (!batchOwnsTheList) {
-        m_state->addDroppedFile(url);
+    if (m_state->isConverting() || m_state->showCompletionView())
+        return;
+    m_intake->cancel();
+    m_state->setDroppedFiles({});
+}
+
+void BatchSession::onVideosFound(const QList<QUrl> &urls)
+{
+    if (m_state->showCompletionView()) {
+        // The list is built before the drop screen is, which then shows it at once.
+        m_state->setDroppedFiles({});
+        m_state->addDroppedFiles(urls);
+        m_state->setShowCompletionView(false);
         return;
     }
-    if (!m_state->droppedFiles().contains(url) && !m_waitingFiles.contains(url))
-        m_waitingFiles.append(url);
+    const QList<QUrl> added = m_state->addDroppedFiles(urls);
+    if (m_state->isConverting())
+        m_converter->append(added);
 }
 
 void BatchSession::startConversion()
@@ -66,7 +75,6 @@ void BatchSession::goBack()
 {
     if (!m_state->showCompletionView())
         return;
-    m_state->setDroppedFiles(m_waitingFiles);
-    m_waitingFiles.clear();
+    m_state->setDroppedFiles({});
     m_state->setShowCompletionView(false);
 }

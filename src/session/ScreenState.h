@@ -20,6 +20,8 @@ public:
     void setDroppedFiles(const QList<QUrl> &files);
     // Appends the file unless an equal URL is listed already.
     void addDroppedFile(const QUrl &file);
+    // Appends each file that no equal URL is listed for, with one change; returns those.
+    QList<QUrl> addDroppedFiles(const QList<QUrl> &files);
 
     bool isConverting() const { return m_isConverting; }
     void setConverting(bool converting);
