@@ -55,6 +55,12 @@ private Q_SLOTS:
         QVERIFY(SampleMedia::makeText(media(QStringLiteral("notes.txt"))));
     }
 
+    void cleanupTestCase()
+    {
+        // QTemporaryDir removes only what Qt can name.
+        ::unlink((QFile::encodeName(m_media.path()) + "/caf\xe9.mp4").constData());
+    }
+
     void init()
     {
         m_home = std::make_unique<TemporaryHome>();

@@ -1,5 +1,6 @@
 #include "engine/BatchConverter.h"
 #include "engine/EncoderLocation.h"
+#include "intake/DropIntake.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -12,6 +13,9 @@
 #include <QTest>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 // Runs the HandBrakeCLI that the build puts in the application's resource folder.
 class tst_RealEncoder : public QObject
 {
@@ -19,8 +23,10 @@ class tst_RealEncoder : public QObject
 
 private slots:
     void convertsToPlayableMp4();
+    void convertsCamcorderFilesAndNamesThatAreNotUtf8();
 
 private:
+    static void skipWithoutTools();
     static bool run(const QString &program, const QStringList &arguments,
                     QByteArray *out = nullptr);
 };
@@ -37,14 +43,19 @@ bool tst_RealEncoder::run(const QString &program, const QStringList &arguments, 
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-void tst_RealEncoder::convertsToPlayableMp4()
+void tst_RealEncoder::skipWithoutTools()
 {
-    const QString encoder = bundledEncoderPath();
-    if (!QFileInfo(encoder).isExecutable())
+    if (!QFileInfo(bundledEncoderPath()).isExecutable())
         QSKIP("no HandBrakeCLI in the resource folder");
     if (QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty() ||
         QStandardPaths::findExecutable(QStringLiteral("ffprobe")).isEmpty())
         QSKIP("ffmpeg is not installed");
+}
+
+void tst_RealEncoder::convertsToPlayableMp4()
+{
+    skipWithoutTools();
+    const QString encoder = bundledEncoderPath();
 
     QTemporaryDir dir;
     struct Clip
@@ -109,6 +120,47 @@ void tst_RealEncoder::convertsToPlayableMp4()
         QVERIFY(sawVideo);
         QVERIFY(sawAudio);
     }
+}
+
+// Both used to be left out of the list: the one for its name's bytes, the other as music.
+void tst_RealEncoder::convertsCamcorderFilesAndNamesThatAreNotUtf8()
+{
+    skipWithoutTools();
+    QTemporaryDir dir;
+    const QString camcorder = dir.filePath(QStringLiteral("MOV001.MOD"));
+    QVERIFY(run(QStringLiteral("ffmpeg"),
+                {"-v", "error", "-f", "lavfi", "-i", "testsrc2=size=720x576:rate=25:duration=1",
+                 "-f", "lavfi", "-i", "sine=duration=1", "-c:v", "mpeg2video", "-c:a", "mp2", "-f",
+                 "vob", camcorder}));
+    // Named in Latin-1, inside a folder named in Latin-1, as on an old USB stick.
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/Urlaub_\xe9t\xe9";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    QCOMPARE(
+        ::link(QFile::encodeName(camcorder).constData(), (folder + "/caf\xe9.mp4").constData()), 0);
+
+    DropIntake intake;
+    QList<QUrl> listed;
+    connect(&intake, &DropIntake::videosFound, this,
+            [&listed](const QList<QUrl> &urls) { listed += urls; });
+    intake.take({QUrl::fromLocalFile(camcorder),
+                 QUrl::fromEncoded("file://" + folder.toPercentEncoding("/"))});
+    QTRY_COMPARE(listed.size(), 2);
+
+    BatchConverter batch(bundledEncoderPath(), dir.filePath(QStringLiteral("Clipforger")));
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    batch.start(listed);
+    QVERIFY(finished.wait(240000));
+    QStringList outputs;
+    for (const FileOutcome &outcome : batch.outcomes()) {
+        QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
+        QVERIFY(run(QStringLiteral("ffprobe"), {"-v", "error", outcome.outputPath}));
+        outputs.append(QFileInfo(outcome.outputPath).fileName());
+    }
+    outputs.sort();
+    QCOMPARE(outputs, QStringList({"MOV001_converted.mp4", "café_converted.mp4"}));
+    // QTemporaryDir removes only what Qt can name.
+    ::unlink((folder + "/caf\xe9.mp4").constData());
+    ::rmdir(folder.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_RealEncoder)

@@ -196,6 +196,12 @@ void tst_DropIntake::folderContributesItsVideosInNameOrder()
     };
     QCOMPARE(target(found.urls()[3]), root + "/caf\xe9.mp4");
     QCOMPARE(target(found.urls()[5]), root + "/Urlaub_\xe9t\xe9/strand.mp4");
+
+    // QTemporaryDir removes only what Qt can name and open.
+    ::chmod((root + "/locked").constData(), 0700);
+    ::unlink((root + "/caf\xe9.mp4").constData());
+    ::unlink((root + "/Urlaub_\xe9t\xe9/strand.mp4").constData());
+    ::rmdir((root + "/Urlaub_\xe9t\xe9").constData());
 }
 
 void tst_DropIntake::nothingArrivesFromAbandonedLoads_data()
