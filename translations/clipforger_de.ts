@@ -30,6 +30,19 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+36"/>
+        <source>Converts video files into small MP4 files.</source>
+        <translation>Wandelt Videodateien in kleine MP4-Dateien um.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Video files or folders to list for converting.</source>
+        <translation>Videodateien oder Ordner, die zum Umwandeln aufgelistet werden.</translation>
+    </message>
+</context>
+<context>
     <name>CompletionView</name>
     <message>
         <location filename="../src/screens/CompletionView.cpp" line="+26"/>
@@ -87,10 +100,20 @@
 <context>
     <name>DropZone</name>
     <message>
-        <location filename="../src/screens/DropZone.cpp" line="+21"/>
-        <location line="+5"/>
+        <location filename="../src/screens/DropZone.cpp" line="+20"/>
+        <location line="+7"/>
         <source>Drop video files here</source>
         <translation>Videodateien hier ablegen</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>or click to choose files</source>
+        <translation>oder klicken, um Dateien auszuwählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>
@@ -112,6 +135,24 @@
             <numerusform>%1 von %n Datei nicht umgewandelt</numerusform>
             <numerusform>%1 von %n Dateien nicht umgewandelt</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <location filename="../src/app/FileChooser.cpp" line="+28"/>
+        <source>Choose Video Files</source>
+        <translation>Videodateien auswählen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Video files (%1)</source>
+        <translation>Videodateien (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -156,6 +197,16 @@
         <source>The output file could not be created</source>
         <translation>Die Ausgabedatei konnte nicht angelegt werden</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>The disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileSummary</name>
@@ -181,7 +232,7 @@
 <context>
     <name>MainConversionView</name>
     <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+91"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+112"/>
         <source>%n file was not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>
@@ -202,7 +253,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+70"/>
+        <location filename="../src/app/MainWindow.cpp" line="+74"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "ClipforgerApp.h"
 
+#include "ApplicationService.h"
 #include "MainWindow.h"
 #include "QuitSignals.h"
 #include "engine/StaleOutputCleanup.h"
@@ -14,6 +15,7 @@ void ClipforgerApp::describeApplication(QApplication &application)
     application.setApplicationDisplayName(QStringLiteral("Clipforger"));
     application.setOrganizationName(QStringLiteral("Clipforger"));
     application.setOrganizationDomain(QStringLiteral("clipforger.org"));
+    application.setApplicationVersion(QStringLiteral(CLIPFORGER_VERSION));
     application.setDesktopFileName(QString::fromLatin1(desktopFileName));
     application.setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(desktopFileName)));
 }
@@ -24,8 +26,12 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
     , m_session(new BatchSession(encoderPath, outputFolder, this))
     , m_window(std::make_unique<MainWindow>(m_session, sessionBus))
     , m_quitSignals(new QuitSignals(this))
+    , m_service(new ApplicationService(QString::fromLatin1(desktopFileName), sessionBus, this))
 {
     connect(m_quitSignals, &QuitSignals::received, this, &ClipforgerApp::onQuitSignal);
+    connect(m_service, &ApplicationService::filesOpened, m_session, &BatchSession::addFiles);
+    connect(m_service, &ApplicationService::activationRequested, this,
+            &ClipforgerApp::bringForward);
     // Encodes that an earlier run never finished (killed, crashed, powered off) left their
     // temporary files behind; only their owners' deaths make them ours to remove.
     StaleOutputCleanup::run(outputFolder);
@@ -33,6 +39,25 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
 
 // The window goes before the session whose state it shows.
 ClipforgerApp::~ClipforgerApp() = default;
+
+bool ClipforgerApp::ownsApplicationId() const
+{
+    return m_service->ownsApplicationId();
+}
+
+void ClipforgerApp::open(const QList<QUrl> &files)
+{
+    m_session->addFiles(files);
+    bringForward();
+}
+
+void ClipforgerApp::bringForward()
+{
+    m_window->show();
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->raise();
+    m_window->activateWindow();
+}
 
 void ClipforgerApp::onQuitSignal()
 {

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "BatchNotifier.h"
+#include "FileChooser.h"
 #include "SleepInhibitor.h"
 #include "screens/ContentView.h"
 #include "session/BatchSession.h"
@@ -19,6 +20,7 @@ MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus,
     , m_contentView(new ContentView(session, this))
     , m_inhibitor(new SleepInhibitor(sessionBus, this))
     , m_notifier(new BatchNotifier(sessionBus, this))
+    , m_fileChooser(new FileChooser(this))
 {
     setWindowTitle(QStringLiteral("Clipforger"));
     auto *layout = new QVBoxLayout(this);
@@ -28,6 +30,8 @@ MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus,
 
     connect(m_contentView, &ContentView::screenShown, this,
             [this] { resize(ContentView::screenSize); });
+    connect(m_contentView, &ContentView::chooseFilesRequested, m_fileChooser, &FileChooser::open);
+    connect(m_fileChooser, &FileChooser::filesChosen, m_session, &BatchSession::addFiles);
     connect(m_notifier, &BatchNotifier::folderOpenRequested, this,
             [](const QUrl &folder) { QDesktopServices::openUrl(folder); });
 

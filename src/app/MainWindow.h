@@ -6,6 +6,7 @@
 class BatchNotifier;
 class BatchSession;
 class ContentView;
+class FileChooser;
 class SleepInhibitor;
 
 // Clipforger's one window. Its content shows the session's screens; the window adds its title,
@@ -34,5 +35,6 @@ private:
     ContentView *m_contentView;
     SleepInhibitor *m_inhibitor;
     BatchNotifier *m_notifier;
+    FileChooser *m_fileChooser;
     bool m_closeWhenStopped = false;
 };

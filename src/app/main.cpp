@@ -1,4 +1,6 @@
+#include "app/ApplicationService.h"
 #include "app/ClipforgerApp.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Translations.h"
 #include "engine/EncoderLocation.h"
@@ -14,10 +16,15 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     ClipforgerApp::describeApplication(application);
     Translations::install(application, QLocale::system());
+    const QList<QUrl> files = CommandLine::filesToOpen(argc, argv);
 
-    ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(),
-                             MainWindow::sessionBusIfAny());
+    const QDBusConnection bus = MainWindow::sessionBusIfAny();
+    ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(), bus);
+    if (!clipforger.ownsApplicationId() &&
+        ApplicationService::handOver(QString::fromLatin1(ClipforgerApp::desktopFileName), bus,
+                                     files))
+        return 0;
     clipforger.session()->recordBatchesAt(BatchRecord::defaultPath());
-    clipforger.window()->show();
+    clipforger.open(files);
     return application.exec();
 }

@@ -53,6 +53,12 @@ void BatchConverter::start(const QList<QUrl> &files)
     convertNextFileLater();
 }
 
+void BatchConverter::append(const QList<QUrl> &files)
+{
+    if (m_running)
+        m_files.append(files);
+}
+
 void BatchConverter::cancel()
 {
     if (!m_running || m_cancelRequested)

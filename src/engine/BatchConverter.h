@@ -27,6 +27,8 @@ public:
     // Does nothing for an empty list or while a batch runs. Resets the index and progress at
     // once; the files are then converted from the event loop.
     void start(const QList<QUrl> &files);
+    // Adds files to the end of the running batch; does nothing when none runs.
+    void append(const QList<QUrl> &files);
     // Stops the running encoder, removes its partial output, marks it and every file not yet
     // begun as Cancelled, then emits finished().
     void cancel();

@@ -1,9 +1,6 @@
 #include "DropIntake.h"
 
-#include "VideoFileTyping.h"
-
-#include <QFutureWatcher>
-#include <QtConcurrent/QtConcurrentRun>
+#include "IntakeWalk.h"
 
 DropIntake::DropIntake(QObject *parent)
     : QObject(parent)
@@ -11,22 +8,34 @@ DropIntake::DropIntake(QObject *parent)
 
 DropIntake::~DropIntake()
 {
-    // Loads not yet started are dropped; the few running ones are short and write only to
-    // their futures, whose watchers go with this object.
+    // Walks not yet started are dropped and running ones stop at their next entry; what they
+    // post to this object goes with it.
+    cancel();
     m_pool.clear();
     m_pool.waitForDone();
 }
 
 void DropIntake::take(const QList<QUrl> &urls)
 {
+    const quint64 generation = m_generation;
     for (const QUrl &url : urls) {
-        auto *watcher = new QFutureWatcher<bool>(this);
-        connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, url] {
-            if (watcher->future().result())
-                Q_EMIT videoFound(url);
-            watcher->deleteLater();
+        m_pool.start([this, generation, url] {
+            const auto stillWanted = [this, generation] { return m_generation == generation; };
+            const auto deliver = [this, generation](const QList<QUrl> &videos) {
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation, videos] {
+                        if (m_generation == generation)
+                            Q_EMIT videosFound(videos);
+                    },
+                    Qt::QueuedConnection);
+            };
+            IntakeWalk(m_aliases, stillWanted, deliver).run(url);
         });
-        watcher->setFuture(
-            QtConcurrent::run(&m_pool, [url] { return VideoFileTyping().isVideoFile(url); }));
     }
+}
+
+void DropIntake::cancel()
+{
+    ++m_generation;
 }

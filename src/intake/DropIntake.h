@@ -1,12 +1,17 @@
 #pragma once
 
+#include "ReadableAliases.h"
+
 #include <QList>
 #include <QObject>
 #include <QThreadPool>
 #include <QUrl>
 
-// Types given URLs off the main thread and reports each video file as soon as its own typing is
-// done, so that a list fed from it grows in completion order.
+#include <atomic>
+
+// Types given URLs off the main thread and reports the videos among them as soon as they are
+// known, so that a list fed from it grows in completion order. A folder contributes the video
+// files inside it, in name order, reported in batches while it is walked.
 class DropIntake : public QObject
 {
     Q_OBJECT
@@ -15,14 +20,19 @@ public:
     explicit DropIntake(QObject *parent = nullptr);
     ~DropIntake() override;
 
-    // Returns at once; every URL is typed on its own.
+    // Returns at once; every URL is typed, or walked, on its own.
     void take(const QList<QUrl> &urls);
+    // Forgets every take still at work: nothing more arrives from them.
+    void cancel();
 
 Q_SIGNALS:
-    void videoFound(const QUrl &url);
+    void videosFound(const QList<QUrl> &urls);
 
 private:
     // Our own pool, so that typing never waits behind other users of the global one; its
     // threads are released after a while without work.
     QThreadPool m_pool;
+    ReadableAliases m_aliases;
+    // Raised by cancel(); work begun under an older value stops and its findings are dropped.
+    std::atomic<quint64> m_generation = 0;
 };

@@ -13,12 +13,20 @@ public:
     // hovering: false only when the name rules video out.
     bool mayBeVideo(const QUrl &url) const;
 
-    // The full verdict: a non-empty local regular file whose type, by name and content, is video.
-    // Reads the file system and up to the first 16 KiB of the file, so keep it off the main thread.
+    // The full verdict: a non-empty, readable local regular file whose type, by name and content,
+    // is video. Reads the file system and up to the first 16 KiB of the file, so keep it off the
+    // main thread.
     bool isVideoFile(const QUrl &url) const;
+    // The same for a local path given as the file system's bytes.
+    bool isVideoFile(const QByteArray &path) const;
 
     bool isVideoType(const QMimeType &type) const;
 
+    // Name patterns of every video type, for a file chooser's filter.
+    QStringList videoFilePatterns() const;
+
 private:
+    bool isVideoContent(const QString &fileName, const QByteArray &head) const;
+
     QMimeDatabase m_database;
 };

@@ -41,7 +41,10 @@ void ContentView::placeScreen()
         connect(completion, &CompletionView::backRequested, m_session, &BatchSession::goBack);
         m_screen = completion;
     } else {
-        m_screen = new MainConversionView(m_session, m_frame);
+        auto *conversion = new MainConversionView(m_session, m_frame);
+        connect(conversion, &MainConversionView::chooseFilesRequested, this,
+                &ContentView::chooseFilesRequested);
+        m_screen = conversion;
     }
 
     m_screen->installEventFilter(this);

@@ -20,6 +20,8 @@ public:
 Q_SIGNALS:
     // A newly placed screen has been shown.
     void screenShown();
+    // The drop screen asks for the desktop's file chooser.
+    void chooseFilesRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

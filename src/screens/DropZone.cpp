@@ -1,34 +1,42 @@
 #include "DropZone.h"
 
+#include "FileDropTarget.h"
 #include "FileSummary.h"
 #include "SymbolView.h"
+#include "TextButton.h"
 #include "Theme.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 DropZone::DropZone(QWidget *parent)
     : QWidget(parent)
     , m_icon(new SymbolView(QStringLiteral("video.badge.plus"), Theme::Metrics::dropIconHeight,
                             Theme::accent(), this))
     , m_invitation(new QLabel(tr("Drop video files here"), this))
+    , m_clickHint(new QLabel(tr("or click to choose files"), this))
     , m_summary(new FileSummary(this))
+    , m_clearButton(new TextButton(tr("Clear"), this))
 {
     setFixedHeight(height);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(tr("Drop video files here"));
-    setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    auto *dropTarget = new FileDropTarget(this);
+    connect(dropTarget, &FileDropTarget::filesDropped, this, &DropZone::filesDropped);
+    connect(m_clearButton, &TextButton::clicked, this, &DropZone::clearRequested);
 
     m_invitation->setFont(Theme::font(Theme::TextStyle::Title2));
     m_invitation->setAlignment(Qt::AlignCenter);
     Theme::useTextColour(m_invitation, Theme::accent());
+    m_clickHint->setFont(Theme::font(Theme::TextStyle::Body));
+    m_clickHint->setAlignment(Qt::AlignCenter);
+    Theme::useSecondaryText(m_clickHint);
 
     // Names are elided within the zone's inner edge, clear of the rounded outline.
     auto *layout = new QVBoxLayout(this);
@@ -37,7 +45,9 @@ DropZone::DropZone(QWidget *parent)
     layout->addStretch();
     layout->addWidget(m_icon, 0, Qt::AlignHCenter);
     layout->addWidget(m_invitation);
+    layout->addWidget(m_clickHint);
     layout->addWidget(m_summary);
+    layout->addWidget(m_clearButton, 0, Qt::AlignHCenter);
     layout->addStretch();
 
     showFiles({});
@@ -46,46 +56,29 @@ DropZone::DropZone(QWidget *parent)
 void DropZone::showFiles(const QList<QUrl> &files)
 {
     m_invitation->setVisible(files.isEmpty());
+    m_clickHint->setVisible(files.isEmpty());
     m_summary->setVisible(!files.isEmpty());
+    m_clearButton->setVisible(!files.isEmpty());
     m_summary->showFiles(files);
 }
 
-namespace {
-
-// Never a move: a file manager that is told its files were moved deletes them.
-Qt::DropAction harmlessAction(Qt::DropActions offered)
+void DropZone::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (offered & Qt::CopyAction)
-        return Qt::CopyAction;
-    if (offered & Qt::LinkAction)
-        return Qt::LinkAction;
-    return Qt::IgnoreAction;
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT chooseFilesRequested();
 }
 
-} // namespace
-
-void DropZone::dragEnterEvent(QDragEnterEvent *event)
+void DropZone::keyPressEvent(QKeyEvent *event)
 {
-    const Qt::DropAction action = harmlessAction(event->possibleActions());
-    if (action == Qt::IgnoreAction || !event->mimeData()->hasUrls())
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT chooseFilesRequested();
         return;
-    // Names only: this runs on every hover and must not wait on the disk.
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (std::none_of(urls.begin(), urls.end(),
-                     [this](const QUrl &url) { return m_typing.mayBeVideo(url); }))
-        return;
-    event->setDropAction(action);
-    event->accept();
-}
-
-void DropZone::dropEvent(QDropEvent *event)
-{
-    const Qt::DropAction action = harmlessAction(event->possibleActions());
-    if (action == Qt::IgnoreAction || !event->mimeData()->hasUrls())
-        return;
-    event->setDropAction(action);
-    event->accept();
-    Q_EMIT filesDropped(event->mimeData()->urls());
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 QSize DropZone::sizeHint() const

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "intake/VideoFileTyping.h"
-
 #include <QList>
 #include <QUrl>
 #include <QWidget>
@@ -9,9 +7,12 @@
 class FileSummary;
 class QLabel;
 class SymbolView;
+class TextButton;
 
 // The dashed area that invites video files and, once files are listed, sums them up. It takes a
-// drag only when something in it may be a video and hands the dropped URLs on untyped.
+// drag only when something in it may be a video and hands the dropped URLs on untyped. A click,
+// Enter or Space asks for the file chooser; "Clear", shown while files are listed, asks to empty
+// the list.
 class DropZone : public QWidget
 {
     Q_OBJECT
@@ -31,15 +32,18 @@ public:
 
 Q_SIGNALS:
     void filesDropped(const QList<QUrl> &urls);
+    void chooseFilesRequested();
+    void clearRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     SymbolView *m_icon;
     QLabel *m_invitation;
+    QLabel *m_clickHint;
     FileSummary *m_summary;
-    VideoFileTyping m_typing;
+    TextButton *m_clearButton;
 };

@@ -3,11 +3,16 @@
 #include "ConvertButton.h"
 #include "ConvertingView.h"
 #include "DropZone.h"
+#include "FileDropTarget.h"
 #include "Theme.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
+#include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -56,6 +61,17 @@ MainConversionView::MainConversionView(BatchSession *session, QWidget *parent)
     connect(state, &ScreenState::restoredFileCountChanged, this, &MainConversionView::render);
     connect(m_convertButton, &ConvertButton::clicked, m_session, &BatchSession::startConversion);
     connect(m_dropZone, &DropZone::filesDropped, m_session, &BatchSession::addFiles);
+    connect(m_dropZone, &DropZone::chooseFilesRequested, this,
+            &MainConversionView::chooseFilesRequested);
+    connect(m_dropZone, &DropZone::clearRequested, m_session, &BatchSession::clearFiles);
+
+    // Shortcuts of a hidden face do not fire: these work on the drop screen only.
+    connect(new QShortcut(QKeySequence::Open, m_idleFace), &QShortcut::activated, this,
+            &MainConversionView::chooseFilesRequested);
+    connect(new QShortcut(QKeySequence::Delete, m_idleFace), &QShortcut::activated, m_session,
+            &BatchSession::clearFiles);
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
+            &MainConversionView::paste);
     render();
 }
 
@@ -82,7 +98,12 @@ QWidget *MainConversionView::buildIdleFace()
 QWidget *MainConversionView::buildConvertingFace()
 {
     auto *progress = new ConvertingView(m_session->state());
-    return centredColumn(this, Theme::Metrics::sectionSpacing, {{progress, Qt::AlignHCenter}});
+    QWidget *face =
+        centredColumn(this, Theme::Metrics::sectionSpacing, {{progress, Qt::AlignHCenter}});
+    // Files dropped here join the running batch.
+    connect(new FileDropTarget(face), &FileDropTarget::filesDropped, m_session,
+            &BatchSession::addFiles);
+    return face;
 }
 
 QString MainConversionView::restoredNoticeText(qsizetype restoredCount)
@@ -103,4 +124,22 @@ void MainConversionView::render()
     m_convertButton->setText(ConvertButton::titleFor(files.size()));
     m_convertButton->setEnabled(!files.isEmpty() && !state->isConverting());
     m_faces->setCurrentWidget(state->isConverting() ? m_convertingFace : m_idleFace);
+}
+
+void MainConversionView::paste()
+{
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    if (!copied)
+        return;
+    if (copied->hasUrls()) {
+        m_session->addFiles(copied->urls());
+        return;
+    }
+    // GNOME's file managers copy files as "copy" or "cut", then one URL a line.
+    const QList<QByteArray> lines =
+        copied->data(QStringLiteral("x-special/gnome-copied-files")).split('\n');
+    QList<QUrl> urls;
+    for (const QByteArray &line : lines.mid(1))
+        urls.append(QUrl::fromEncoded(line.trimmed()));
+    m_session->addFiles(urls);
 }

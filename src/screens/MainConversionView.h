@@ -9,7 +9,9 @@ class QLabel;
 class QStackedLayout;
 
 // The working screen: the drop zone and the convert button while idle, the progress display
-// while a batch runs. It renders from the session's state and sends it what the user asks for.
+// while a batch runs. It renders from the session's state and sends it what the user asks for:
+// files dropped on either face, pasted (Ctrl+V), or cleared (Delete). The file chooser (a click on
+// the zone, Ctrl+O) belongs to the desktop: it is asked for.
 class MainConversionView : public QWidget
 {
     Q_OBJECT
@@ -19,10 +21,14 @@ public:
 
     static QString restoredNoticeText(qsizetype restoredCount);
 
+Q_SIGNALS:
+    void chooseFilesRequested();
+
 private:
     QWidget *buildIdleFace();
     QWidget *buildConvertingFace();
     void render();
+    void paste();
 
     BatchSession *m_session;
     QStackedLayout *m_faces;

@@ -16,7 +16,7 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     , m_intake(new DropIntake(this))
     , m_converter(new BatchConverter(encoderPath, outputFolder, this))
 {
-    connect(m_intake, &DropIntake::videoFound, this, &BatchSession::onVideoFound);
+    connect(m_intake, &DropIntake::videosFound, this, &BatchSession::onVideosFound);
     connect(m_converter, &BatchConverter::currentFileIndexChanged, m_state,
             &ScreenState::setCurrentFileIndex);
     connect(m_converter, &BatchConverter::conversionProgressChanged, m_state,
@@ -51,20 +51,35 @@ void BatchSession::addFiles(const QList<QUrl> &urls)
     m_intake->take(urls);
 }
 
-void BatchSession::onVideoFound(const QUrl &url)
+void BatchSession::clearFiles()
 {
-    if (m_restoring.removeOne(url) && !m_state->isConverting() && !m_state->showCompletionView())
-        m_state->setRestoredFileCount(m_state->restoredFileCount() + 1);
+    if (m_state->isConverting() || m_state->showCompletionView())
+        return;
+    m_intake->cancel();
+    m_state->setDroppedFiles({});
+}
 
-    // The list is the running batch's own while it converts and until the user leaves the
-    // completion screen.
-    const bool batchOwnsTheList = m_state->isConverting() || m_state->showCompletionView();
-    if (!batchOwnsTheList) {
-        m_state->addDroppedFile(url);
+void BatchSession::onVideosFound(const QList<QUrl> &urls)
+{
+    if (m_state->showCompletionView()) {
+        // The list is built before the drop screen is, which then shows it at once.
+        m_state->setDroppedFiles({});
+        m_state->addDroppedFiles(urls);
+        m_state->setShowCompletionView(false);
         return;
     }
-    if (!m_state->droppedFiles().contains(url) && !m_waitingFiles.contains(url))
-        m_waitingFiles.append(url);
+    const QList<QUrl> added = m_state->addDroppedFiles(urls);
+    if (m_state->isConverting()) {
+        m_converter->append(added);
+        m_batchFiles += added;
+        writeRecord();
+        return;
+    }
+    qsizetype restored = 0;
+    for (const QUrl &url : added)
+        restored += m_restoring.removeOne(url) ? 1 : 0;
+    if (restored > 0)
+        m_state->setRestoredFileCount(m_state->restoredFileCount() + restored);
 }
 
 void BatchSession::startConversion()
@@ -75,8 +90,7 @@ void BatchSession::startConversion()
     m_outcomesSoFar.clear();
     m_keepRecord = false;
     m_restoring.clear();
-    if (m_record)
-        m_record->write(m_batchFiles, {});
+    writeRecord();
     m_state->setRestoredFileCount(0);
     m_state->setCurrentFileIndex(0);
     m_state->setConversionProgress(0.0);
@@ -88,6 +102,11 @@ void BatchSession::onFileFinished(const FileOutcome &outcome)
 {
     // Between two encodes, never during one: the record costs the encoder nothing.
     m_outcomesSoFar.append(outcome);
+    writeRecord();
+}
+
+void BatchSession::writeRecord()
+{
     if (m_record)
         m_record->write(m_batchFiles, m_outcomesSoFar);
 }
@@ -125,7 +144,6 @@ void BatchSession::goBack()
 {
     if (!m_state->showCompletionView())
         return;
-    m_state->setDroppedFiles(m_waitingFiles);
-    m_waitingFiles.clear();
+    m_state->setDroppedFiles({});
     m_state->setShowCompletionView(false);
 }

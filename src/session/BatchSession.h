@@ -34,30 +34,31 @@ public:
     // holds the record: for the others this does nothing.
     void recordBatchesAt(const QString &path);
 
-    // Types the URLs off the main thread; each video among them is listed once it is known.
+    // Types the URLs off the main thread; each video among them, and each inside a folder among
+    // them, is listed once it is known. While a batch runs, new files join its end; on the
+    // completion screen they start the next list on the drop screen.
     void addFiles(const QList<QUrl> &urls);
+    // Empties the drop screen's list and forgets files still being typed for it.
+    void clearFiles();
     // Converts the listed files; does nothing without files or while a batch runs.
     void startConversion();
     // Stops a running batch because the app is going away: it ends as usual with the stopped
     // files marked cancelled, and its record stays, so that they are offered at the next start.
     void cancelConversion();
-    // Leaves the completion screen for the drop screen, listing the files that arrived during
-    // the batch.
+    // Leaves the completion screen for an empty drop screen.
     void goBack();
 
 private:
-    void onVideoFound(const QUrl &url);
+    void onVideosFound(const QList<QUrl> &urls);
     void onFileFinished(const FileOutcome &outcome);
     void finishConversion(const BatchOutcomes &outcomes);
     void forgetRestoredFilesIfCleared();
+    void writeRecord();
 
     QString m_outputFolder;
     ScreenState *m_state;
     DropIntake *m_intake;
     BatchConverter *m_converter;
-    // Files whose typing ended after the batch had started: they are not part of it, and wait
-    // to be listed for the next one.
-    QList<QUrl> m_waitingFiles;
 
     std::unique_ptr<QLockFile> m_recordLock;
     std::unique_ptr<BatchRecord> m_record;

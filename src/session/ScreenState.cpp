@@ -14,11 +14,22 @@ void ScreenState::setDroppedFiles(const QList<QUrl> &files)
 
 void ScreenState::addDroppedFile(const QUrl &file)
 {
+    addDroppedFiles({file});
+}
+
+QList<QUrl> ScreenState::addDroppedFiles(const QList<QUrl> &files)
+{
     // Plain URL equality on purpose: no link resolution, no case folding.
-    if (m_droppedFiles.contains(file))
-        return;
-    m_droppedFiles.append(file);
+    QList<QUrl> added;
+    for (const QUrl &file : files) {
+        if (!m_droppedFiles.contains(file) && !added.contains(file))
+            added.append(file);
+    }
+    if (added.isEmpty())
+        return added;
+    m_droppedFiles.append(added);
     Q_EMIT droppedFilesChanged();
+    return added;
 }
 
 void ScreenState::setRestoredFileCount(qsizetype count)

@@ -20,6 +20,8 @@ public:
     void setDroppedFiles(const QList<QUrl> &files);
     // Appends the file unless an equal URL is listed already.
     void addDroppedFile(const QUrl &file);
+    // Appends each file that no equal URL is listed for, with one change; returns those.
+    QList<QUrl> addDroppedFiles(const QList<QUrl> &files);
 
     // How many of the listed files an unfinished batch of an earlier run left unconverted.
     qsizetype restoredFileCount() const { return m_restoredFileCount; }

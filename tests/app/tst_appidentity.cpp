@@ -1,4 +1,5 @@
 #include "app/ClipforgerApp.h"
+#include "intake/VideoFileTyping.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -11,6 +12,7 @@ class TestAppIdentity : public QObject
 private Q_SLOTS:
     void windowIconIsOurs_data();
     void windowIconIsOurs();
+    void openWithOffersOnlyTypesThatAreTaken();
 };
 
 void TestAppIdentity::windowIconIsOurs_data()
@@ -33,6 +35,24 @@ void TestAppIdentity::windowIconIsOurs()
     // Our blue fills the middle of the tile.
     const QColor centre = image.pixelColor(size / 2, size / 4);
     QVERIFY2(centre.blue() > 150 && centre.red() < 120, qPrintable(centre.name()));
+}
+
+void TestAppIdentity::openWithOffersOnlyTypesThatAreTaken()
+{
+    QFile entry(QStringLiteral(CLIPFORGER_DESKTOP_ENTRY));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList types;
+    while (!entry.atEnd()) {
+        const QString line = QString::fromUtf8(entry.readLine().trimmed());
+        if (line.startsWith(QLatin1String("MimeType=")))
+            types = line.mid(9).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    }
+    QVERIFY(types.contains(QStringLiteral("video/mp4")));
+    const QMimeDatabase database;
+    for (const QString &name : types) {
+        const QMimeType type = database.mimeTypeForName(name);
+        QVERIFY2(type.isValid() && VideoFileTyping().isVideoType(type), qPrintable(name));
+    }
 }
 
 QTEST_MAIN(TestAppIdentity)

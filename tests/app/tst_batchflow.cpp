@@ -1,5 +1,6 @@
 #include "DesktopStandIns.h"
 #include "FakeEncoderLog.h"
+#include "FileDrops.h"
 #include "SampleMedia.h"
 #include "TemporaryHome.h"
 #include "app/ClipforgerApp.h"
@@ -14,15 +15,18 @@
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
+#include <QClipboard>
 #include <QDBusConnection>
+#include <QFileDialog>
 #include <QLabel>
 #include <QtTest>
 
 #include <csignal>
+#include <unistd.h>
 
-// A whole batch through the app and its window, against the stand-in encoder: the button starts
-// it, the screens follow it, closing the window or a quit signal stops it, and the desktop hears
-// of it.
+// A whole batch through the app and its window, against the stand-in encoder: files come in by
+// every way a user has, the button starts it, the screens follow it, closing the window or a quit
+// signal stops it, and the desktop hears of it.
 class BatchFlowTest : public QObject
 {
     Q_OBJECT
@@ -38,6 +42,23 @@ private Q_SLOTS:
         QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal,
                                        QDBusConnection::ExportAllSlots));
         QVERIFY(service.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+
+        QVERIFY(SampleMedia::makeClip(media(QStringLiteral("clip.mp4"))));
+        QVERIFY(QFile::copy(media(QStringLiteral("clip.mp4")), media(QStringLiteral("other.mkv"))));
+        QVERIFY(QDir(m_media.path()).mkpath(QStringLiteral("more/deeper")));
+        QVERIFY(QFile::copy(media(QStringLiteral("clip.mp4")),
+                            media(QStringLiteral("more/deeper/inside.webm"))));
+        // A name in Latin-1, as on old USB sticks.
+        QCOMPARE(::link(QFile::encodeName(media(QStringLiteral("clip.mp4"))).constData(),
+                        (QFile::encodeName(m_media.path()) + "/caf\xe9.mp4").constData()),
+                 0);
+        QVERIFY(SampleMedia::makeText(media(QStringLiteral("notes.txt"))));
+    }
+
+    void cleanupTestCase()
+    {
+        // QTemporaryDir removes only what Qt can name.
+        ::unlink((QFile::encodeName(m_media.path()) + "/caf\xe9.mp4").constData());
     }
 
     void init()
@@ -139,28 +160,157 @@ private Q_SLOTS:
         m_portal.silent = m_notifications.silent = false;
     }
 
-    void fileTypedAfterConvertWaitsForTheNextBatch()
+    void filesArrivingMidBatchJoinItOnce()
     {
         FakeEncoderLog log;
-        const QString late = m_home->path() + QStringLiteral("/late.mp4");
-        QVERIFY(SampleMedia::makeClip(late));
+        const QUrl late = QUrl::fromLocalFile(media(QStringLiteral("clip.mp4")));
         state()->setDroppedFiles({input("first.mov", "sleep"), input("second.mov", "ok")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_VERIFY(log.pid(1) > 0);
 
-        // Its typing ends while the batch runs: it used to be counted as "File 1 of 3", never
-        // converted, and dropped without a word by "Convert more files".
-        m_app->session()->addFiles({QUrl::fromLocalFile(late)});
+        // Dropped on the converting face, then opened once more: it used to wait unseen for the
+        // next batch, and "File 1 of 2" went on as if nothing had come.
+        auto *convertingFace = m_window->findChild<ConvertingView *>()->parentWidget();
+        QCOMPARE(FileDrops::dropOn(convertingFace, *FileDrops::uriList({late})), Qt::CopyAction);
+        m_app->open({late});
+        QTRY_VERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
         QTest::qWait(300);
-        QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 2")));
+        QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
         m_app->session()->cancelConversion();
         QTRY_VERIFY(state()->showCompletionView());
-        QCOMPARE(state()->batchOutcomes().size(), 2);
+        QCOMPARE(state()->batchOutcomes().size(), 3);
+        QCOMPARE(state()->batchOutcomes().last().input, late);
 
-        QTest::mouseClick(button(QStringLiteral("Convert more files")), Qt::LeftButton);
+        // Arriving on the completion screen, it starts the next list.
+        m_app->open({late});
         QTRY_VERIFY(contentView()->currentScreen()->findChild<DropZone *>());
         QVERIFY(shownTexts().contains(QStringLiteral("1 file selected")));
-        QVERIFY(shownTexts().contains(QStringLiteral("late.mp4")));
+        QVERIFY(shownTexts().contains(QStringLiteral("clip.mp4")));
+    }
+
+    void launchesHandTheirFilesToTheFirstWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QStringList>("listed");
+
+        const QString undecodable =
+            QString::fromLatin1(QUrl::fromLocalFile(m_media.path()).toEncoded() + "/caf%E9.mp4");
+        QTest::newRow("paths, a URL, a folder: what a drop would list")
+            << QStringList{"clip.mp4",    QUrl::fromLocalFile(media("other.mkv")).toString(),
+                           "more",        "notes.txt",
+                           "missing.mp4", "https://example.com/web.mp4",
+                           undecodable}
+            << QString() << QStringList{"café.mp4", "clip.mp4", "inside.webm", "other.mkv"};
+        QTest::newRow("no files: the window comes forward")
+            << QStringList{} << QString() << QStringList{};
+        QTest::newRow("--version")
+            << QStringList{"--version"} << "Clipforger 0.1.0" << QStringList{};
+        QTest::newRow("--help") << QStringList{"--help"} << "[FILE...]" << QStringList{};
+    }
+
+    void launchesHandTheirFilesToTheFirstWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, printed);
+        QFETCH(QStringList, listed);
+        QVERIFY(m_app->ownsApplicationId());
+
+        QProcess launch;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus.address());
+        launch.setProcessEnvironment(environment);
+        launch.setWorkingDirectory(m_media.path());
+        launch.start(QStringLiteral(CLIPFORGER_EXECUTABLE), arguments);
+        // Waits with the event loop running: this process is the first window that answers.
+        QTRY_VERIFY_WITH_TIMEOUT(launch.state() == QProcess::NotRunning, 10000);
+        QCOMPARE(launch.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(launch.exitCode(), 0);
+        QVERIFY(QString::fromUtf8(launch.readAllStandardOutput()).contains(printed));
+
+        QTRY_COMPARE(state()->droppedFiles().size(), listed.size());
+        QTest::qWait(300);
+        QStringList names;
+        for (const QUrl &file : state()->droppedFiles())
+            names.append(file.fileName());
+        names.sort();
+        QCOMPARE(names, listed);
+    }
+
+    void dropZoneOpensTheFileChooser_data()
+    {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"click", "Tab, then Enter", "Space", "Ctrl+O"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+
+    void dropZoneOpensTheFileChooser()
+    {
+        QFETCH(QString, how);
+        auto *dropZone = m_window->findChild<DropZone *>();
+        const auto openChooser = [&]() -> QFileDialog * {
+            m_window->activateWindow();
+            if (!QTest::qWaitForWindowActive(m_window))
+                return nullptr;
+            if (how == "click") {
+                QTest::mouseClick(dropZone, Qt::LeftButton);
+            } else if (how == "Ctrl+O") {
+                QTest::keyClick(m_window, Qt::Key_O, Qt::ControlModifier);
+            } else {
+                for (int tab = 0; tab < 5 && !dropZone->hasFocus(); ++tab)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(dropZone, how == "Space" ? Qt::Key_Space : Qt::Key_Return);
+            }
+            return QTest::qWaitFor([this] { return visibleDialog(); }) ? visibleDialog() : nullptr;
+        };
+
+        QFileDialog *chooser = openChooser();
+        QVERIFY(chooser);
+        QCOMPARE(chooser->fileMode(), QFileDialog::ExistingFiles);
+        const QString videoFilter = chooser->nameFilters().first();
+        QVERIFY2(videoFilter.contains("*.mp4") && videoFilter.contains("*.mod"),
+                 qPrintable(videoFilter));
+        chooser->setDirectory(m_media.path());
+        chooser->selectFile(QStringLiteral("clip.mp4"));
+        static_cast<QDialog *>(chooser)->accept(); // what its Open button does
+        QTRY_COMPARE(state()->droppedFiles(),
+                     QList<QUrl>{QUrl::fromLocalFile(media(QStringLiteral("clip.mp4")))});
+
+        // It opens where it was left.
+        QTRY_VERIFY(!visibleDialog());
+        chooser = openChooser();
+        QVERIFY(chooser);
+        QCOMPARE(chooser->directory().absolutePath(), m_media.path());
+        chooser->reject();
+    }
+
+    void pastedFilesAreListedUntilCleared_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("Clear button") << false;
+        QTest::newRow("Delete key") << true;
+    }
+
+    void pastedFilesAreListedUntilCleared()
+    {
+        QFETCH(bool, byKey);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        // What a file manager's Copy puts on the clipboard.
+        auto *copied = new QMimeData;
+        copied->setUrls({QUrl::fromLocalFile(media(QStringLiteral("clip.mp4"))),
+                         QUrl::fromLocalFile(media(QStringLiteral("notes.txt")))});
+        QGuiApplication::clipboard()->setMimeData(copied);
+        QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+        QTRY_VERIFY(shownTexts().contains(QStringLiteral("1 file selected")));
+
+        if (byKey)
+            QTest::keyClick(m_window, Qt::Key_Delete);
+        else
+            QTest::mouseClick(button(QStringLiteral("Clear")), Qt::LeftButton);
+        QVERIFY(state()->droppedFiles().isEmpty());
+        QVERIFY(shownTexts().contains(QStringLiteral("Drop video files here")));
+        QVERIFY(!button(QStringLiteral("Clear")));
     }
 
     void secondQuitSignalQuitsAtOnce()
@@ -190,6 +340,12 @@ private Q_SLOTS:
 
 private:
     ContentView *contentView() const { return m_window->contentView(); }
+    QString media(const QString &name) const { return m_media.filePath(name); }
+    QFileDialog *visibleDialog() const
+    {
+        auto *dialog = m_window->findChild<QFileDialog *>();
+        return dialog && dialog->isVisible() ? dialog : nullptr;
+    }
     ScreenState *state() const { return m_app->session()->state(); }
     QString outputFolder() const { return m_app->session()->outputFolder(); }
 
@@ -231,6 +387,7 @@ private:
     }
 
     PrivateSessionBus m_bus;
+    QTemporaryDir m_media;
     StandInNotifications m_notifications;
     StandInPortal m_portal;
     std::unique_ptr<TemporaryHome> m_home;

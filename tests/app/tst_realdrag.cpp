@@ -61,6 +61,7 @@ void tst_RealDrag::initTestCase()
     QVERIFY(SampleMedia::makeClip(m_dir.filePath(videoNames[0])));
     QVERIFY(QFile::copy(m_dir.filePath(videoNames[0]), m_dir.filePath(videoNames[1])));
     QVERIFY(SampleMedia::makeText(m_dir.filePath(QStringLiteral("notes.txt"))));
+    QVERIFY(SampleMedia::makeText(m_dir.filePath(QStringLiteral("letter.pdf"))));
     QVERIFY(SampleMedia::makeAudio(m_dir.filePath(QStringLiteral("song.mp3"))));
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.mp4")));
 }
@@ -93,12 +94,13 @@ void tst_RealDrag::dragFromAnotherProcess_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QByteArray>("action");
 
-    const QStringList documents = {QStringLiteral("notes.txt"), QStringLiteral("song.mp3")};
+    const QStringList documents = {QStringLiteral("notes.txt"), QStringLiteral("letter.pdf")};
     // The source proposes a move, as file managers do within one disk; the zone must answer
     // with a copy, or the file manager deletes the files.
     QTest::newRow("videos among other files: only the videos, taken as a copy")
-        << documents + QStringList{QStringLiteral("folder.mp4")} + videoNames << videoNames
-        << QByteArray("copy");
+        << documents + QStringList{QStringLiteral("song.mp3"), QStringLiteral("folder.mp4")} +
+               videoNames
+        << videoNames << QByteArray("copy");
     QTest::newRow("documents only: the zone refuses the drag")
         << documents << QStringList{} << QByteArray("ignore");
 }

@@ -2,6 +2,7 @@
 #include "engine/BatchConverter.h"
 #include "engine/EncoderLocation.h"
 #include "engine/StaleOutputCleanup.h"
+#include "intake/DropIntake.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +17,8 @@
 #include <QUrl>
 
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Failure = FileOutcome::Failure;
 
@@ -29,6 +32,7 @@ private slots:
     void convertsToPlayableMp4();
     void fullDiskFailsTheRestAndKeepsOnlyFinishedFiles();
     void killedAppLeavesNoFinishedLookingFile();
+    void convertsCamcorderFilesAndNamesThatAreNotUtf8();
 
 private:
     // The exit status, or -1 when the program crashed or did not end in time.
@@ -199,6 +203,47 @@ void tst_RealEncoder::killedAppLeavesNoFinishedLookingFile()
     QVERIFY2(left.at(0).startsWith('.') && left.at(0).endsWith(".part"), qPrintable(left.at(0)));
     QCOMPARE(StaleOutputCleanup::run(folder.path()), 1); // at the next start
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Both used to be left out of the list: the one for its name's bytes, the other as music.
+void tst_RealEncoder::convertsCamcorderFilesAndNamesThatAreNotUtf8()
+{
+    QTemporaryDir dir;
+    const QString camcorder = dir.filePath(QStringLiteral("MOV001.MOD"));
+    QCOMPARE(run(QStringLiteral("ffmpeg"),
+                 {"-v", "error", "-f", "lavfi", "-i", "testsrc2=size=720x576:rate=25:duration=1",
+                  "-f", "lavfi", "-i", "sine=duration=1", "-c:v", "mpeg2video", "-c:a", "mp2", "-f",
+                  "vob", camcorder}),
+             0);
+    // Named in Latin-1, inside a folder named in Latin-1, as on an old USB stick.
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/Urlaub_\xe9t\xe9";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    QCOMPARE(
+        ::link(QFile::encodeName(camcorder).constData(), (folder + "/caf\xe9.mp4").constData()), 0);
+
+    DropIntake intake;
+    QList<QUrl> listed;
+    connect(&intake, &DropIntake::videosFound, this,
+            [&listed](const QList<QUrl> &urls) { listed += urls; });
+    intake.take({QUrl::fromLocalFile(camcorder),
+                 QUrl::fromEncoded("file://" + folder.toPercentEncoding("/"))});
+    QTRY_COMPARE(listed.size(), 2);
+
+    BatchConverter batch(bundledEncoderPath(), dir.filePath(QStringLiteral("Clipforger")));
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    batch.start(listed);
+    QVERIFY(finished.wait(240000));
+    QStringList outputs;
+    for (const FileOutcome &outcome : batch.outcomes()) {
+        QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
+        QCOMPARE(run(QStringLiteral("ffprobe"), {"-v", "error", outcome.outputPath}), 0);
+        outputs.append(QFileInfo(outcome.outputPath).fileName());
+    }
+    outputs.sort();
+    QCOMPARE(outputs, QStringList({"MOV001_converted.mp4", "café_converted.mp4"}));
+    // QTemporaryDir removes only what Qt can name.
+    ::unlink((folder + "/caf\xe9.mp4").constData());
+    ::rmdir(folder.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_RealEncoder)

@@ -28,11 +28,16 @@ contents=$(dpkg-deb -c "$deb" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, "
 for path in ./usr/bin/clipforger \
             ./usr/share/applications/org.clipforger.Clipforger.desktop \
             ./usr/share/icons/hicolor/scalable/apps/org.clipforger.Clipforger.svg \
-            ./usr/share/metainfo/org.clipforger.Clipforger.metainfo.xml; do
+            ./usr/share/metainfo/org.clipforger.Clipforger.metainfo.xml \
+            ./usr/share/dbus-1/services/org.clipforger.Clipforger.service; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
 grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> /usr/bin/HandBrakeCLI" <<<"$contents" ||
     fail "the package's encoder link does not point at the handbrake-cli package's encoder"
+service=$(dpkg-deb --fsys-tarfile "$deb" |
+    tar -xO ./usr/share/dbus-1/services/org.clipforger.Clipforger.service 2>/dev/null || true)
+grep -qx "Exec=/usr/bin/clipforger" <<<"$service" ||
+    fail "the package's D-Bus service file does not start /usr/bin/clipforger"
 outside=$(grep -v -e '^\./$' -e '^\./usr/' <<<"$contents" || true)
 [[ -z $outside ]] || fail "the package installs outside /usr: $outside"
 

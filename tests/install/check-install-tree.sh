@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks that the tree is one the desktop can use:
-# the menu entry launches what was installed and shows our icon, the encoder link resolves, the
-# desktop and AppStream files pass their validators, and the installed app starts.
+# the menu entry launches what was installed and shows our icon, hands it the files of "Open With",
+# the session bus can start it by its application id, the encoder link resolves, the desktop and
+# AppStream files pass their validators, and the installed app starts.
 # Usage: check-install-tree.sh BUILD_DIR PROJECT_VERSION
 set -euo pipefail
 
@@ -29,6 +30,13 @@ encoder=$prefix/libexec/clipforger/HandBrakeCLI
 # The menu runs Exec through the search path, so it must name the installed executable.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")
 [[ ${exec_line%% *} == clipforger ]] || fail "desktop file runs '$exec_line', not clipforger"
+[[ $exec_line == "clipforger %F" ]] || fail "desktop file runs '$exec_line', without the files (%F)"
+grep -qx "DBusActivatable=true" "$desktop_file" || fail "the desktop file is not D-Bus activatable"
+grep -q "^MimeType=.*video/mp4;" "$desktop_file" || fail "the desktop file declares no video types"
+service_file=$prefix/share/dbus-1/services/$app_id.service
+grep -qx "Name=$app_id" "$service_file" || fail "no D-Bus service file names $app_id"
+grep -qx "Exec=$prefix/bin/clipforger" "$service_file" ||
+    fail "the D-Bus service file does not start the installed clipforger"
 icon=$(sed -n 's/^Icon=//p' "$desktop_file")
 [[ -f $prefix/share/icons/hicolor/scalable/apps/$icon.svg ]] ||
     fail "desktop file names icon '$icon', which is not installed"

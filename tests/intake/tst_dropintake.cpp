@@ -9,6 +9,9 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int settleMs = 300;
@@ -20,9 +23,11 @@ public:
     explicit FoundList(DropIntake &intake, QList<QUrl> listed = {})
         : m_urls(std::move(listed))
     {
-        connect(&intake, &DropIntake::videoFound, this, [this](const QUrl &url) {
-            if (!m_urls.contains(url))
-                m_urls.append(url);
+        connect(&intake, &DropIntake::videosFound, this, [this](const QList<QUrl> &urls) {
+            for (const QUrl &url : urls) {
+                if (!m_urls.contains(url))
+                    m_urls.append(url);
+            }
         });
     }
     const QList<QUrl> &urls() const { return m_urls; }
@@ -49,7 +54,9 @@ private Q_SLOTS:
     void listsExactlyTheVideoFiles();
     void duplicates_data();
     void duplicates();
-    void intakeDestroyedWithLoadsPending();
+    void folderContributesItsVideosInNameOrder();
+    void nothingArrivesFromAbandonedLoads_data();
+    void nothingArrivesFromAbandonedLoads();
 
 private:
     QUrl url(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)); }
@@ -149,22 +156,93 @@ void tst_DropIntake::duplicates()
     QCOMPARE(sorted(listed), sorted(urls(expected)));
 }
 
-void tst_DropIntake::intakeDestroyedWithLoadsPending()
+void tst_DropIntake::folderContributesItsVideosInNameOrder()
 {
-    auto *intake = new DropIntake;
+    // Names in bytes: two of them are not UTF-8, as on old USB sticks.
+    const QByteArray root = QFile::encodeName(m_dir.filePath(QStringLiteral("tree")));
+    const QByteArray clip = QFile::encodeName(m_dir.filePath(QStringLiteral("clip.mp4")));
+    QCOMPARE(::mkdir(root.constData(), 0700), 0);
+    for (const QByteArray entry :
+         {"b 10.mp4", "b 9.mp4", "A.mkv", "sub/", "sub/deeper/", "sub/deeper/x.mp4", ".hidden/",
+          ".hidden/secret.mp4", ".dot.mp4", "locked/", "locked/inside.mp4", "Urlaub_\xe9t\xe9/",
+          "Urlaub_\xe9t\xe9/strand.mp4", "caf\xe9.mp4"}) {
+        const QByteArray path = root + '/' + entry;
+        QVERIFY2(entry.endsWith('/') ? ::mkdir(path.constData(), 0700) == 0
+                                     : ::link(clip.constData(), path.constData()) == 0,
+                 entry.constData());
+    }
+    QVERIFY(SampleMedia::makeText(QFile::decodeName(root + "/notes.txt")));
+    QVERIFY(QFile::copy(QFile::decodeName(clip), QFile::decodeName(root + "/unreadable.mp4")));
+    QVERIFY(QFile::link(QFile::decodeName(root), QFile::decodeName(root + "/sub/loop")));
+    QCOMPARE(::chmod((root + "/locked").constData(), 0), 0);
+    QCOMPARE(::chmod((root + "/unreadable.mp4").constData(), 0), 0);
+
+    DropIntake intake;
+    FoundList found(intake);
+    intake.take({QUrl::fromLocalFile(QFile::decodeName(root))});
+    settle(found, 6);
+
+    QStringList names;
+    for (const QUrl &listed : found.urls())
+        names.append(listed.fileName());
+    QCOMPARE(names,
+             QStringList({"A.mkv", "b 9.mp4", "b 10.mp4", "café.mp4", "x.mp4", "strand.mp4"}));
+    // Undecodable paths are listed by a readable link to the very same file.
+    const auto target = [](const QUrl &link) {
+        char buffer[4096];
+        const ssize_t size =
+            ::readlink(QFile::encodeName(link.toLocalFile()).constData(), buffer, sizeof buffer);
+        return QByteArray(buffer, std::max<ssize_t>(size, 0));
+    };
+    QCOMPARE(target(found.urls()[3]), root + "/caf\xe9.mp4");
+    QCOMPARE(target(found.urls()[5]), root + "/Urlaub_\xe9t\xe9/strand.mp4");
+
+    // QTemporaryDir removes only what Qt can name and open.
+    ::chmod((root + "/locked").constData(), 0700);
+    ::unlink((root + "/caf\xe9.mp4").constData());
+    ::unlink((root + "/Urlaub_\xe9t\xe9/strand.mp4").constData());
+    ::rmdir((root + "/Urlaub_\xe9t\xe9").constData());
+}
+
+void tst_DropIntake::nothingArrivesFromAbandonedLoads_data()
+{
+    QTest::addColumn<bool>("destroyed");
+    QTest::newRow("intake destroyed") << true;
+    QTest::newRow("loads cancelled, as Clear does") << false;
+}
+
+void tst_DropIntake::nothingArrivesFromAbandonedLoads()
+{
+    QFETCH(bool, destroyed);
+    auto intake = std::make_unique<DropIntake>();
     int found = 0;
     QObject receiver;
-    connect(intake, &DropIntake::videoFound, &receiver, [&found] { ++found; });
+    connect(intake.get(), &DropIntake::videosFound, &receiver, [&found] { ++found; });
     QList<QUrl> many;
     for (int i = 0; i < 200; ++i)
         many.append(urls(awkwardNames));
-    intake->take(many);
-    delete intake;
+    intake->take(many + QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
+    if (destroyed)
+        intake.reset();
+    else
+        intake->cancel();
 
-    // Loads still running when the intake went must neither arrive nor touch freed memory.
+    // Loads still running must neither arrive nor touch freed memory.
     QTest::qWait(settleMs);
     QCOMPARE(found, 0);
 }
 
-QTEST_GUILESS_MAIN(tst_DropIntake)
+// Permissions mean nothing to root: the tests run as nobody, so that unreadable is unreadable.
+int main(int argc, char *argv[])
+{
+    constexpr uid_t nobody = 65534;
+    if (::geteuid() == 0 && (::setgid(nobody) != 0 || ::setuid(nobody) != 0))
+        qFatal("cannot give up root");
+    QCoreApplication application(argc, argv);
+    // Folders are walked in the order of the user's language; the tests read as in English.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    tst_DropIntake test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_dropintake.moc"

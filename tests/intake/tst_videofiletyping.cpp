@@ -6,7 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 class tst_VideoFileTyping : public QObject
 {
@@ -40,6 +43,9 @@ void tst_VideoFileTyping::initTestCase()
     QVERIFY(makeClip(path(s("clip.m2ts")), {s("-f"), s("mpegts")}));
     QVERIFY(makeClip(path(s("clip.ts")), {s("-f"), s("mpegts")}));
     QVERIFY(makeClip(path(s("clip.mpg")), {s("-c:v"), s("mpeg1video")}));
+    QVERIFY(makeClip(path(s("camcorder.MOD")), {s("-c:v"), s("mpeg2video"), s("-f"), s("vob")}));
+    QVERIFY(makeClip(path(s("camcorder.TOD")), {s("-f"), s("mpegts")}));
+    QVERIFY(makeClip(path(s("clip really.mp3")), {s("-f"), s("mp4")}));
     QVERIFY(makeClip(path(s("clip.mxf")), {s("-c:v"), s("mpeg2video")}));
     QVERIFY(makeClip(path(s("clip.rm")), {s("-c:v"), s("rv10")}));
     QVERIFY(makeClip(path(s("clip.3gp")), {s("-s"), s("176x144")}));
@@ -56,6 +62,7 @@ void tst_VideoFileTyping::initTestCase()
     QVERIFY(makeImage(path(s("picture.png"))));
     QVERIFY(makeImage(path(s("picture.gif"))));
     QVERIFY(makeText(path(s("notes.txt"))));
+    QVERIFY(makeText(path(s("not a camcorder.MOD"))));
     QVERIFY(makeText(path(s("translations.ts")),
                      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
                      "<TS version=\"2.1\" language=\"de\"></TS>\n"));
@@ -65,6 +72,13 @@ void tst_VideoFileTyping::initTestCase()
     QVERIFY(QDir(m_dir.path()).mkdir(s("folder.mp4")));
     QCOMPARE(::mkfifo(QFile::encodeName(path(s("pipe.mp4"))).constData(), 0600), 0);
     QVERIFY(QFile::link(path(s("gone.mp4")), path(s("dangling link.mp4"))));
+    QVERIFY(QFile::link(s("/dev/zero"), path(s("device.mp4"))));
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(path(s("socket.mp4"))), sizeof address.sun_path);
+    QCOMPARE(::bind(listening, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::close(listening);
 }
 
 void tst_VideoFileTyping::isVideoFile_data()
@@ -84,6 +98,11 @@ void tst_VideoFileTyping::isVideoFile_data()
     QTest::newRow("Blu-ray MPEG-TS .m2ts") << "clip.m2ts" << true;
     QTest::newRow(".ts told from a Qt Linguist file by content") << "clip.ts" << true;
     QTest::newRow("MPEG program stream") << "clip.mpg" << true;
+    // Used to be left out: the name alone reads as tracker music (audio/x-mod).
+    QTest::newRow("camcorder .MOD, an MPEG program stream") << "camcorder.MOD" << true;
+    QTest::newRow("camcorder .TOD, an MPEG transport stream") << "camcorder.TOD" << true;
+    QTest::newRow("a video named .mp3: content that contradicts an audio name")
+        << "clip really.mp3" << true;
     QTest::newRow("MXF, filed under application/") << "clip.mxf" << true;
     QTest::newRow("RealMedia, filed under application/") << "clip.rm" << true;
     QTest::newRow("3GP, inherits video/mp4") << "clip.3gp" << true;
@@ -106,6 +125,7 @@ void tst_VideoFileTyping::isVideoFile_data()
     QTest::newRow("video/ playlist that is text") << "playlist.m4u" << false;
     QTest::newRow("a video named .txt: the name decides, as in the file manager")
         << "clip really.txt" << false;
+    QTest::newRow("text named .MOD") << "not a camcorder.MOD" << false;
     QTest::newRow("empty file named .mp4") << "empty.mp4" << false;
     QTest::newRow("folder") << "folder" << false;
     QTest::newRow("folder named .mp4") << "folder.mp4" << false;
@@ -113,6 +133,8 @@ void tst_VideoFileTyping::isVideoFile_data()
     QTest::newRow("named pipe named .mp4") << "pipe.mp4" << false;
     QTest::newRow("dangling link named .mp4") << "dangling link.mp4" << false;
     QTest::newRow("missing file named .mp4") << "missing.mp4" << false;
+    QTest::newRow("link to a device named .mp4") << "device.mp4" << false;
+    QTest::newRow("socket named .mp4") << "socket.mp4" << false;
 }
 
 void tst_VideoFileTyping::isVideoFile()
@@ -166,9 +188,12 @@ void tst_VideoFileTyping::mayBeVideo_data()
     // A folder without a dot looks the same; only the drop's full typing can tell.
     QTest::newRow("no extension: content might say video") << file("/nowhere/clip") << true;
     QTest::newRow("awkward video name") << file("/nowhere/-\"it's\"\nété.mkv") << true;
+    // Audio and image names are checked by content when dropped: camcorders name video .MOD.
+    QTest::newRow("audio name") << file("/nowhere/sound.mp3") << true;
+    QTest::newRow("camcorder name read as tracker music") << file("/nowhere/clip.MOD") << true;
+    QTest::newRow("image name") << file("/nowhere/picture.png") << true;
     QTest::newRow("text name") << file("/nowhere/notes.txt") << false;
-    QTest::newRow("audio name") << file("/nowhere/sound.mp3") << false;
-    QTest::newRow("image name") << file("/nowhere/picture.png") << false;
+    QTest::newRow("document name") << file("/nowhere/letter.pdf") << false;
     QTest::newRow("web address") << QUrl(QStringLiteral("https://example.com/clip.mp4")) << false;
 }
 

@@ -7,9 +7,9 @@ PrivateSessionBus::PrivateSessionBus()
                     QStringLiteral("--print-address")});
     if (!m_daemon.waitForReadyRead(10000))
         return;
-    const QString address = QString::fromUtf8(m_daemon.readLine().trimmed());
-    m_service = QDBusConnection::connectToBus(address, QStringLiteral("stand-in services"));
-    m_client = QDBusConnection::connectToBus(address, QStringLiteral("application"));
+    m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
+    m_service = QDBusConnection::connectToBus(m_address, QStringLiteral("stand-in services"));
+    m_client = QDBusConnection::connectToBus(m_address, QStringLiteral("application"));
 }
 
 PrivateSessionBus::~PrivateSessionBus()

@@ -19,11 +19,14 @@ public:
     ~PrivateSessionBus();
 
     bool isRunning() const { return m_service.isConnected() && m_client.isConnected(); }
+    // For processes of the test's own: their DBUS_SESSION_BUS_ADDRESS.
+    QString address() const { return m_address; }
     QDBusConnection service() const { return m_service; }
     QDBusConnection client() const { return m_client; }
 
 private:
     QProcess m_daemon;
+    QString m_address;
     QDBusConnection m_service{QString()};
     QDBusConnection m_client{QString()};
 };

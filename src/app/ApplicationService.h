@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QList>
+#include <QObject>
+#include <QUrl>
+#include <QVariantMap>
+
+// One Clipforger per desktop session: the first instance owns the application id on the session
+// bus and answers the freedesktop org.freedesktop.Application interface there, through which
+// later launches and the desktop (Open With, D-Bus activation) hand it files or bring it forward.
+class ApplicationService : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+public:
+    static constexpr char objectPath[] = "/org/clipforger/Clipforger";
+    static constexpr int handOverTimeoutMs = 5000;
+
+    // Claims the application id on the bus, unless another instance owns it already.
+    ApplicationService(const QString &applicationId, const QDBusConnection &bus,
+                       QObject *parent = nullptr);
+    ~ApplicationService() override;
+
+    // Whether this instance owns the application id; never without a bus.
+    bool ownsApplicationId() const { return m_owner; }
+
+    // Gives the files to the instance that owns the id and asks it to come forward. False when
+    // there is none or it did not answer: this launch is then its own window.
+    static bool handOver(const QString &applicationId, const QDBusConnection &bus,
+                         const QList<QUrl> &files);
+
+public Q_SLOTS:
+    void Activate(const QVariantMap &platformData);
+    void Open(const QStringList &uris, const QVariantMap &platformData);
+    void ActivateAction(const QString &actionName, const QVariantList &parameter,
+                        const QVariantMap &platformData);
+
+Q_SIGNALS:
+    void activationRequested();
+    void filesOpened(const QList<QUrl> &urls);
+
+private:
+    QString m_applicationId;
+    QDBusConnection m_bus;
+    bool m_owner = false;
+};

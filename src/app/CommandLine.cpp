@@ -1,0 +1,59 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <climits>
+#include <unistd.h>
+
+namespace CommandLine {
+
+namespace {
+
+QByteArray workingDirectory()
+{
+    char buffer[PATH_MAX];
+    return ::getcwd(buffer, sizeof buffer) ? QByteArray(buffer) : QByteArray("/");
+}
+
+} // namespace
+
+QUrl urlFor(const QByteArray &argument, const QByteArray &workingDirectory)
+{
+    if (argument.startsWith("file:"))
+        return QUrl::fromEncoded(argument);
+    QByteArray path = argument;
+    if (!path.startsWith('/'))
+        path = workingDirectory + (workingDirectory.endsWith('/') ? "" : "/") + path;
+    // Encoded by hand: QUrl::fromLocalFile() would read the bytes as UTF-8 and lose the others.
+    return QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
+}
+
+QList<QUrl> filesToOpen(int argc, char **argv)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Converts video files into small MP4 files."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QCoreApplication::translate("CommandLine",
+                                    "Video files or folders to list for converting."),
+        QStringLiteral("[FILE...]"));
+
+    // Read as Latin-1, which maps every byte to one character, so that each file argument gives
+    // back its exact bytes, whatever encoding its name is in.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLatin1(argv[i]));
+    parser.process(arguments);
+
+    const QByteArray directory = workingDirectory();
+    QList<QUrl> urls;
+    for (const QString &argument : parser.positionalArguments())
+        urls.append(urlFor(argument.toLatin1(), directory));
+    return urls;
+}
+
+} // namespace CommandLine

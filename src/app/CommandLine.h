@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArrayList>
+#include <QList>
+#include <QUrl>
+
+// `clipforger [FILE...]`: each argument is a path, relative or absolute, or a file URL, listed as
+// if it had been dropped. --help and --version answer as Qt's command-line apps do, and exit.
+namespace CommandLine {
+
+// Parses the arguments that are left once QApplication has taken its own; exits for --help,
+// --version and options it does not know.
+QList<QUrl> filesToOpen(int argc, char **argv);
+
+// The URL an argument stands for, with every byte of a path kept; relative paths are taken from
+// `workingDirectory`.
+QUrl urlFor(const QByteArray &argument, const QByteArray &workingDirectory);
+
+} // namespace CommandLine

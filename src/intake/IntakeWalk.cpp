@@ -1,0 +1,115 @@
+#include "IntakeWalk.h"
+
+#include "LocalPath.h"
+#include "ReadableAliases.h"
+
+#include <QCollator>
+
+#include <algorithm>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Often enough that the list visibly grows, seldom enough that the main thread is not kept
+// busy re-rendering it.
+constexpr qint64 deliveryIntervalMs = 25;
+
+// The folder's visible entries, in the order a file manager lists them: digits by value,
+// letters without regard to case.
+QList<QByteArray> sortedEntries(const QByteArray &folder)
+{
+    QList<QByteArray> names;
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        // Also "." and "..".
+        if (entry->d_name[0] != '.')
+            names.append(QByteArray(entry->d_name));
+    }
+    ::closedir(dir);
+
+    QCollator collator;
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QList<std::pair<QString, QByteArray>> keyed;
+    keyed.reserve(names.size());
+    for (const QByteArray &name : names)
+        keyed.append({LocalPath::readableName(name), name});
+    std::sort(keyed.begin(), keyed.end(), [&collator](const auto &a, const auto &b) {
+        const int order = collator.compare(a.first, b.first);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
+    for (qsizetype i = 0; i < keyed.size(); ++i)
+        names[i] = keyed[i].second;
+    return names;
+}
+
+} // namespace
+
+IntakeWalk::IntakeWalk(ReadableAliases &aliases, StillWanted stillWanted, Deliver deliver)
+    : m_aliases(aliases)
+    , m_stillWanted(std::move(stillWanted))
+    , m_deliver(std::move(deliver))
+{}
+
+void IntakeWalk::run(const QUrl &url)
+{
+    m_sinceDelivery.start();
+    const QByteArray path = LocalPath::fromUrl(url);
+    struct stat info;
+    if (path.isEmpty() || ::stat(path.constData(), &info) != 0)
+        return;
+    if (S_ISDIR(info.st_mode)) {
+        m_visitedFolders.insert({info.st_dev, info.st_ino});
+        visitFolder(path);
+    } else {
+        // A file keeps the URL it came as, so that giving it twice lists it once.
+        visitFile(path, LocalPath::isDecodable(path) ? url : QUrl());
+    }
+    flush();
+}
+
+void IntakeWalk::visitFolder(const QByteArray &path)
+{
+    const QByteArray prefix = path.endsWith('/') ? path : path + '/';
+    for (const QByteArray &name : sortedEntries(path)) {
+        if (!m_stillWanted())
+            return;
+        const QByteArray entry = prefix + name;
+        // Followed through links; a link loop or a vanished entry fails here and is skipped.
+        struct stat info;
+        if (::stat(entry.constData(), &info) != 0)
+            continue;
+        if (S_ISDIR(info.st_mode)) {
+            if (!m_visitedFolders.contains({info.st_dev, info.st_ino})) {
+                m_visitedFolders.insert({info.st_dev, info.st_ino});
+                visitFolder(entry);
+            }
+        } else if (S_ISREG(info.st_mode)) {
+            visitFile(entry, QUrl());
+        }
+    }
+}
+
+void IntakeWalk::visitFile(const QByteArray &path, const QUrl &listedAs)
+{
+    if (!m_typing.isVideoFile(path))
+        return;
+    const QUrl url = listedAs.isEmpty() ? m_aliases.urlFor(path) : listedAs;
+    if (url.isEmpty())
+        return;
+    m_found.append(url);
+    if (m_sinceDelivery.elapsed() >= deliveryIntervalMs)
+        flush();
+}
+
+void IntakeWalk::flush()
+{
+    if (!m_found.isEmpty() && m_stillWanted())
+        m_deliver(m_found);
+    m_found.clear();
+    m_sinceDelivery.restart();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "VideoFileTyping.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QSet>
+#include <QUrl>
+
+#include <functional>
+
+class ReadableAliases;
+
+// Finds, on a worker thread, the videos that one given URL stands for: the file itself, or for a
+// folder the video files inside it, recursively, in name order within each folder. Hidden
+// entries inside a folder are skipped, each folder is entered once (so link loops end), and
+// whatever cannot be read or is gone by the time it is looked at is passed over. Videos are
+// handed on in small batches as they are found.
+class IntakeWalk
+{
+public:
+    using Deliver = std::function<void(const QList<QUrl> &videos)>;
+    using StillWanted = std::function<bool()>;
+
+    IntakeWalk(ReadableAliases &aliases, StillWanted stillWanted, Deliver deliver);
+
+    void run(const QUrl &url);
+
+private:
+    void visitFolder(const QByteArray &path);
+    void visitFile(const QByteArray &path, const QUrl &listedAs);
+    void flush();
+
+    ReadableAliases &m_aliases;
+    StillWanted m_stillWanted;
+    Deliver m_deliver;
+    VideoFileTyping m_typing;
+    QSet<std::pair<quint64, quint64>> m_visitedFolders;
+    QList<QUrl> m_found;
+    QElapsedTimer m_sinceDelivery;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QMutex>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+// Gives files whose paths Qt cannot read a second, readable path: a symbolic link in a private
+// temporary folder, named as a person reads the file's own name ("caf\xe9.mp4" -> "café.mp4").
+// The lists, the output's name and the encoder all work with the link; the file itself is never
+// touched. Links live as long as this object. Safe to use from any thread.
+class ReadableAliases
+{
+public:
+    // The URL to list for the file at `path`: its own when Qt reads the path right, else that of
+    // its link, made on first use and the same on every later call. Empty when no link could be
+    // made.
+    QUrl urlFor(const QByteArray &path);
+
+private:
+    QMutex m_mutex;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QHash<QByteArray, QUrl> m_links;
+};

@@ -1,0 +1,31 @@
+#include "TextButton.h"
+
+#include "Theme.h"
+
+TextButton::TextButton(const QString &text, QWidget *parent)
+    : PaintedButton(parent)
+{
+    setText(text);
+    setFont(Theme::font(Theme::TextStyle::Body));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize TextButton::sizeHint() const
+{
+    return {fontMetrics().horizontalAdvance(text()) + 2 * horizontalPadding,
+            fontMetrics().height() + 2 * verticalPadding};
+}
+
+QSize TextButton::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+PaintedButton::Look TextButton::look() const
+{
+    constexpr qreal pressedOpacity = 0.6;
+    return {Qt::transparent, Theme::accent(), QColor(),
+            Theme::accent(), cornerRadius,    isDown() ? pressedOpacity : 1.0};
+}
