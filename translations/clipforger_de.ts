@@ -200,12 +200,12 @@
     <message>
         <location line="+2"/>
         <source>The disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden</translation>
     </message>
 </context>
 <context>
