@@ -1,0 +1,31 @@
+// Runs one batch through a session that keeps its record, in a process of its own, so that a
+// test can kill it mid-batch as a crash or a power cut would.
+//   session-runner RECORD FOLDER INPUT...
+#include "engine/EncoderLocation.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: %s RECORD FOLDER INPUT...\n", argv[0]);
+        return 2;
+    }
+    BatchSession session(bundledEncoderPath(), args.at(2));
+    session.recordBatchesAt(args.at(1));
+    QList<QUrl> files;
+    for (const QString &path : args.mid(3))
+        files.append(QUrl::fromLocalFile(path));
+    session.state()->setDroppedFiles(files);
+    QObject::connect(session.state(), &ScreenState::showCompletionViewChanged, &app,
+                     &QCoreApplication::quit);
+    session.startConversion();
+    return app.exec();
+}
