@@ -120,8 +120,9 @@ QString OutputFile::temporaryPath() const
 
 QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)
 {
-    const int fd =
-        ::openat(m_folderFd, m_temporaryName.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    // Not blocking, should anything have put a pipe in the file's place.
+    const int fd = ::openat(m_folderFd, m_temporaryName.constData(),
+                            O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0 || ::fsync(fd) != 0) {
         *failure = failureFor(errno);
         if (fd >= 0)
