@@ -79,6 +79,8 @@ void BatchConverter::convertNextFile()
     }
 
     setCurrentFileIndex(index);
+    // Each file starts from nothing, not from where the one before ended.
+    setConversionProgress(0.0);
     const QUrl &input = m_files.at(index);
     QDir().mkpath(m_outputFolder);
     m_currentOutput = OutputNaming::reserve(m_outputFolder, input.fileName(), m_takenPaths);
@@ -91,28 +93,33 @@ void BatchConverter::convertNextFile()
 
     m_runner = new EncoderRunner(m_encoderPath, this);
     connect(m_runner, &EncoderRunner::progress, this, &BatchConverter::setConversionProgress);
+    connect(m_runner, &EncoderRunner::secondsLeft, this, &BatchConverter::fileSecondsLeftReported);
     connect(m_runner, &EncoderRunner::finished, this, &BatchConverter::onFileFinished);
     m_runner->start(input.toLocalFile(), m_currentOutput);
 }
 
 void BatchConverter::onFileFinished(FileOutcome::Failure failure, int detail)
 {
+    const bool converted = failure == FileOutcome::Failure::None;
+    const QStringList encoderLines = converted ? QStringList() : m_runner->lastErrorLines();
     m_runner->deleteLater();
     m_runner = nullptr;
     // Only ever the file this encode reserved, so nothing that existed before is removed.
-    if (failure != FileOutcome::Failure::None)
+    if (!converted)
         QFile::remove(m_currentOutput);
-    record(failure, detail, failure == FileOutcome::Failure::None ? m_currentOutput : QString());
+    record(failure, detail, converted ? m_currentOutput : QString(), encoderLines);
     m_currentOutput.clear();
     convertNextFileLater();
 }
 
-void BatchConverter::record(FileOutcome::Failure failure, int detail, const QString &outputPath)
+void BatchConverter::record(FileOutcome::Failure failure, int detail, const QString &outputPath,
+                            const QStringList &encoderLines)
 {
     FileOutcome outcome;
     outcome.input = m_files.at(m_outcomes.size());
     outcome.outputPath = outputPath;
     outcome.failure = failure;
     outcome.detail = detail;
+    outcome.encoderLines = encoderLines;
     m_outcomes.append(outcome);
 }

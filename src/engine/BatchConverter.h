@@ -34,6 +34,8 @@ public:
 Q_SIGNALS:
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
+    // The encoder's own estimate of the time the current file still needs.
+    void fileSecondsLeftReported(qint64 seconds);
     void finished(const BatchOutcomes &outcomes);
 
 private:
@@ -42,7 +44,8 @@ private:
     void convertNextFileLater();
     void convertNextFile();
     void onFileFinished(FileOutcome::Failure failure, int detail);
-    void record(FileOutcome::Failure failure, int detail = 0, const QString &outputPath = {});
+    void record(FileOutcome::Failure failure, int detail = 0, const QString &outputPath = {},
+                const QStringList &encoderLines = {});
 
     QString m_encoderPath;
     QString m_outputFolder;
