@@ -1,7 +1,9 @@
 #pragma once
 
+#include "BatchProgress.h"
 #include "engine/FileOutcome.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -28,7 +30,8 @@ public:
     void addFiles(const QList<QUrl> &urls);
     // Converts the listed files; does nothing without files or while a batch runs.
     void startConversion();
-    // Stops a running batch, which then ends as usual with the stopped files marked cancelled.
+    // Stops a running batch, which then ends as usual with the stopped files marked cancelled:
+    // the files converted so far stay, the one being converted is removed.
     void cancelConversion();
     // Leaves the completion screen for the drop screen, listing the files that arrived during
     // the batch.
@@ -37,6 +40,10 @@ public:
 private:
     void onVideoFound(const QUrl &url);
     void finishConversion(const BatchOutcomes &outcomes);
+    void onFileBegan(qint64 index);
+    void onFileProgress(double fraction);
+    void onFileSecondsLeft(qint64 seconds);
+    void estimateTimeLeft();
 
     QString m_outputFolder;
     ScreenState *m_state;
@@ -45,4 +52,7 @@ private:
     // Files whose typing ended after the batch had started: they are not part of it, and wait
     // to be listed for the next one.
     QList<QUrl> m_waitingFiles;
+    // What the time-left estimate is made from, and the clock of the current file.
+    BatchProgress::Timing m_timing;
+    QElapsedTimer m_fileClock;
 };
