@@ -3,6 +3,7 @@
 #include "ConvertButton.h"
 #include "ConvertingView.h"
 #include "DropZone.h"
+#include "LargeButton.h"
 #include "Theme.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
@@ -54,6 +55,10 @@ MainConversionView::MainConversionView(BatchSession *session, QWidget *parent)
     connect(state, &ScreenState::isConvertingChanged, this, &MainConversionView::render);
     connect(m_convertButton, &ConvertButton::clicked, m_session, &BatchSession::startConversion);
     connect(m_dropZone, &DropZone::filesDropped, m_session, &BatchSession::addFiles);
+    connect(m_stopButton, &LargeButton::clicked, m_session, &BatchSession::cancelConversion);
+    // Stopping takes the encoder a moment; one press is enough.
+    connect(m_stopButton, &LargeButton::clicked, m_stopButton,
+            [this] { m_stopButton->setEnabled(false); });
     render();
 }
 
@@ -69,7 +74,12 @@ QWidget *MainConversionView::buildIdleFace()
 QWidget *MainConversionView::buildConvertingFace()
 {
     auto *progress = new ConvertingView(m_session->state());
-    return centredColumn(this, Theme::Metrics::sectionSpacing, {{progress, Qt::AlignHCenter}});
+    // Quiet, so that the gear stays the centre; no confirmation, as a mistaken press costs no
+    // more than the current file's work.
+    m_stopButton = new LargeButton(tr("Stop"), LargeButton::Look::Bordered);
+    m_stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    return centredColumn(this, Theme::Metrics::sectionSpacing,
+                         {{progress, Qt::AlignHCenter}, {m_stopButton, Qt::AlignHCenter}});
 }
 
 void MainConversionView::render()
@@ -79,5 +89,6 @@ void MainConversionView::render()
     m_dropZone->showFiles(files);
     m_convertButton->setText(ConvertButton::titleFor(files.size()));
     m_convertButton->setEnabled(!files.isEmpty() && !state->isConverting());
+    m_stopButton->setEnabled(state->isConverting());
     m_faces->setCurrentWidget(state->isConverting() ? m_convertingFace : m_idleFace);
 }

@@ -5,10 +5,12 @@
 class BatchSession;
 class ConvertButton;
 class DropZone;
+class LargeButton;
 class QStackedLayout;
 
 // The working screen: the drop zone and the convert button while idle, the progress display
-// while a batch runs. It renders from the session's state and sends it what the user asks for.
+// and the Stop button while a batch runs. It renders from the session's state and sends it what the
+// user asks for.
 class MainConversionView : public QWidget
 {
     Q_OBJECT
@@ -27,4 +29,5 @@ private:
     QWidget *m_convertingFace;
     DropZone *m_dropZone = nullptr;
     ConvertButton *m_convertButton = nullptr;
+    LargeButton *m_stopButton = nullptr;
 };
