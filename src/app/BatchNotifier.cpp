@@ -1,6 +1,8 @@
 #include "BatchNotifier.h"
 
 #include "ClipforgerApp.h"
+#include "screens/NameList.h"
+#include "session/SizeSummary.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -25,6 +27,15 @@ BatchNotifier::BatchNotifier(const QDBusConnection &bus, QObject *parent)
                   SLOT(onActionInvoked(uint, QString)));
     m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
                   SLOT(onNotificationClosed(uint, uint)));
+
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("GetCapabilities"));
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QStringList> reply = *watcher;
+        m_bodyIsMarkup = !reply.isError() && reply.value().contains(QStringLiteral("body-markup"));
+    });
 }
 
 QString BatchNotifier::summaryText(qsizetype converted, qsizetype failed)
@@ -34,15 +45,32 @@ QString BatchNotifier::summaryText(qsizetype converted, qsizetype failed)
     return failed == 0 ? tr("Conversion complete") : tr("Conversion finished with failures");
 }
 
-QString BatchNotifier::bodyText(qsizetype converted, qsizetype failed)
+QString BatchNotifier::bodyText(const BatchOutcomes &outcomes, const SizeSummary &sizes)
 {
-    return tr("Converted: %1. Failed: %2.").arg(converted).arg(failed);
+    const qsizetype failed = failedCount(outcomes);
+    QStringList lines = {
+        tr("Converted: %1. Failed: %2.").arg(outcomes.size() - failed).arg(failed)};
+    if (const QString gained = sizes.text(); !gained.isEmpty())
+        lines.append(gained);
+    qsizetype named = 0;
+    for (const FileOutcome &outcome : outcomes) {
+        if (outcome.converted() || named++ >= NameList::shownNames)
+            continue;
+        lines.append(NameList::notedNameLine(outcome.input.fileName(), outcome.reason()));
+    }
+    if (named > NameList::shownNames)
+        lines.append(NameList::furtherNamesLine(named - NameList::shownNames));
+    return lines.join(u'\n');
 }
 
-void BatchNotifier::notifyBatchEnded(qsizetype converted, qsizetype failed, const QUrl &folder)
+void BatchNotifier::notifyBatchEnded(const BatchOutcomes &outcomes, const SizeSummary &sizes,
+                                     const QUrl &folder)
 {
     if (!m_bus.isConnected())
         return;
+    const qsizetype failed = failedCount(outcomes);
+    const qsizetype converted = outcomes.size() - failed;
+    const QString body = bodyText(outcomes, sizes);
 
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
@@ -50,8 +78,8 @@ void BatchNotifier::notifyBatchEnded(qsizetype converted, qsizetype failed, cons
         {QStringLiteral("desktop-entry"), QString::fromLatin1(ClipforgerApp::desktopFileName)}};
     call << QStringLiteral("Clipforger") << uint(0)
          << QString::fromLatin1(ClipforgerApp::desktopFileName) << summaryText(converted, failed)
-         << bodyText(converted, failed) << QStringList{openFolderAction, tr("View files")} << hints
-         << int(-1);
+         << (m_bodyIsMarkup ? body.toHtmlEscaped() : body)
+         << QStringList{openFolderAction, tr("View files")} << hints << int(-1);
 
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, folder] {

@@ -117,3 +117,31 @@ public Q_SLOTS:
         return 100 + uint(posted.size());
     }
 };
+
+// Listens as a dock or a task manager does for the launcher entry's Update signal, from any
+// object on the bus.
+class StandInDock : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Entry
+    {
+        QString application;
+        QVariantMap properties;
+    };
+    QList<Entry> updates;
+
+    bool listen(QDBusConnection bus)
+    {
+        return bus.connect(QString(), QString(),
+                           QStringLiteral("com.canonical.Unity.LauncherEntry"),
+                           QStringLiteral("Update"), this, SLOT(Update(QString, QVariantMap)));
+    }
+
+public Q_SLOTS:
+    void Update(const QString &application, const QVariantMap &properties)
+    {
+        updates.append({application, properties});
+    }
+};
