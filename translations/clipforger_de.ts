@@ -4,7 +4,7 @@
 <context>
     <name>BatchNotifier</name>
     <message>
-        <location filename="../src/app/BatchNotifier.cpp" line="+33"/>
+        <location filename="../src/app/BatchNotifier.cpp" line="+44"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
@@ -19,12 +19,12 @@
         <translation>Umwandlung mit Fehlern beendet</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Converted: %1. Failed: %2.</source>
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+29"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -32,17 +32,32 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+26"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+101"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Complete</source>
         <translation>Abgeschlossen</translation>
     </message>
     <message>
+        <location line="+34"/>
+        <source>The folder could not be opened. It is here:</source>
+        <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>Output folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <location line="-99"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -68,12 +83,12 @@
 <context>
     <name>ConvertingView</name>
     <message>
-        <location filename="../src/screens/ConvertingView.cpp" line="+38"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+39"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+52"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>
@@ -82,6 +97,67 @@
         <location line="+10"/>
         <source>File %1 of %2</source>
         <translation>Datei %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A few seconds left</source>
+        <translation>Noch wenige Sekunden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About %1 left</source>
+        <translation>Noch etwa %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n seconds</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n minute</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n minutes</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n hour</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n hours</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>About %1, %2 left</source>
+        <comment>hours, then minutes</comment>
+        <translation>Noch etwa %1, %2</translation>
     </message>
 </context>
 <context>
@@ -113,11 +189,29 @@
             <numerusform>%1 von %n Dateien nicht umgewandelt</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%1 of %n file converted</source>
+        <comment>converted of all files</comment>
+        <translation>
+            <numerusform>%1 von %n Datei umgewandelt</numerusform>
+            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1 of %n files converted</source>
+        <comment>converted of all files</comment>
+        <translation>
+            <numerusform>%1 von %n Datei umgewandelt</numerusform>
+            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileOutcome</name>
     <message>
-        <location filename="../src/engine/FileOutcome.cpp" line="+11"/>
+        <location filename="../src/engine/FileOutcome.cpp" line="+13"/>
         <source>Converted</source>
         <translation>Umgewandelt</translation>
     </message>
@@ -156,6 +250,48 @@
         <source>The output file could not be created</source>
         <translation>Die Ausgabedatei konnte nicht angelegt werden</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>stopped</source>
+        <comment>why a file was not converted</comment>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the encoder is not installed (handbrake-cli)</source>
+        <comment>why a file was not converted</comment>
+        <translation>der Encoder ist nicht installiert (handbrake-cli)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the encoder could not be started</source>
+        <comment>why a file was not converted</comment>
+        <translation>der Encoder konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the disk is full</source>
+        <comment>why a file was not converted</comment>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the output folder cannot be written</source>
+        <comment>why a file was not converted</comment>
+        <translation>in den Zielordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a video the encoder can read</source>
+        <comment>why a file was not converted</comment>
+        <translation>kein Video, das der Encoder lesen kann</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the encoder stopped unexpectedly</source>
+        <comment>why a file was not converted</comment>
+        <translation>der Encoder wurde unerwartet beendet</translation>
+    </message>
 </context>
 <context>
     <name>FileSummary</name>
@@ -179,11 +315,25 @@
     </message>
 </context>
 <context>
+    <name>MainConversionView</name>
+    <message>
+        <location filename="../src/screens/MainConversionView.cpp" line="+79"/>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+70"/>
+        <location filename="../src/app/MainWindow.cpp" line="+77"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1% – Clipforger</source>
+        <comment>window title: percent of the batch done</comment>
+        <translation>%1&#xa0;% – Clipforger</translation>
     </message>
 </context>
 <context>
@@ -196,6 +346,36 @@
             <numerusform>... und %n weitere</numerusform>
             <numerusform>... und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2</source>
+        <comment>a file name, then what became of the file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SizeSummary</name>
+    <message>
+        <location filename="../src/session/SizeSummary.cpp" line="+36"/>
+        <source>%1 → %2</source>
+        <comment>input size → output size</comment>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1, %2% smaller</source>
+        <translation>%1, %2&#xa0;% kleiner</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, %2% larger</source>
+        <translation>%1, %2&#xa0;% größer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, about the same size</source>
+        <translation>%1, etwa gleich groß</translation>
     </message>
 </context>
 </TS>
