@@ -5,7 +5,7 @@
 class BatchSession;
 
 // The faces the window can show, set up from made-up state: "empty", "ready", "converting"
-// (mid-batch), "complete", "partly-failed" and "failed".
+// (mid-batch), "complete", "partly-failed", "failed" and "stopped".
 namespace TourFaces {
 
 QStringList names();
