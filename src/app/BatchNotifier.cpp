@@ -8,6 +8,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
+#include <algorithm>
+
 namespace {
 
 const QString service = QStringLiteral("org.freedesktop.Notifications");
@@ -27,15 +29,6 @@ BatchNotifier::BatchNotifier(const QDBusConnection &bus, QObject *parent)
                   SLOT(onActionInvoked(uint, QString)));
     m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
                   SLOT(onNotificationClosed(uint, uint)));
-
-    const QDBusMessage call =
-        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("GetCapabilities"));
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
-        watcher->deleteLater();
-        const QDBusPendingReply<QStringList> reply = *watcher;
-        m_bodyIsMarkup = !reply.isError() && reply.value().contains(QStringLiteral("body-markup"));
-    });
 }
 
 QString BatchNotifier::summaryText(qsizetype converted, qsizetype failed)
@@ -52,14 +45,14 @@ QString BatchNotifier::bodyText(const BatchOutcomes &outcomes, const SizeSummary
         tr("Converted: %1. Failed: %2.").arg(outcomes.size() - failed).arg(failed)};
     if (const QString gained = sizes.text(); !gained.isEmpty())
         lines.append(gained);
-    qsizetype named = 0;
+    QStringList failures;
     for (const FileOutcome &outcome : outcomes) {
-        if (outcome.converted() || named++ >= NameList::shownNames)
-            continue;
-        lines.append(NameList::notedNameLine(outcome.input.fileName(), outcome.reason()));
+        if (!outcome.converted())
+            failures.append(NameList::notedNameLine(outcome.input.fileName(), outcome.reason()));
     }
-    if (named > NameList::shownNames)
-        lines.append(NameList::furtherNamesLine(named - NameList::shownNames));
+    lines += failures.first(std::min<qsizetype>(failures.size(), NameList::shownNames));
+    if (failures.size() > NameList::shownNames)
+        lines.append(NameList::furtherNamesLine(failures.size() - NameList::shownNames));
     return lines.join(u'\n');
 }
 
@@ -69,16 +62,31 @@ void BatchNotifier::notifyBatchEnded(const BatchOutcomes &outcomes, const SizeSu
     if (!m_bus.isConnected())
         return;
     const qsizetype failed = failedCount(outcomes);
-    const qsizetype converted = outcomes.size() - failed;
+    const QString summary = summaryText(outcomes.size() - failed, failed);
     const QString body = bodyText(outcomes, sizes);
 
+    // A service that reads the body as markup needs the file names escaped; one that does not
+    // would show the escapes.
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("GetCapabilities"));
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [=, this] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QStringList> reply = *watcher;
+        const bool markup =
+            !reply.isError() && reply.value().contains(QStringLiteral("body-markup"));
+        post(summary, markup ? body.toHtmlEscaped() : body, folder);
+    });
+}
+
+void BatchNotifier::post(const QString &summary, const QString &body, const QUrl &folder)
+{
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     const QVariantMap hints{
         {QStringLiteral("desktop-entry"), QString::fromLatin1(ClipforgerApp::desktopFileName)}};
     call << QStringLiteral("Clipforger") << uint(0)
-         << QString::fromLatin1(ClipforgerApp::desktopFileName) << summaryText(converted, failed)
-         << (m_bodyIsMarkup ? body.toHtmlEscaped() : body)
+         << QString::fromLatin1(ClipforgerApp::desktopFileName) << summary << body
          << QStringList{openFolderAction, tr("View files")} << hints << int(-1);
 
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);

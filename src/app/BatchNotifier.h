@@ -37,8 +37,8 @@ private Q_SLOTS:
     void onNotificationClosed(uint id, uint reason);
 
 private:
+    void post(const QString &summary, const QString &body, const QUrl &folder);
+
     QDBusConnection m_bus;
     QHash<uint, QUrl> m_folderOfNotification;
-    // Whether the service reads the body as markup, in which file names must be escaped.
-    bool m_bodyIsMarkup = false;
 };

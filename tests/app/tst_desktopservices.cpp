@@ -148,6 +148,11 @@ private Q_SLOTS:
                                {uint(101), QStringLiteral("default")});
         QTest::qWait(200);
         QCOMPARE(opened.size(), 1);
+
+        notifications.capabilities = {QStringLiteral("body-markup")};
+        notifier.notifyBatchEnded(outcomes, {}, folder);
+        QTRY_COMPARE(notifications.posted.size(), 2);
+        QVERIFY(notifications.posted.last().body.contains(QStringLiteral("a&lt;b&gt;.mov: ")));
     }
 
     void notificationTexts_data()

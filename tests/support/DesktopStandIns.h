@@ -104,8 +104,10 @@ public:
     };
     QList<Notification> posted;
     bool silent = false;
+    QStringList capabilities;
 
 public Q_SLOTS:
+    QStringList GetCapabilities() { return capabilities; }
     uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
                 const QStringList &actions, const QVariantMap &hints, int)
     {
