@@ -4,7 +4,7 @@
 <context>
     <name>BatchNotifier</name>
     <message>
-        <location filename="../src/app/BatchNotifier.cpp" line="+44"/>
+        <location filename="../src/app/BatchNotifier.cpp" line="+37"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
@@ -19,12 +19,12 @@
         <translation>Umwandlung mit Fehlern beendet</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Converted: %1. Failed: %2.</source>
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+45"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -32,7 +32,7 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+101"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+107"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
@@ -57,7 +57,7 @@
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-97"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -127,7 +127,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%n minutes</source>
         <comment>time left</comment>
         <translation>
@@ -325,7 +325,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+77"/>
+        <location filename="../src/app/MainWindow.cpp" line="+76"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>
