@@ -13,10 +13,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 # dpkg-shlibdeps finds the Qt and C++ libraries the executable links. What it cannot see: the
-# encoder behind our link, and the plugins Qt loads at run time (the window system and the SVG
-# icon engine).
+# encoder behind our link, the plugins Qt loads at run time (the window system and the SVG icon
+# engine), and xdg-open, through which Qt opens the output folder in the file manager.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "handbrake-cli, qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "handbrake-cli, qt6-qpa-plugins, libqt6svg6, xdg-utils")
 # Qt's own texts in the user's language, and native windows in Wayland sessions.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 

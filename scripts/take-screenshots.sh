@@ -18,7 +18,8 @@ export QT_QPA_PLATFORM=xcb
 for face in $("$tour" --list); do
     HOME="$home" "$tour" "$face" &
     tour_pid=$!
-    window=$(xdotool search --sync --onlyvisible --name '^Clipforger$' | head -n 1)
+    # While converting, the title leads with the batch's percent.
+    window=$(xdotool search --sync --onlyvisible --name 'Clipforger$' | head -n 1)
     # Give the first frames time to be painted before grabbing.
     sleep 1
     import -window "$window" "$output_dir/screenshot-$face.png"

@@ -22,19 +22,33 @@ QList<QUrl> files()
     return result;
 }
 
-void complete(ScreenState &state, const QString &appFolder, const QList<bool> &converted)
+using Failure = FileOutcome::Failure;
+
+const QStringList unreadable = {QStringLiteral("No title found."),
+                                QStringLiteral("HandBrake has exited.")};
+const QStringList diskFull = {
+    QStringLiteral("ERROR: avformatMux: track 0, av_interleaved_write_frame failed with error "
+                   "'No space left on device'"),
+    QStringLiteral("Encode failed (error 4)."), QStringLiteral("HandBrake has exited.")};
+
+// A batch of the first files ended as said, with made-up sizes for the converted ones.
+void complete(ScreenState &state, const QString &appFolder,
+              const QList<std::pair<Failure, QStringList>> &ends)
 {
     BatchOutcomes outcomes;
+    SizeSummary sizes;
     const QList<QUrl> inputs = files();
-    for (qsizetype i = 0; i < converted.size(); ++i) {
-        FileOutcome outcome;
-        outcome.input = inputs[i];
-        outcome.failure =
-            converted[i] ? FileOutcome::Failure::None : FileOutcome::Failure::ExitStatus;
-        outcomes.append(outcome);
+    for (qsizetype i = 0; i < ends.size(); ++i) {
+        outcomes.append({inputs[i], QString(), ends[i].first, 0, ends[i].second});
+        if (ends[i].first == Failure::None) {
+            sizes.inputBytes += 1'040'000'000;
+            sizes.outputBytes += 182'000'000;
+            ++sizes.fileCount;
+        }
     }
-    state.setDroppedFiles(inputs.first(converted.size()));
+    state.setDroppedFiles(inputs.first(ends.size()));
     state.setBatchOutcomes(outcomes);
+    state.setSizeSummary(sizes);
     state.setOutputFolder(QUrl::fromLocalFile(appFolder));
     state.setShowCompletionView(true);
 }
@@ -46,7 +60,7 @@ QStringList names()
     return {QStringLiteral("empty"),    QStringLiteral("ready"),
             QStringLiteral("restored"), QStringLiteral("converting"),
             QStringLiteral("complete"), QStringLiteral("partly-failed"),
-            QStringLiteral("failed")};
+            QStringLiteral("failed"),   QStringLiteral("stopped")};
 }
 
 bool show(BatchSession &session, const QString &face)
@@ -65,12 +79,23 @@ bool show(BatchSession &session, const QString &face)
         state.setConverting(true);
         state.setCurrentFileIndex(1);
         state.setConversionProgress(0.4267);
+        state.setSecondsLeft(4790);
     } else if (face == QLatin1String("complete")) {
-        complete(state, appFolder, {true, true, true});
+        complete(state, appFolder, {{Failure::None, {}}, {Failure::None, {}}, {Failure::None, {}}});
     } else if (face == QLatin1String("partly-failed")) {
-        complete(state, appFolder, {true, false, true, false});
+        complete(state, appFolder,
+                 {{Failure::None, {}},
+                  {Failure::ExitStatus, unreadable},
+                  {Failure::None, {}},
+                  {Failure::ExitStatus, diskFull}});
     } else if (face == QLatin1String("failed")) {
-        complete(state, appFolder, {false, false});
+        complete(state, appFolder, {{Failure::EncoderMissing, {}}, {Failure::EncoderMissing, {}}});
+    } else if (face == QLatin1String("stopped")) {
+        complete(state, appFolder,
+                 {{Failure::None, {}},
+                  {Failure::None, {}},
+                  {Failure::Cancelled, {}},
+                  {Failure::Cancelled, {}}});
     } else {
         return false;
     }

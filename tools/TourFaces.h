@@ -5,7 +5,8 @@
 class BatchSession;
 
 // The faces the window can show, set up from made-up state: "empty", "ready", "restored" (files
-// an unfinished batch left), "converting" (mid-batch), "complete", "partly-failed" and "failed".
+// an unfinished batch left), "converting" (mid-batch), "complete", "partly-failed", "failed" and
+// "stopped".
 namespace TourFaces {
 
 QStringList names();

@@ -4,7 +4,7 @@
 <context>
     <name>BatchNotifier</name>
     <message>
-        <location filename="../src/app/BatchNotifier.cpp" line="+33"/>
+        <location filename="../src/app/BatchNotifier.cpp" line="+37"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
@@ -19,12 +19,12 @@
         <translation>Umwandlung mit Fehlern beendet</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Converted: %1. Failed: %2.</source>
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+45"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -45,17 +45,32 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+26"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+107"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Complete</source>
         <translation>Abgeschlossen</translation>
     </message>
     <message>
+        <location line="+34"/>
+        <source>The folder could not be opened. It is here:</source>
+        <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
+    </message>
+    <message>
         <location line="+7"/>
+        <source>Output folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <location line="-97"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -81,12 +96,12 @@
 <context>
     <name>ConvertingView</name>
     <message>
-        <location filename="../src/screens/ConvertingView.cpp" line="+38"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+39"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+52"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>
@@ -95,6 +110,67 @@
         <location line="+10"/>
         <source>File %1 of %2</source>
         <translation>Datei %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A few seconds left</source>
+        <translation>Noch wenige Sekunden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About %1 left</source>
+        <translation>Noch etwa %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n seconds</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n minute</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n minutes</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n hour</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n hours</source>
+        <comment>time left</comment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>About %1, %2 left</source>
+        <comment>hours, then minutes</comment>
+        <translation>Noch etwa %1, %2</translation>
     </message>
 </context>
 <context>
@@ -136,6 +212,24 @@
             <numerusform>%1 von %n Dateien nicht umgewandelt</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%1 of %n file converted</source>
+        <comment>converted of all files</comment>
+        <translation>
+            <numerusform>%1 von %n Datei umgewandelt</numerusform>
+            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1 of %n files converted</source>
+        <comment>converted of all files</comment>
+        <translation>
+            <numerusform>%1 von %n Datei umgewandelt</numerusform>
+            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>
@@ -158,7 +252,7 @@
 <context>
     <name>FileOutcome</name>
     <message>
-        <location filename="../src/engine/FileOutcome.cpp" line="+11"/>
+        <location filename="../src/engine/FileOutcome.cpp" line="+13"/>
         <source>Converted</source>
         <translation>Umgewandelt</translation>
     </message>
@@ -207,6 +301,54 @@
         <source>The file could not be read</source>
         <translation>Die Datei konnte nicht gelesen werden</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>stopped</source>
+        <comment>why a file was not converted</comment>
+        <translation>gestoppt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the encoder is not installed (handbrake-cli)</source>
+        <comment>why a file was not converted</comment>
+        <translation>der Encoder ist nicht installiert (handbrake-cli)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the encoder could not be started</source>
+        <comment>why a file was not converted</comment>
+        <translation>der Encoder konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the file could not be read</source>
+        <comment>why a file was not converted</comment>
+        <translation>die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the disk is full</source>
+        <comment>why a file was not converted</comment>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the output folder cannot be written</source>
+        <comment>why a file was not converted</comment>
+        <translation>in den Zielordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>not a video the encoder can read</source>
+        <comment>why a file was not converted</comment>
+        <translation>kein Video, das der Encoder lesen kann</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the encoder stopped unexpectedly</source>
+        <comment>why a file was not converted</comment>
+        <translation>der Encoder wurde unerwartet beendet</translation>
+    </message>
 </context>
 <context>
     <name>FileSummary</name>
@@ -232,7 +374,7 @@
 <context>
     <name>MainConversionView</name>
     <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+112"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+121"/>
         <source>%n file was not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>
@@ -249,13 +391,24 @@
             <numerusform>%n Dateien wurden beim letzten Mal nicht umgewandelt</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="-14"/>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+74"/>
+        <location filename="../src/app/MainWindow.cpp" line="+80"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>%1% – Clipforger</source>
+        <comment>window title: percent of the batch done</comment>
+        <translation>%1&#xa0;% – Clipforger</translation>
     </message>
 </context>
 <context>
@@ -268,6 +421,36 @@
             <numerusform>... und %n weitere</numerusform>
             <numerusform>... und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2</source>
+        <comment>a file name, then what became of the file</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SizeSummary</name>
+    <message>
+        <location filename="../src/session/SizeSummary.cpp" line="+36"/>
+        <source>%1 → %2</source>
+        <comment>input size → output size</comment>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1, %2% smaller</source>
+        <translation>%1, %2&#xa0;% kleiner</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, %2% larger</source>
+        <translation>%1, %2&#xa0;% größer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, about the same size</source>
+        <translation>%1, etwa gleich groß</translation>
     </message>
 </context>
 </TS>

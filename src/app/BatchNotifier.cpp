@@ -1,10 +1,14 @@
 #include "BatchNotifier.h"
 
 #include "ClipforgerApp.h"
+#include "screens/NameList.h"
+#include "session/SizeSummary.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,24 +38,56 @@ QString BatchNotifier::summaryText(qsizetype converted, qsizetype failed)
     return failed == 0 ? tr("Conversion complete") : tr("Conversion finished with failures");
 }
 
-QString BatchNotifier::bodyText(qsizetype converted, qsizetype failed)
+QString BatchNotifier::bodyText(const BatchOutcomes &outcomes, const SizeSummary &sizes)
 {
-    return tr("Converted: %1. Failed: %2.").arg(converted).arg(failed);
+    const qsizetype failed = failedCount(outcomes);
+    QStringList lines = {
+        tr("Converted: %1. Failed: %2.").arg(outcomes.size() - failed).arg(failed)};
+    if (const QString gained = sizes.text(); !gained.isEmpty())
+        lines.append(gained);
+    QStringList failures;
+    for (const FileOutcome &outcome : outcomes) {
+        if (!outcome.converted())
+            failures.append(NameList::notedNameLine(outcome.input.fileName(), outcome.reason()));
+    }
+    lines += failures.first(std::min<qsizetype>(failures.size(), NameList::shownNames));
+    if (failures.size() > NameList::shownNames)
+        lines.append(NameList::furtherNamesLine(failures.size() - NameList::shownNames));
+    return lines.join(u'\n');
 }
 
-void BatchNotifier::notifyBatchEnded(qsizetype converted, qsizetype failed, const QUrl &folder)
+void BatchNotifier::notifyBatchEnded(const BatchOutcomes &outcomes, const SizeSummary &sizes,
+                                     const QUrl &folder)
 {
     if (!m_bus.isConnected())
         return;
+    const qsizetype failed = failedCount(outcomes);
+    const QString summary = summaryText(outcomes.size() - failed, failed);
+    const QString body = bodyText(outcomes, sizes);
 
+    // A service that reads the body as markup needs the file names escaped; one that does not
+    // would show the escapes.
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("GetCapabilities"));
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [=, this] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QStringList> reply = *watcher;
+        const bool markup =
+            !reply.isError() && reply.value().contains(QStringLiteral("body-markup"));
+        post(summary, markup ? body.toHtmlEscaped() : body, folder);
+    });
+}
+
+void BatchNotifier::post(const QString &summary, const QString &body, const QUrl &folder)
+{
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     const QVariantMap hints{
         {QStringLiteral("desktop-entry"), QString::fromLatin1(ClipforgerApp::desktopFileName)}};
     call << QStringLiteral("Clipforger") << uint(0)
-         << QString::fromLatin1(ClipforgerApp::desktopFileName) << summaryText(converted, failed)
-         << bodyText(converted, failed) << QStringList{openFolderAction, tr("View files")} << hints
-         << int(-1);
+         << QString::fromLatin1(ClipforgerApp::desktopFileName) << summary << body
+         << QStringList{openFolderAction, tr("View files")} << hints << int(-1);
 
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, folder] {

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "engine/FileOutcome.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QUrl>
 
+struct SizeSummary;
+
 // Posts the desktop notification that a batch has ended, through the freedesktop notification
-// service on the session bus, with an action that opens the output folder. Without a service
-// or a bus it does nothing.
+// service on the session bus, with the batch's summary and an action that opens the output
+// folder. Without a service or a bus it does nothing.
 class BatchNotifier : public QObject
 {
     Q_OBJECT
@@ -16,10 +20,13 @@ public:
 
     explicit BatchNotifier(const QDBusConnection &bus, QObject *parent = nullptr);
 
-    void notifyBatchEnded(qsizetype converted, qsizetype failed, const QUrl &folder);
+    void notifyBatchEnded(const BatchOutcomes &outcomes, const SizeSummary &sizes,
+                          const QUrl &folder);
 
     static QString summaryText(qsizetype converted, qsizetype failed);
-    static QString bodyText(qsizetype converted, qsizetype failed);
+    // The counts, what the converted files gained, and the first failed files with why, as the
+    // completion screen says them, one a line.
+    static QString bodyText(const BatchOutcomes &outcomes, const SizeSummary &sizes);
 
 Q_SIGNALS:
     // The user chose the notification's action: open the folder that the batch wrote into.
@@ -30,6 +37,8 @@ private Q_SLOTS:
     void onNotificationClosed(uint id, uint reason);
 
 private:
+    void post(const QString &summary, const QString &body, const QUrl &folder);
+
     QDBusConnection m_bus;
     QHash<uint, QUrl> m_folderOfNotification;
 };

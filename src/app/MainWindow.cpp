@@ -3,7 +3,9 @@
 #include "BatchNotifier.h"
 #include "FileChooser.h"
 #include "SleepInhibitor.h"
+#include "TaskbarProgress.h"
 #include "screens/ContentView.h"
+#include "session/BatchProgress.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
@@ -21,6 +23,7 @@ MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus,
     , m_inhibitor(new SleepInhibitor(sessionBus, this))
     , m_notifier(new BatchNotifier(sessionBus, this))
     , m_fileChooser(new FileChooser(this))
+    , m_taskbar(new TaskbarProgress(sessionBus, this))
 {
     setWindowTitle(QStringLiteral("Clipforger"));
     auto *layout = new QVBoxLayout(this);
@@ -43,6 +46,8 @@ MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus,
     const ScreenState *state = m_session->state();
     connect(state, &ScreenState::isConvertingChanged, this, &MainWindow::onConvertingChanged);
     connect(state, &ScreenState::showCompletionViewChanged, this, &MainWindow::onCompletionShown);
+    connect(state, &ScreenState::currentFileIndexChanged, this, &MainWindow::renderBatchProgress);
+    connect(state, &ScreenState::conversionProgressChanged, this, &MainWindow::renderBatchProgress);
 }
 
 QDBusConnection MainWindow::sessionBusIfAny()
@@ -70,6 +75,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::onConvertingChanged(bool converting)
 {
+    renderBatchProgress();
     if (converting) {
         m_inhibitor->inhibit(tr("Converting videos"));
         return;
@@ -84,7 +90,31 @@ void MainWindow::onCompletionShown(bool shown)
     if (!shown || m_closeWhenStopped || isActiveWindow())
         return;
     const ScreenState *state = m_session->state();
-    const qsizetype failed = failedCount(state->batchOutcomes());
-    m_notifier->notifyBatchEnded(state->batchOutcomes().size() - failed, failed,
+    m_notifier->notifyBatchEnded(state->batchOutcomes(), state->sizeSummary(),
                                  state->outputFolder());
+}
+
+void MainWindow::renderBatchProgress()
+{
+    const ScreenState *state = m_session->state();
+    if (!state->isConverting()) {
+        if (m_shownPercent < 0)
+            return;
+        m_shownPercent = -1;
+        m_shownFilesLeft = -1;
+        setWindowTitle(QStringLiteral("Clipforger"));
+        m_taskbar->clear();
+        return;
+    }
+    const qsizetype fileCount = state->droppedFiles().size();
+    const double fraction =
+        BatchProgress::fraction(state->currentFileIndex(), state->conversionProgress(), fileCount);
+    const int percent = int(fraction * 100.0);
+    const qint64 filesLeft = std::max<qint64>(fileCount - state->currentFileIndex(), 0);
+    if (percent == m_shownPercent && filesLeft == m_shownFilesLeft)
+        return;
+    m_shownPercent = percent;
+    m_shownFilesLeft = filesLeft;
+    setWindowTitle(tr("%1% – Clipforger", "window title: percent of the batch done").arg(percent));
+    m_taskbar->show(percent / 100.0, filesLeft);
 }

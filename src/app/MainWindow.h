@@ -8,10 +8,12 @@ class BatchSession;
 class ContentView;
 class FileChooser;
 class SleepInhibitor;
+class TaskbarProgress;
 
 // Clipforger's one window. Its content shows the session's screens; the window adds its title,
-// its size, and what a batch means to the rest of the desktop: no suspend while it runs, a
-// notification when it ends unseen, and no encoder left behind when the window closes.
+// its size, and what a batch means to the rest of the desktop: its progress in the title and on
+// the taskbar entry, no suspend while it runs, a notification when it ends unseen, and no
+// encoder left behind when the window closes.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -30,11 +32,17 @@ protected:
 private:
     void onConvertingChanged(bool converting);
     void onCompletionShown(bool shown);
+    void renderBatchProgress();
 
     BatchSession *m_session;
     ContentView *m_contentView;
     SleepInhibitor *m_inhibitor;
     BatchNotifier *m_notifier;
     FileChooser *m_fileChooser;
+    TaskbarProgress *m_taskbar;
     bool m_closeWhenStopped = false;
+    // What the title and the taskbar show, so that they change only when it does: the whole
+    // percent of the batch (none while idle) and the files left.
+    int m_shownPercent = -1;
+    qint64 m_shownFilesLeft = -1;
 };

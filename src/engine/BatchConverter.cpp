@@ -105,6 +105,8 @@ void BatchConverter::convertNextFile()
     }
 
     setCurrentFileIndex(index);
+    // Each file starts from nothing, not from where the one before ended.
+    setConversionProgress(0.0);
     const QUrl &input = m_files.at(index);
     if (!isReadable(input.toLocalFile())) {
         record(Failure::InputUnreadable);
@@ -121,12 +123,15 @@ void BatchConverter::convertNextFile()
 
     m_runner = new EncoderRunner(m_encoderPath, this);
     connect(m_runner, &EncoderRunner::progress, this, &BatchConverter::setConversionProgress);
+    connect(m_runner, &EncoderRunner::secondsLeft, this, &BatchConverter::fileSecondsLeftReported);
     connect(m_runner, &EncoderRunner::finished, this, &BatchConverter::onFileFinished);
     m_runner->start(input.toLocalFile(), m_output->temporaryPath());
 }
 
 void BatchConverter::onFileFinished(Failure failure, int detail)
 {
+    const bool converted = failure == FileOutcome::Failure::None;
+    const QStringList encoderLines = converted ? QStringList() : m_runner->lastErrorLines();
     m_runner->deleteLater();
     m_runner = nullptr;
     if (failure == Failure::None) {
@@ -135,7 +140,7 @@ void BatchConverter::onFileFinished(Failure failure, int detail)
     }
     const Failure cause = causeOf(failure, m_files.at(m_outcomes.size()).toLocalFile());
     m_output.reset();
-    record(cause, cause == failure ? detail : 0);
+    record(cause, cause == failure ? detail : 0, {}, encoderLines);
     convertNextFileLater();
 }
 
@@ -177,13 +182,15 @@ Failure BatchConverter::causeOf(Failure failure, const QString &inputPath) const
     return failure;
 }
 
-void BatchConverter::record(Failure failure, int detail, const QString &outputPath)
+void BatchConverter::record(Failure failure, int detail, const QString &outputPath,
+                            const QStringList &encoderLines)
 {
     FileOutcome outcome;
     outcome.input = m_files.at(m_outcomes.size());
     outcome.outputPath = outputPath;
     outcome.failure = failure;
     outcome.detail = detail;
+    outcome.encoderLines = encoderLines;
     m_outcomes.append(outcome);
     Q_EMIT fileFinished(outcome);
 }

@@ -43,6 +43,8 @@ Q_SIGNALS:
     void conversionProgressChanged(double fraction);
     // One file has ended, converted or not; `outcome` is the batch's next outcome in order.
     void fileFinished(const FileOutcome &outcome);
+    // The encoder's own estimate of the time the current file still needs.
+    void fileSecondsLeftReported(qint64 seconds);
     void finished(const BatchOutcomes &outcomes);
 
 private:
@@ -53,7 +55,8 @@ private:
     void onFileFinished(FileOutcome::Failure failure, int detail);
     void publish();
     FileOutcome::Failure causeOf(FileOutcome::Failure failure, const QString &inputPath) const;
-    void record(FileOutcome::Failure failure, int detail = 0, const QString &outputPath = {});
+    void record(FileOutcome::Failure failure, int detail = 0, const QString &outputPath = {},
+                const QStringList &encoderLines = {});
 
     QString m_encoderPath;
     QString m_outputFolder;

@@ -71,6 +71,8 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath)
     m_stderrReader = new OutputReader(m_process, QProcess::StandardError, this);
     connect(m_stdoutReader, &OutputReader::progressParsed, this, &EncoderRunner::progress);
     connect(m_stderrReader, &OutputReader::progressParsed, this, &EncoderRunner::progress);
+    connect(m_stdoutReader, &OutputReader::secondsLeftParsed, this, &EncoderRunner::secondsLeft);
+    connect(m_stderrReader, &OutputReader::secondsLeftParsed, this, &EncoderRunner::secondsLeft);
     connect(m_process, &QProcess::finished, this, &EncoderRunner::onProcessFinished);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart && m_process->state() == QProcess::NotRunning)
@@ -91,6 +93,11 @@ void EncoderRunner::cancel()
 bool EncoderRunner::isRunning() const
 {
     return m_process && m_process->state() != QProcess::NotRunning;
+}
+
+QStringList EncoderRunner::lastErrorLines() const
+{
+    return m_stderrReader ? m_stderrReader->tail().lines() : QStringList();
 }
 
 void EncoderRunner::finishLater(FileOutcome::Failure failure, int detail)

@@ -28,9 +28,13 @@ public:
     // after a grace period; finished() then reports Cancelled.
     void cancel();
     bool isRunning() const;
+    // The last few lines the encoder wrote to its error channel, where it says what went wrong.
+    QStringList lastErrorLines() const;
 
 Q_SIGNALS:
     void progress(double fraction);
+    // The encoder's own estimate of the time the file still needs.
+    void secondsLeft(qint64 seconds);
     void finished(FileOutcome::Failure failure, int detail);
 
 private:

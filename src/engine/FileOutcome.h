@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 // What became of one file of a batch. A batch records one outcome per input, in batch order,
@@ -25,10 +26,16 @@ struct FileOutcome
     QString outputPath; // the converted file; empty when there is none
     Failure failure = Failure::None;
     int detail = 0;
+    // The encoder's last few lines on its error channel, where it says what went wrong. The
+    // initialiser keeps outcomes braced up to `detail` free of warnings.
+    QStringList encoderLines = {};
 
     bool converted() const { return failure == Failure::None; }
     // A short, translatable sentence for the completion screen.
     QString description() const;
+    // Why the file was not converted, in a few plain words for the user ("the disk is full"),
+    // from the kind of failure and what the encoder said; empty for a converted file.
+    QString reason() const;
 };
 
 using BatchOutcomes = QList<FileOutcome>;

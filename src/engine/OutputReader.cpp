@@ -20,7 +20,12 @@ void OutputReader::drain()
         const QByteArray chunk = m_process->read(ChunkSize);
         if (chunk.isEmpty())
             break;
-        if (const std::optional<double> fraction = parseProgressChunk(chunk))
-            Q_EMIT progressParsed(*fraction);
+        m_tail.append(chunk);
+        const std::optional<EncoderReport> report = parseReportChunk(chunk);
+        if (!report)
+            continue;
+        Q_EMIT progressParsed(report->fileFraction);
+        if (report->secondsLeft)
+            Q_EMIT secondsLeftParsed(*report->secondsLeft);
     }
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "OutputTail.h"
+
 #include <QObject>
 #include <QProcess>
 
-// Reads one output channel of a running encoder and reports the progress found in it.
+// Reads one output channel of a running encoder, reports the progress found in it and keeps its
+// last lines.
 // Buffered output is drained on every notification, so memory stays bounded by what one pipe
 // holds, whatever the encoder writes.
 class OutputReader : public QObject
@@ -18,10 +21,14 @@ public:
     // Parses whatever is still buffered; for the last output after the process has ended.
     void drain();
 
+    const OutputTail &tail() const { return m_tail; }
+
 Q_SIGNALS:
     void progressParsed(double fraction);
+    void secondsLeftParsed(qint64 seconds);
 
 private:
     QProcess *m_process;
     QProcess::ProcessChannel m_channel;
+    OutputTail m_tail;
 };

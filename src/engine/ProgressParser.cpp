@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 
@@ -35,8 +36,19 @@ const QRegularExpression &encodingLine()
     return pattern;
 }
 
+// The same line as encodingLine() finds first, for its task numbers and the ETA that the encoder
+// appends once encoding runs: "(33.48 fps, avg 33.48 fps, ETA 00h00m03s)".
+const QRegularExpression &taskLine()
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(Encoding: task (\d+) of (\d+), \d+\.?\d*\s*%)"
+                       R"((?: \([^)\r\n]*ETA (\d+)h(\d+)m(\d+)s\))?)"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
 // Locale-independent, unlike strtod once QCoreApplication has called setlocale().
-std::optional<double> cLocaleDouble(QStringView text)
+template <typename Number> std::optional<Number> cLocaleNumber(QStringView text)
 {
     QByteArray ascii;
     ascii.reserve(text.size());
@@ -45,11 +57,15 @@ std::optional<double> cLocaleDouble(QStringView text)
             return std::nullopt;
         ascii.append(char(c.unicode()));
     }
-    double value = 0;
+    Number value = 0;
     const char *end = ascii.constData() + ascii.size();
     const auto [ptr, ec] = std::from_chars(ascii.constData(), end, value);
-    if (ascii.isEmpty() || ec != std::errc() || ptr != end || !std::isfinite(value))
+    if (ascii.isEmpty() || ec != std::errc() || ptr != end)
         return std::nullopt;
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(value))
+            return std::nullopt;
+    }
     return value;
 }
 
@@ -58,7 +74,7 @@ std::optional<double> percentFromText(const QString &chunk)
     const QRegularExpressionMatch match = encodingLine().match(chunk);
     if (!match.hasMatch() || match.capturedStart(1) < 0)
         return std::nullopt;
-    return cLocaleDouble(match.capturedView(1));
+    return cLocaleNumber<double>(match.capturedView(1));
 }
 
 } // namespace
@@ -73,12 +89,53 @@ std::optional<double> parseProgress(const QString &chunk)
     return *percent / 100.0;
 }
 
-std::optional<double> parseProgressChunk(QByteArrayView bytes)
+namespace {
+
+std::optional<QString> decodedChunk(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                      QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
-    return parseProgress(text);
+    return text;
+}
+
+std::optional<qint64> etaSeconds(const QRegularExpressionMatch &line)
+{
+    const std::optional<int> hours = cLocaleNumber<int>(line.capturedView(3));
+    const std::optional<int> minutes = cLocaleNumber<int>(line.capturedView(4));
+    const std::optional<int> seconds = cLocaleNumber<int>(line.capturedView(5));
+    if (!hours || !minutes || !seconds)
+        return std::nullopt;
+    return qint64(*hours) * 3600 + qint64(*minutes) * 60 + *seconds;
+}
+
+} // namespace
+
+std::optional<double> parseProgressChunk(QByteArrayView bytes)
+{
+    const std::optional<QString> text = decodedChunk(bytes);
+    return text ? parseProgress(*text) : std::nullopt;
+}
+
+std::optional<EncoderReport> parseReportChunk(QByteArrayView bytes)
+{
+    const std::optional<QString> text = decodedChunk(bytes);
+    const std::optional<double> fraction = text ? parseProgress(*text) : std::nullopt;
+    if (!fraction)
+        return std::nullopt;
+    EncoderReport report{*fraction, std::nullopt};
+    // A JSON report is one task without an estimate, whatever lines its strings hold.
+    if (percentFromJson(*text))
+        return report;
+    const QRegularExpressionMatch line = taskLine().match(*text);
+    const std::optional<int> task = cLocaleNumber<int>(line.capturedView(1));
+    const std::optional<int> tasks = cLocaleNumber<int>(line.capturedView(2));
+    if (!task || !tasks || *task < 1 || *task > *tasks)
+        return report;
+    report.fileFraction = (*task - 1 + *fraction) / *tasks;
+    if (*task == *tasks)
+        report.secondsLeft = etaSeconds(line);
+    return report;
 }

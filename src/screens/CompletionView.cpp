@@ -1,5 +1,6 @@
 #include "CompletionView.h"
 
+#include "ContentView.h"
 #include "FailureReport.h"
 #include "LargeButton.h"
 #include "SymbolView.h"
@@ -9,7 +10,23 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QLabel *captionLine(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(Theme::font(Theme::TextStyle::Caption));
+    label->setAlignment(Qt::AlignCenter);
+    Theme::useSecondaryText(label);
+    return label;
+}
+
+} // namespace
 
 CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     : QWidget(parent)
@@ -17,18 +34,26 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
 {
     const BatchOutcomes &outcomes = state->batchOutcomes();
     const Verdict verdict = verdictFor(outcomes);
-    const bool failed = verdict == Verdict::NoneConverted;
 
-    auto *icon = new SymbolView(failed ? QStringLiteral("exclamationmark.triangle.fill")
-                                       : QStringLiteral("checkmark.circle.fill"),
-                                Theme::Metrics::completionIconHeight,
-                                failed ? Theme::warning() : Theme::success(), this);
-    auto *title = new QLabel(failed ? tr("Conversion failed") : tr("Complete"), this);
+    auto *icon = new SymbolView(symbolFor(verdict), Theme::Metrics::completionIconHeight,
+                                colourFor(verdict), this);
+    auto *title = new QLabel(titleFor(verdict), this);
     title->setFont(Theme::font(Theme::TextStyle::LargeTitle, QFont::Bold));
     title->setAlignment(Qt::AlignCenter);
     auto *report = new FailureReport(this);
-    report->showOutcomes(outcomes);
+    report->showOutcomes(outcomes, verdict == Verdict::Stopped);
     report->setVisible(verdict != Verdict::AllConverted);
+    const QString sizes = state->sizeSummary().text();
+    auto *sizesLine = captionLine(sizes, this);
+    sizesLine->setVisible(!sizes.isEmpty());
+    m_details = new QWidget(this);
+    auto *details = new QVBoxLayout(m_details);
+    details->setContentsMargins(0, 0, 0, 0);
+    details->setSpacing(Theme::Metrics::listSpacing);
+    details->addWidget(report);
+    details->addWidget(sizesLine);
+    m_details->setVisible(verdict != Verdict::AllConverted || !sizes.isEmpty());
+    m_folderNotOpened = buildFolderNotOpened();
 
     auto *viewFilesButton = new LargeButton(tr("View files"), LargeButton::Look::Prominent, this);
     auto *backButton = new LargeButton(tr("Convert more files"), LargeButton::Look::Bordered, this);
@@ -39,7 +64,8 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     auto *titleBlock = new QVBoxLayout;
     titleBlock->setSpacing(Theme::Metrics::textSpacing);
     titleBlock->addWidget(title);
-    titleBlock->addWidget(report);
+    titleBlock->addWidget(m_details);
+    titleBlock->addWidget(m_folderNotOpened);
 
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(Theme::Metrics::buttonSpacing);
@@ -63,16 +89,94 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
 
 CompletionView::Verdict CompletionView::verdictFor(const BatchOutcomes &outcomes)
 {
+    const bool stopped = std::any_of(outcomes.cbegin(), outcomes.cend(), [](const auto &outcome) {
+        return outcome.failure == FileOutcome::Failure::Cancelled;
+    });
+    if (stopped)
+        return Verdict::Stopped;
     const qsizetype failed = failedCount(outcomes);
     if (failed == 0)
         return Verdict::AllConverted;
     return failed == outcomes.size() ? Verdict::NoneConverted : Verdict::SomeFailed;
 }
 
+QString CompletionView::titleFor(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::NoneConverted:
+        return tr("Conversion failed");
+    case Verdict::Stopped:
+        return tr("Stopped");
+    case Verdict::AllConverted:
+    case Verdict::SomeFailed:
+        break;
+    }
+    return tr("Complete");
+}
+
+QString CompletionView::symbolFor(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::NoneConverted:
+        return QStringLiteral("exclamationmark.triangle.fill");
+    case Verdict::Stopped:
+        return QStringLiteral("stop.circle.fill");
+    case Verdict::AllConverted:
+    case Verdict::SomeFailed:
+        break;
+    }
+    return QStringLiteral("checkmark.circle.fill");
+}
+
+QColor CompletionView::colourFor(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::NoneConverted:
+        return Theme::warning();
+    case Verdict::Stopped:
+        return Theme::neutral();
+    case Verdict::AllConverted:
+    case Verdict::SomeFailed:
+        break;
+    }
+    return Theme::success();
+}
+
+QWidget *CompletionView::buildFolderNotOpened()
+{
+    auto *block = new QWidget(this);
+    auto *notice = captionLine(tr("The folder could not be opened. It is here:"), block);
+    // Selectable and scrollable, so that the whole path can be copied, however long.
+    auto *path = new QLineEdit(m_outputFolder.toLocalFile(), block);
+    path->setReadOnly(true);
+    path->setFrame(false);
+    path->setAlignment(Qt::AlignCenter);
+    path->setFont(Theme::font(Theme::TextStyle::Body));
+    path->setAccessibleName(tr("Output folder"));
+    QPalette colours = path->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    path->setPalette(colours);
+    const int innerWidth = ContentView::screenSize.width() - 2 * Theme::Metrics::screenMargin;
+    path->setMinimumWidth(
+        std::min(path->fontMetrics().horizontalAdvance(path->text()) + 8, innerWidth));
+
+    auto *layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(Theme::Metrics::listSpacing);
+    layout->addWidget(notice);
+    layout->addWidget(path);
+    block->hide();
+    return block;
+}
+
 void CompletionView::viewFiles()
 {
     if (m_outputFolder.isEmpty())
         return;
-    // Whether the desktop managed to open it is not ours to report: the screen stays as it is.
-    QDesktopServices::openUrl(m_outputFolder);
+    // Where the desktop cannot open it (no xdg-open, say), the user is told where it is, in
+    // place of the details of the batch: the screen has no room for both.
+    if (QDesktopServices::openUrl(m_outputFolder))
+        return;
+    m_details->hide();
+    m_folderNotOpened->show();
 }

@@ -32,18 +32,26 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     , m_title(centredLabel(Theme::font(Theme::TextStyle::Title, QFont::DemiBold), this))
     , m_counter(centredLabel(Theme::font(Theme::TextStyle::Headline), this))
     , m_percent(centredLabel(Theme::font(Theme::TextStyle::Title2, QFont::DemiBold), this))
+    , m_timeLeft(centredLabel(Theme::font(Theme::TextStyle::Caption), this))
     , m_spinTimer(new QTimer(this))
     , m_turn(new QVariantAnimation(this))
 {
     m_title->setText(tr("Converting..."));
     Theme::useSecondaryText(m_counter);
     Theme::useTextColour(m_percent, Theme::accent());
+    Theme::useSecondaryText(m_timeLeft);
+    // The line comes and goes with the estimate; the lines above it stay where they are.
+    QSizePolicy keepsItsPlace = m_timeLeft->sizePolicy();
+    keepsItsPlace.setRetainSizeWhenHidden(true);
+    m_timeLeft->setSizePolicy(keepsItsPlace);
+    m_timeLeft->setMinimumHeight(m_timeLeft->fontMetrics().height());
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(Theme::Metrics::textSpacing);
     texts->addWidget(m_title, 0, Qt::AlignHCenter);
     texts->addWidget(m_counter, 0, Qt::AlignHCenter);
     texts->addWidget(m_percent, 0, Qt::AlignHCenter);
+    texts->addWidget(m_timeLeft, 0, Qt::AlignHCenter);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,9 +73,11 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     connect(m_state, &ScreenState::droppedFilesChanged, this, &ConvertingView::renderCounter);
     connect(m_state, &ScreenState::currentFileIndexChanged, this, &ConvertingView::renderCounter);
     connect(m_state, &ScreenState::conversionProgressChanged, this, &ConvertingView::renderPercent);
+    connect(m_state, &ScreenState::secondsLeftChanged, this, &ConvertingView::renderTimeLeft);
 
     renderCounter();
     renderPercent();
+    renderTimeLeft();
 }
 
 QString ConvertingView::percentText(double progress)
@@ -89,6 +99,34 @@ QString ConvertingView::counterText(qint64 currentFileIndex, qsizetype fileCount
                                   ? currentFileIndex + 1
                                   : currentFileIndex;
     return tr("File %1 of %2").arg(shownIndex).arg(fileCount);
+}
+
+QString ConvertingView::timeLeftText(std::optional<qint64> seconds)
+{
+    if (!seconds || *seconds < 0)
+        return {};
+    const qint64 s = *seconds;
+    if (s < 10)
+        return tr("A few seconds left");
+    const auto about = [](const QString &amount) { return tr("About %1 left").arg(amount); };
+    if (s < 55)
+        return about(tr("%n seconds", "time left", int((s + 5) / 10 * 10)));
+    const qint64 minutes = (s + 30) / 60;
+    const auto minutesText = [](qint64 n) {
+        return n == 1 ? tr("%n minute", "time left", int(n))
+                      : tr("%n minutes", "time left", int(n));
+    };
+    if (minutes < 60)
+        return about(minutesText(minutes));
+    // From an hour on to the nearest five minutes, from ten hours on to the nearest hour.
+    const qint64 step = s >= 10 * 3600 ? 60 : 5;
+    const qint64 rounded = (s + step * 30) / (step * 60) * step;
+    const qint64 hours = rounded / 60;
+    const QString hoursText =
+        hours == 1 ? tr("%n hour", "time left", 1) : tr("%n hours", "time left", int(hours));
+    if (rounded % 60 == 0)
+        return about(hoursText);
+    return tr("About %1, %2 left", "hours, then minutes").arg(hoursText, minutesText(rounded % 60));
 }
 
 void ConvertingView::startSpinner()
@@ -135,6 +173,13 @@ void ConvertingView::renderCounter()
 void ConvertingView::renderPercent()
 {
     m_percent->setText(percentText(m_state->conversionProgress()));
+}
+
+void ConvertingView::renderTimeLeft()
+{
+    const QString text = timeLeftText(m_state->secondsLeft());
+    m_timeLeft->setText(text);
+    m_timeLeft->setVisible(!text.isEmpty());
 }
 
 void ConvertingView::showEvent(QShowEvent *event)

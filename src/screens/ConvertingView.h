@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QTimer;
 class QVariantAnimation;
@@ -9,7 +11,8 @@ class ScreenState;
 class SymbolView;
 
 // What the conversion screen shows while a batch runs: the turning gear, "Converting...", which
-// file of how many, and the percent done of the current file, all rendered from the state.
+// file of how many, the percent done of the current file and the time the batch still needs,
+// all rendered from the state.
 class ConvertingView : public QWidget
 {
     Q_OBJECT
@@ -23,6 +26,9 @@ public:
     static QString percentText(double progress);
     // Empty when the batch has fewer than two files: then the line is not shown.
     static QString counterText(qint64 currentFileIndex, qsizetype fileCount);
+    // Rounded as people say it: "About 40 seconds left", "About 1 hour, 20 minutes left".
+    // Empty without an estimate: then the line is not shown.
+    static QString timeLeftText(std::optional<qint64> seconds);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -35,12 +41,14 @@ private:
     void onConvertingChanged(bool converting);
     void renderCounter();
     void renderPercent();
+    void renderTimeLeft();
 
     const ScreenState *m_state;
     SymbolView *m_gear;
     QLabel *m_title;
     QLabel *m_counter;
     QLabel *m_percent;
+    QLabel *m_timeLeft;
     QTimer *m_spinTimer;
     QVariantAnimation *m_turn;
     // The angle the gear is turning towards: grows by one step per tick, never wrapped.

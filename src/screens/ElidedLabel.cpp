@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 ElidedLabel::ElidedLabel(QWidget *parent)
     : QWidget(parent)
 {
@@ -18,9 +20,27 @@ void ElidedLabel::setText(const QString &text)
     update();
 }
 
+void ElidedLabel::setElidedPart(const QString &part)
+{
+    if (part == m_elidedPart)
+        return;
+    m_elidedPart = part;
+    update();
+}
+
 QString ElidedLabel::displayedText() const
 {
-    return fontMetrics().elidedText(m_text, Qt::ElideRight, width());
+    const QFontMetrics metrics = fontMetrics();
+    // Given exactly its own width, elidedText() may still cut a text by rounding.
+    if (metrics.horizontalAdvance(m_text) <= width())
+        return m_text;
+    const qsizetype at = m_elidedPart.isEmpty() ? -1 : m_text.indexOf(m_elidedPart);
+    if (at < 0)
+        return metrics.elidedText(m_text, Qt::ElideRight, width());
+    const QString before = m_text.left(at);
+    const QString after = m_text.mid(at + m_elidedPart.size());
+    const int room = std::max(width() - metrics.horizontalAdvance(before + after), 0);
+    return before + metrics.elidedText(m_elidedPart, Qt::ElideMiddle, room) + after;
 }
 
 QSize ElidedLabel::sizeHint() const

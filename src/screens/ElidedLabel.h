@@ -13,6 +13,9 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString &text);
+    // Cuts only this part of the text, in its middle, when the whole does not fit: a file name
+    // within a line about it, so that what is said about the file stays readable.
+    void setElidedPart(const QString &part);
     // The text as drawn at the current width.
     QString displayedText() const;
 
@@ -24,4 +27,5 @@ protected:
 
 private:
     QString m_text;
+    QString m_elidedPart;
 };

@@ -43,13 +43,29 @@ QString FailureReport::countLine(qsizetype failedCount, qsizetype totalCount)
     return line.arg(failedCount);
 }
 
-void FailureReport::showOutcomes(const BatchOutcomes &outcomes)
+QString FailureReport::convertedLine(qsizetype convertedCount, qsizetype totalCount)
+{
+    const int total = int(totalCount);
+    const QString line = total == 1
+                             ? tr("%1 of %n file converted", "converted of all files", total)
+                             : tr("%1 of %n files converted", "converted of all files", total);
+    return line.arg(convertedCount);
+}
+
+void FailureReport::showOutcomes(const BatchOutcomes &outcomes, bool stopped)
 {
     QStringList failedNames;
-    for (const FileOutcome &outcome : outcomes)
-        if (!outcome.converted())
-            failedNames.append(displayName(outcome.input));
+    QStringList reasons;
+    for (const FileOutcome &outcome : outcomes) {
+        const bool stoppedHere = outcome.failure == FileOutcome::Failure::Cancelled;
+        if (outcome.converted() || (stopped && stoppedHere))
+            continue;
+        failedNames.append(displayName(outcome.input));
+        reasons.append(outcome.reason());
+    }
 
-    m_countLine->setText(countLine(failedNames.size(), outcomes.size()));
-    m_names->showNames(failedNames, failedNames.size());
+    const qsizetype failed = failedCount(outcomes);
+    m_countLine->setText(stopped ? convertedLine(outcomes.size() - failed, outcomes.size())
+                                 : countLine(failed, outcomes.size()));
+    m_names->showNames(failedNames, failedNames.size(), reasons);
 }

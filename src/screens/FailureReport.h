@@ -9,7 +9,8 @@ class NameList;
 class QLabel;
 
 // Tells which files of a batch could not be converted: how many of how many, the first few
-// names, and how many more.
+// names, each with why, and how many more. Of a stopped batch it tells how many files were
+// converted, and names only the files that failed before the stop.
 class FailureReport : public QWidget
 {
     Q_OBJECT
@@ -17,9 +18,10 @@ class FailureReport : public QWidget
 public:
     explicit FailureReport(QWidget *parent = nullptr);
 
-    void showOutcomes(const BatchOutcomes &outcomes);
+    void showOutcomes(const BatchOutcomes &outcomes, bool stopped = false);
 
     static QString countLine(qsizetype failedCount, qsizetype totalCount);
+    static QString convertedLine(qsizetype convertedCount, qsizetype totalCount);
 
 private:
     QLabel *m_countLine;

@@ -4,6 +4,7 @@
 #include "ConvertingView.h"
 #include "DropZone.h"
 #include "FileDropTarget.h"
+#include "LargeButton.h"
 #include "Theme.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
@@ -72,6 +73,10 @@ MainConversionView::MainConversionView(BatchSession *session, QWidget *parent)
             &BatchSession::clearFiles);
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
             &MainConversionView::paste);
+    connect(m_stopButton, &LargeButton::clicked, m_session, &BatchSession::stopConversion);
+    // Stopping takes the encoder a moment; one press is enough.
+    connect(m_stopButton, &LargeButton::clicked, m_stopButton,
+            [this] { m_stopButton->setEnabled(false); });
     render();
 }
 
@@ -98,8 +103,12 @@ QWidget *MainConversionView::buildIdleFace()
 QWidget *MainConversionView::buildConvertingFace()
 {
     auto *progress = new ConvertingView(m_session->state());
-    QWidget *face =
-        centredColumn(this, Theme::Metrics::sectionSpacing, {{progress, Qt::AlignHCenter}});
+    // Quiet, so that the gear stays the centre; no confirmation, as a mistaken press costs no
+    // more than the current file's work.
+    m_stopButton = new LargeButton(tr("Stop"), LargeButton::Look::Bordered);
+    m_stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    QWidget *face = centredColumn(this, Theme::Metrics::sectionSpacing,
+                                  {{progress, Qt::AlignHCenter}, {m_stopButton, Qt::AlignHCenter}});
     // Files dropped here join the running batch.
     connect(new FileDropTarget(face), &FileDropTarget::filesDropped, m_session,
             &BatchSession::addFiles);
@@ -123,6 +132,7 @@ void MainConversionView::render()
     m_restoredNotice->setVisible(restored > 0 && !files.isEmpty());
     m_convertButton->setText(ConvertButton::titleFor(files.size()));
     m_convertButton->setEnabled(!files.isEmpty() && !state->isConverting());
+    m_stopButton->setEnabled(state->isConverting());
     m_faces->setCurrentWidget(state->isConverting() ? m_convertingFace : m_idleFace);
 }
 

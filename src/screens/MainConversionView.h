@@ -5,13 +5,14 @@
 class BatchSession;
 class ConvertButton;
 class DropZone;
+class LargeButton;
 class QLabel;
 class QStackedLayout;
 
-// The working screen: the drop zone and the convert button while idle, the progress display
-// while a batch runs. It renders from the session's state and sends it what the user asks for:
-// files dropped on either face, pasted (Ctrl+V), or cleared (Delete). The file chooser (a click on
-// the zone, Ctrl+O) belongs to the desktop: it is asked for.
+// The working screen: the drop zone and the convert button while idle, the progress display and
+// the Stop button while a batch runs. It renders from the session's state and sends it what the
+// user asks for: files dropped on either face, pasted (Ctrl+V), or cleared (Delete). The file
+// chooser (a click on the zone, Ctrl+O) belongs to the desktop: it is asked for.
 class MainConversionView : public QWidget
 {
     Q_OBJECT
@@ -37,4 +38,5 @@ private:
     DropZone *m_dropZone = nullptr;
     QLabel *m_restoredNotice = nullptr;
     ConvertButton *m_convertButton = nullptr;
+    LargeButton *m_stopButton = nullptr;
 };

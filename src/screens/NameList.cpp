@@ -33,11 +33,19 @@ QString NameList::furtherNamesLine(qsizetype furtherCount)
     return tr("... and %n more", "files listed beyond the names shown", int(furtherCount));
 }
 
-void NameList::showNames(const QStringList &names, qsizetype totalCount)
+QString NameList::notedNameLine(const QString &name, const QString &note)
+{
+    return tr("%1: %2", "a file name, then what became of the file").arg(name, note);
+}
+
+void NameList::showNames(const QStringList &names, qsizetype totalCount, const QStringList &notes)
 {
     for (int i = 0; i < shownNames; ++i) {
         const bool shown = i < names.size();
-        m_nameLines[i]->setText(shown ? names[i] : QString());
+        const QString name = shown ? names[i] : QString();
+        const QString note = notes.value(i);
+        m_nameLines[i]->setText(note.isEmpty() ? name : notedNameLine(name, note));
+        m_nameLines[i]->setElidedPart(note.isEmpty() ? QString() : name);
         m_nameLines[i]->setVisible(shown);
     }
     const qsizetype further = std::max(names.size(), totalCount) - shownNames;

@@ -6,8 +6,8 @@
 class ElidedLabel;
 class QLabel;
 
-// The first few file names of a list, one elided line each in the secondary colour, then how
-// many more there are.
+// The first few file names of a list, one elided line each in the secondary colour, each
+// optionally with a note on it, then how many more there are.
 class NameList : public QWidget
 {
     Q_OBJECT
@@ -19,9 +19,11 @@ public:
 
     // Shows the first of `names`; `totalCount` may be larger than the names given, so that a
     // caller with a long list need not build names it will never show.
-    void showNames(const QStringList &names, qsizetype totalCount);
+    // A name with a note reads "name: note"; then only the name is cut short, in its middle.
+    void showNames(const QStringList &names, qsizetype totalCount, const QStringList &notes = {});
 
     static QString furtherNamesLine(qsizetype furtherCount);
+    static QString notedNameLine(const QString &name, const QString &note);
 
 private:
     QList<ElidedLabel *> m_nameLines;

@@ -48,6 +48,11 @@ QColor warning()
     return QColor(0xFF, 0x95, 0x00);
 }
 
+QColor neutral()
+{
+    return QColor(0x8E, 0x8E, 0x93);
+}
+
 void useSecondaryText(QWidget *widget)
 {
     // A role, not a colour: the widget follows every later palette change by itself.

@@ -20,6 +20,7 @@ int pixelSize(TextStyle style);
 QColor accent();  // the drop zone, the gear, the convert button, the percent
 QColor success(); // a batch that converted files
 QColor warning(); // a batch that converted none
+QColor neutral(); // a batch that was stopped
 
 // Text in the secondary colour: dimmed window text, following light and dark palettes alike.
 void useSecondaryText(QWidget *widget);

@@ -23,6 +23,12 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
             &ScreenState::setConversionProgress);
     connect(m_converter, &BatchConverter::fileFinished, this, &BatchSession::onFileFinished);
     connect(m_converter, &BatchConverter::finished, this, &BatchSession::finishConversion);
+    connect(m_converter, &BatchConverter::currentFileIndexChanged, this,
+            &BatchSession::onFileBegan);
+    connect(m_converter, &BatchConverter::conversionProgressChanged, this,
+            &BatchSession::onFileProgress);
+    connect(m_converter, &BatchConverter::fileSecondsLeftReported, this,
+            &BatchSession::onFileSecondsLeft);
     connect(m_state, &ScreenState::droppedFilesChanged, this,
             &BatchSession::forgetRestoredFilesIfCleared);
 }
@@ -72,6 +78,8 @@ void BatchSession::onVideosFound(const QList<QUrl> &urls)
     if (m_state->isConverting()) {
         m_converter->append(added);
         m_batchFiles += added;
+        for (const QUrl &file : added)
+            m_timing.fileSizes.append(QFileInfo(file.toLocalFile()).size());
         writeRecord();
         return;
     }
@@ -94,6 +102,11 @@ void BatchSession::startConversion()
     m_state->setRestoredFileCount(0);
     m_state->setCurrentFileIndex(0);
     m_state->setConversionProgress(0.0);
+    m_state->setSecondsLeft(std::nullopt);
+    m_timing = {};
+    for (const QUrl &file : m_state->droppedFiles())
+        m_timing.fileSizes.append(QFileInfo(file.toLocalFile()).size());
+    m_fileClock.start();
     m_state->setConverting(true);
     m_converter->start(m_batchFiles);
 }
@@ -111,6 +124,11 @@ void BatchSession::writeRecord()
         m_record->write(m_batchFiles, m_outcomesSoFar);
 }
 
+void BatchSession::stopConversion()
+{
+    m_converter->cancel();
+}
+
 void BatchSession::cancelConversion()
 {
     m_keepRecord = true;
@@ -124,6 +142,8 @@ void BatchSession::finishConversion(const BatchOutcomes &outcomes)
     // All in one turn of the event loop, so nothing is painted half way. Outcomes and folder go
     // first: the completion screen reads them when it is built.
     m_state->setBatchOutcomes(outcomes);
+    m_state->setSizeSummary(SizeSummary::measure(outcomes));
+    m_state->setSecondsLeft(std::nullopt);
     m_state->setOutputFolder(QUrl::fromLocalFile(m_outputFolder));
     m_state->setConverting(false);
     m_state->setShowCompletionView(true);
@@ -138,6 +158,41 @@ void BatchSession::forgetRestoredFilesIfCleared()
     m_restoring.clear();
     if (m_record)
         m_record->remove();
+}
+
+void BatchSession::onFileBegan(qint64 index)
+{
+    // The file before has ended; only a converted one tells how fast this machine converts.
+    const BatchOutcomes &outcomes = m_outcomesSoFar;
+    if (!outcomes.isEmpty() && outcomes.last().converted()) {
+        m_timing.convertedBytes += m_timing.fileSizes.value(outcomes.size() - 1);
+        m_timing.convertedMs += m_fileClock.elapsed();
+    }
+    m_timing.currentIndex = index;
+    m_timing.currentFraction = 0.0;
+    m_timing.encoderSecondsLeft.reset();
+    m_fileClock.restart();
+    estimateTimeLeft();
+}
+
+void BatchSession::onFileProgress(double fraction)
+{
+    m_timing.currentFraction = fraction;
+    estimateTimeLeft();
+}
+
+void BatchSession::onFileSecondsLeft(qint64 seconds)
+{
+    m_timing.encoderSecondsLeft = seconds;
+    estimateTimeLeft();
+}
+
+void BatchSession::estimateTimeLeft()
+{
+    if (!m_state->isConverting())
+        return;
+    m_timing.currentElapsedMs = m_fileClock.elapsed();
+    m_state->setSecondsLeft(BatchProgress::secondsLeft(m_timing));
 }
 
 void BatchSession::goBack()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "BatchProgress.h"
 #include "engine/FileOutcome.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -42,8 +44,11 @@ public:
     void clearFiles();
     // Converts the listed files; does nothing without files or while a batch runs.
     void startConversion();
-    // Stops a running batch because the app is going away: it ends as usual with the stopped
-    // files marked cancelled, and its record stays, so that they are offered at the next start.
+    // Stops a running batch because the user asked to: it ends as usual with the stopped files
+    // marked cancelled; the files converted so far stay, the one being converted is removed.
+    void stopConversion();
+    // The same because the app is going away: its record stays, so that the files not converted
+    // are offered at the next start.
     void cancelConversion();
     // Leaves the completion screen for an empty drop screen.
     void goBack();
@@ -54,6 +59,10 @@ private:
     void finishConversion(const BatchOutcomes &outcomes);
     void forgetRestoredFilesIfCleared();
     void writeRecord();
+    void onFileBegan(qint64 index);
+    void onFileProgress(double fraction);
+    void onFileSecondsLeft(qint64 seconds);
+    void estimateTimeLeft();
 
     QString m_outputFolder;
     ScreenState *m_state;
@@ -67,4 +76,7 @@ private:
     bool m_keepRecord = false;
     // Unconverted files of an earlier run, while their typing is under way.
     QList<QUrl> m_restoring;
+    // What the time-left estimate is made from, and the clock of the current file.
+    BatchProgress::Timing m_timing;
+    QElapsedTimer m_fileClock;
 };

@@ -64,6 +64,14 @@ void ScreenState::setConversionProgress(double fraction)
     Q_EMIT conversionProgressChanged(fraction);
 }
 
+void ScreenState::setSecondsLeft(std::optional<qint64> seconds)
+{
+    if (seconds == m_secondsLeft)
+        return;
+    m_secondsLeft = seconds;
+    Q_EMIT secondsLeftChanged();
+}
+
 void ScreenState::setShowCompletionView(bool show)
 {
     if (show == m_showCompletionView)
@@ -85,4 +93,11 @@ void ScreenState::setBatchOutcomes(const BatchOutcomes &outcomes)
     // FileOutcome has no equality, and a batch sets its outcomes once: always announce them.
     m_batchOutcomes = outcomes;
     Q_EMIT batchOutcomesChanged();
+}
+
+void ScreenState::setSizeSummary(const SizeSummary &summary)
+{
+    // Set once per batch, like the outcomes.
+    m_sizeSummary = summary;
+    Q_EMIT sizeSummaryChanged();
 }

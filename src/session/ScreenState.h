@@ -1,10 +1,13 @@
 #pragma once
 
+#include "SizeSummary.h"
 #include "engine/FileOutcome.h"
 
 #include <QList>
 #include <QObject>
 #include <QUrl>
+
+#include <optional>
 
 // Everything the screens show, each value with one change signal. The batch session writes it;
 // views render from it and keep no copy.
@@ -38,6 +41,10 @@ public:
     double conversionProgress() const { return m_conversionProgress; }
     void setConversionProgress(double fraction);
 
+    // The seconds the whole batch still needs; none while there is no sound estimate.
+    std::optional<qint64> secondsLeft() const { return m_secondsLeft; }
+    void setSecondsLeft(std::optional<qint64> seconds);
+
     bool showCompletionView() const { return m_showCompletionView; }
     void setShowCompletionView(bool show);
 
@@ -49,15 +56,21 @@ public:
     const BatchOutcomes &batchOutcomes() const { return m_batchOutcomes; }
     void setBatchOutcomes(const BatchOutcomes &outcomes);
 
+    // How much smaller the last batch's converted files became; empty until a batch has ended.
+    const SizeSummary &sizeSummary() const { return m_sizeSummary; }
+    void setSizeSummary(const SizeSummary &summary);
+
 Q_SIGNALS:
     void droppedFilesChanged();
     void restoredFileCountChanged(qsizetype count);
     void isConvertingChanged(bool converting);
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
+    void secondsLeftChanged();
     void showCompletionViewChanged(bool show);
     void outputFolderChanged();
     void batchOutcomesChanged();
+    void sizeSummaryChanged();
 
 private:
     QList<QUrl> m_droppedFiles;
@@ -65,7 +78,9 @@ private:
     bool m_isConverting = false;
     qint64 m_currentFileIndex = 0;
     double m_conversionProgress = 0.0;
+    std::optional<qint64> m_secondsLeft;
     bool m_showCompletionView = false;
     QUrl m_outputFolder;
     BatchOutcomes m_batchOutcomes;
+    SizeSummary m_sizeSummary;
 };

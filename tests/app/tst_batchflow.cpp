@@ -42,6 +42,7 @@ private Q_SLOTS:
         QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &m_portal,
                                        QDBusConnection::ExportAllSlots));
         QVERIFY(service.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+        QVERIFY(m_dock.listen(service));
 
         QVERIFY(SampleMedia::makeClip(media(QStringLiteral("clip.mp4"))));
         QVERIFY(QFile::copy(media(QStringLiteral("clip.mp4")), media(QStringLiteral("other.mkv"))));
@@ -140,8 +141,58 @@ private Q_SLOTS:
         runBatch({input("unseen.mov", "ok"), input("broken.mov", "exit 1")});
 
         QTRY_COMPARE(m_notifications.posted.size(), notificationsBefore + 1);
-        QCOMPARE(m_notifications.posted.last().body, QStringLiteral("Converted: 1. Failed: 1."));
+        QCOMPARE(m_notifications.posted.last().body,
+                 QStringLiteral("Converted: 1. Failed: 1.\n3 bytes → 9 bytes, 200% larger\n"
+                                "broken.mov: the encoder stopped unexpectedly"));
         QCOMPARE(m_portal.inhibitFlags.size(), inhibitionsBefore + 2);
+    }
+
+    void progressShowsInTheTitleOnTheTaskbarAndAsTimeLeft()
+    {
+        FakeEncoderLog log;
+        state()->setDroppedFiles({input("first.mov", "ok"), input("long.mov", "sleep")});
+        QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
+        QTRY_VERIFY(shownTexts().contains(QStringLiteral("5%")));
+
+        // The second file's encoder estimates three minutes, and no file is left after it.
+        QVERIFY(shownTexts().contains(QStringLiteral("About 3 minutes left")));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("52% – Clipforger"));
+        QTRY_COMPARE(m_dock.updates.last().properties.value("progress").toDouble(), 0.52);
+        const StandInDock::Entry entry = m_dock.updates.last();
+        QCOMPARE(entry.application,
+                 QStringLiteral("application://org.clipforger.Clipforger.desktop"));
+        QCOMPARE(entry.properties.value("progress-visible").toBool(), true);
+        QCOMPARE(entry.properties.value("count").toLongLong(), 1);
+
+        QTest::mouseClick(button(QStringLiteral("Stop")), Qt::LeftButton);
+        QTRY_VERIFY(state()->showCompletionView());
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Clipforger"));
+        QTRY_COMPARE(m_dock.updates.last().properties.value("progress-visible").toBool(), false);
+    }
+
+    void stopKeepsWhatWasConvertedAndSaysStopped()
+    {
+        FakeEncoderLog log;
+        state()->setDroppedFiles(
+            {input("done.mov", "ok"), input("long.mov", "sleep"), input("never.mov", "ok")});
+        QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
+        QTRY_VERIFY(log.pid(2) > 0);
+        const pid_t encoder = log.pid(2);
+        // The second encoder has begun writing its hidden, temporary output.
+        QTRY_COMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QTRY_VERIFY(qobject_cast<CompletionView *>(contentView()->currentScreen()));
+
+        QVERIFY(m_window->isVisible());
+        QVERIFY(!FakeEncoderLog::isAlive(encoder));
+        QCOMPARE(log.runCount(), 2);
+        QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("done_converted.mp4")});
+        QVERIFY(shownTexts().contains(QStringLiteral("Stopped")));
+        QVERIFY(shownTexts().contains(QStringLiteral("1 of 3 files converted")));
     }
 
     void hungDesktopServicesHoldUpNeitherBatchNorQuit()
@@ -390,6 +441,7 @@ private:
     QTemporaryDir m_media;
     StandInNotifications m_notifications;
     StandInPortal m_portal;
+    StandInDock m_dock;
     std::unique_ptr<TemporaryHome> m_home;
     std::unique_ptr<ClipforgerApp> m_app;
     MainWindow *m_window = nullptr;

@@ -1,6 +1,8 @@
 #include "DesktopStandIns.h"
 #include "app/BatchNotifier.h"
 #include "app/SleepInhibitor.h"
+#include "app/TaskbarProgress.h"
+#include "session/SizeSummary.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -98,7 +100,9 @@ private Q_SLOTS:
         withoutBus.inhibit(QStringLiteral("Converting videos"));
         withoutBus.release();
         BatchNotifier notifierWithoutBus(noBus);
-        notifierWithoutBus.notifyBatchEnded(1, 0, QUrl::fromLocalFile(QStringLiteral("/out")));
+        notifierWithoutBus.notifyBatchEnded({}, {}, QUrl::fromLocalFile(QStringLiteral("/out")));
+        TaskbarProgress taskbarWithoutBus(noBus);
+        taskbarWithoutBus.show(0.5, 1);
         QVERIFY(!withoutBus.isInhibited());
     }
 
@@ -112,12 +116,21 @@ private Q_SLOTS:
         BatchNotifier notifier(m_client);
         QSignalSpy opened(&notifier, &BatchNotifier::folderOpenRequested);
         const QUrl folder = QUrl::fromLocalFile(QStringLiteral("/home/u/Documents/Clipforger"));
-        notifier.notifyBatchEnded(3, 1, folder);
+        BatchOutcomes outcomes(3, FileOutcome{});
+        outcomes.append({QUrl::fromLocalFile(QStringLiteral("/v/a<b>.mov")),
+                         {},
+                         FileOutcome::Failure::EncoderMissing,
+                         0});
+        notifier.notifyBatchEnded(outcomes, {2'000'000, 500'000, 3}, folder);
 
         QTRY_COMPARE(notifications.posted.size(), 1);
         const auto &posted = notifications.posted.first();
         QCOMPARE(posted.summary, QStringLiteral("Conversion finished with failures"));
-        QCOMPARE(posted.body, QStringLiteral("Converted: 3. Failed: 1."));
+        // The stand-in announces no markup: the name goes as it is.
+        QCOMPARE(posted.body, QStringLiteral("Converted: 3. Failed: 1.\n"
+                                             "2.0 MB → 500.0 kB, 75% smaller\n"
+                                             "a<b>.mov: the encoder is not installed "
+                                             "(handbrake-cli)"));
         QCOMPARE(posted.actions.first(), QStringLiteral("default"));
         QCOMPARE(posted.hints.value(QStringLiteral("desktop-entry")).toString(),
                  QStringLiteral("org.clipforger.Clipforger"));
@@ -135,6 +148,11 @@ private Q_SLOTS:
                                {uint(101), QStringLiteral("default")});
         QTest::qWait(200);
         QCOMPARE(opened.size(), 1);
+
+        notifications.capabilities = {QStringLiteral("body-markup")};
+        notifier.notifyBatchEnded(outcomes, {}, folder);
+        QTRY_COMPARE(notifications.posted.size(), 2);
+        QVERIFY(notifications.posted.last().body.contains(QStringLiteral("a&lt;b&gt;.mov: ")));
     }
 
     void notificationTexts_data()

@@ -104,6 +104,14 @@ void TestTranslations::germanTexts_data()
         << "3 Dateien wurden beim letzten Mal nicht umgewandelt";
     QTest::newRow("percent, with German spacing")
         << ConvertingView::percentText(0.42) << QStringLiteral("42\u00a0%");
+    QTest::newRow("time left, hours and minutes")
+        << ConvertingView::timeLeftText(4790) << "Noch etwa 1 Stunde, 20 Minuten";
+    QTest::newRow("stopped batch")
+        << FailureReport::convertedLine(1, 1) << "1 von 1 Datei umgewandelt";
+    QTest::newRow("why a file failed")
+        << FileOutcome{{}, {}, FileOutcome::Failure::ExitStatus, 4, {"No space left on device"}}
+               .reason()
+        << QStringLiteral("der Datenträger ist voll");
     QTest::newRow("engine's failure description")
         << FileOutcome{{}, {}, FileOutcome::Failure::Cancelled, 0}.description() << "Abgebrochen";
 }

@@ -9,6 +9,8 @@ class tst_ProgressParser : public QObject
 private slots:
     void parsesOneChunk_data();
     void parsesOneChunk();
+    void readsTasksAndTimeLeft_data();
+    void readsTasksAndTimeLeft();
 };
 
 void tst_ProgressParser::parsesOneChunk_data()
@@ -94,6 +96,60 @@ void tst_ProgressParser::parsesOneChunk()
     QCOMPARE(fraction.has_value(), found);
     if (found)
         QCOMPARE(*fraction, percent / 100.0);
+}
+
+void tst_ProgressParser::readsTasksAndTimeLeft_data()
+{
+    QTest::addColumn<QByteArray>("chunk");
+    QTest::addColumn<double>("fileFraction");
+    QTest::addColumn<qint64>("secondsLeft"); // -1: none
+
+    // As HandBrakeCLI 1.6 writes them, a carriage return before each.
+    QTest::newRow("opening, no estimate yet")
+        << QByteArray("\rEncoding: task 1 of 1, 0.00 %") << 0.0 << qint64(-1);
+    QTest::newRow("encoding, with its estimate")
+        << QByteArray("\rEncoding: task 1 of 1, 58.33 % (33.48 fps, avg 33.48 fps, ETA 00h00m03s)")
+        << 0.5833 << qint64(3);
+    QTest::newRow("hours and minutes")
+        << QByteArray("\rEncoding: task 1 of 1, 2.10 % (11.02 fps, avg 12.40 fps, ETA 01h20m05s)")
+        << 0.021 << qint64(4805);
+    QTest::newRow("scan task: half the file, its estimate is not the file's")
+        << QByteArray(
+               "\rEncoding: task 1 of 2, 100.00 % (590.00 fps, avg 601.20 fps, ETA 00h00m00s)")
+        << 0.5 << qint64(-1);
+    QTest::newRow("encode after the scan goes on from half")
+        << QByteArray("\rEncoding: task 2 of 2, 10.00 % (30.00 fps, avg 30.00 fps, ETA 00h02m00s)")
+        << 0.55 << qint64(120);
+    QTest::newRow("task beyond the count: the task's own percent")
+        << QByteArray("Encoding: task 3 of 2, 40.00 % (ETA 00h01m00s)") << 0.4 << qint64(-1);
+    QTest::newRow("estimate of the first line only")
+        << QByteArray(
+               "Encoding: task 1 of 1, 1.00 %\rEncoding: task 1 of 1, 2.00 % (ETA 00h01m00s)")
+        << 0.01 << qint64(-1);
+    QTest::newRow("estimate cut by the chunk's end")
+        << QByteArray("Encoding: task 1 of 1, 9.00 % (30.00 fps, avg 30.00 fps, ETA 00h0") << 0.09
+        << qint64(-1);
+    QTest::newRow("hours beyond any clock")
+        << QByteArray("Encoding: task 1 of 1, 9.00 % (ETA 99999999999h00m00s)") << 0.09
+        << qint64(-1);
+    QTest::newRow("Arabic-Indic digits in the estimate")
+        << QByteArray("Encoding: task 1 of 1, 9.00 % (ETA \xd9\xa1h00m00s)") << 0.09 << qint64(-1);
+    QTest::newRow("JSON: one task, no estimate")
+        << QByteArray(
+               R"({"Progress": {"PercentComplete": 20, "Text": "Encoding: task 2 of 2, 90 %"}})")
+        << 0.2 << qint64(-1);
+}
+
+void tst_ProgressParser::readsTasksAndTimeLeft()
+{
+    QFETCH(QByteArray, chunk);
+    QFETCH(double, fileFraction);
+    QFETCH(qint64, secondsLeft);
+
+    const std::optional<EncoderReport> report = parseReportChunk(chunk);
+    QVERIFY(report);
+    QCOMPARE(report->fileFraction, fileFraction);
+    QCOMPARE(report->secondsLeft.value_or(-1), secondsLeft);
 }
 
 QTEST_GUILESS_MAIN(tst_ProgressParser)

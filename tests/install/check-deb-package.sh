@@ -20,7 +20,7 @@ deb=${debs[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in handbrake-cli qt6-qpa-plugins libqt6svg6 libqt6widgets6; do
+for package in handbrake-cli qt6-qpa-plugins libqt6svg6 libqt6widgets6 xdg-utils; do
     [[ ",$depends," =~ [,\ ]$package[,\ ] ]] || fail "Depends lacks $package"
 done
 

@@ -10,6 +10,7 @@
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,9 +19,11 @@ using Failure = FileOutcome::Failure;
 
 namespace {
 
-FileOutcome outcome(const QString &name, Failure failure = Failure::None)
+FileOutcome outcome(const QString &name, Failure failure = Failure::None,
+                    const QStringList &encoderLines = {})
 {
-    return {QUrl::fromLocalFile(QStringLiteral("/videos/") + name), QString(), failure, 0};
+    return {QUrl::fromLocalFile(QStringLiteral("/videos/") + name), QString(), failure, 0,
+            encoderLines};
 }
 
 // The texts the screen shows, top to bottom, buttons excluded. The view must be laid out.
@@ -48,10 +51,12 @@ LargeButton *button(const QWidget *view, const QString &text)
 }
 
 // A state as a batch leaves it when it ends.
-std::unique_ptr<ScreenState> endedBatch(const BatchOutcomes &outcomes, const QUrl &folder = {})
+std::unique_ptr<ScreenState> endedBatch(const BatchOutcomes &outcomes, const QUrl &folder = {},
+                                        const SizeSummary &sizes = {})
 {
     auto state = std::make_unique<ScreenState>();
     state->setBatchOutcomes(outcomes);
+    state->setSizeSummary(sizes);
     state->setOutputFolder(folder);
     return state;
 }
@@ -93,59 +98,101 @@ private Q_SLOTS:
 void TestCompletionView::variants_data()
 {
     QTest::addColumn<BatchOutcomes>("outcomes");
+    QTest::addColumn<SizeSummary>("sizes");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QColor>("iconColour");
 
     const QColor green = Theme::success();
     const QColor orange = Theme::warning();
+    const SizeSummary none;
+    const QString crashed = QStringLiteral(": the encoder stopped unexpectedly");
 
     QTest::newRow("all converted: plain screen")
-        << BatchOutcomes{outcome("a.mov"), outcome("b.mov")} << QStringList{"Complete"} << green;
+        << BatchOutcomes{outcome("a.mov"), outcome("b.mov")} << none << QStringList{"Complete"}
+        << green;
+    QTest::newRow("all converted: what they gained")
+        << BatchOutcomes{outcome("a.mov"), outcome("b.mov")}
+        << SizeSummary{3'100'000'000, 540'000'000, 2}
+        << QStringList{"Complete", "3.1 GB → 540.0 MB, 83% smaller"} << green;
     QTest::newRow("no outcomes recorded: plain screen")
-        << BatchOutcomes{} << QStringList{"Complete"} << green;
-    QTest::newRow("one of three failed: complete, with the failed name")
+        << BatchOutcomes{} << none << QStringList{"Complete"} << green;
+    QTest::newRow("one of three failed: complete, with the failed name and why")
         << BatchOutcomes{outcome("a.mov"), outcome("b.mov", Failure::ExitStatus), outcome("c.mov")}
-        << QStringList{"Complete", "1 of 3 files could not be converted", "b.mov"} << green;
+        << SizeSummary{12'000'000, 15'000'000, 2}
+        << QStringList{"Complete", "1 of 3 files could not be converted", "b.mov" + crashed,
+                       "12.0 MB → 15.0 MB, 25% larger"}
+        << green;
     QTest::newRow("five of six failed: three names, then how many more")
         << BatchOutcomes{outcome("1.mov", Failure::Signal),
                          outcome("2.mov", Failure::NoOutput),
                          outcome("3.mov"),
                          outcome("4.mov", Failure::LaunchFailed),
                          outcome("5.mov", Failure::ExitStatus),
-                         outcome("6.mov", Failure::Cancelled)}
-        << QStringList{"Complete", "5 of 6 files could not be converted",
-                       "1.mov",    "2.mov",
-                       "4.mov",    "... and 2 more"}
+                         outcome("6.mov", Failure::OutputUnwritable)}
+        << none << QStringList{"Complete",
+                               "5 of 6 files could not be converted",
+                               "1.mov" + crashed,
+                               "2.mov" + crashed,
+                               "4.mov: the encoder could not be started",
+                               "... and 2 more"}
         << green;
+    QTest::newRow("why, from the encoder's last words")
+        << BatchOutcomes{outcome("a.mov", Failure::ExitStatus,
+                                 {"No title found.", "HandBrake has exited."}),
+                         outcome("b.mov", Failure::ExitStatus,
+                                 {"ERROR: avformatMux: track 0, av_interleaved_write_frame failed "
+                                  "with error 'No space left on device'",
+                                  "Encode failed (error 4).", "HandBrake has exited."}),
+                         outcome("c.mov", Failure::OutputUnwritable)}
+        << none
+        << QStringList{"Conversion failed", "3 of 3 files could not be converted",
+                       "a.mov: not a video the encoder can read", "b.mov: the disk is full",
+                       "c.mov: the output folder cannot be written"}
+        << orange;
+    QTest::newRow("why, from what the batch saw itself")
+        << BatchOutcomes{outcome("d.mov", Failure::DiskFull),
+                         outcome("e.mov", Failure::InputUnreadable)}
+        << none
+        << QStringList{"Conversion failed", "2 of 2 files could not be converted",
+                       "d.mov: the disk is full", "e.mov: the file could not be read"}
+        << orange;
+    QTest::newRow("stopped: neutral, how many converted, what failed before the stop")
+        << BatchOutcomes{outcome("a.mov"), outcome("b.mov", Failure::EncoderMissing),
+                         outcome("c.mov", Failure::Cancelled), outcome("d.mov", Failure::Cancelled)}
+        << SizeSummary{2'000'000, 500'000, 1}
+        << QStringList{"Stopped", "1 of 4 files converted",
+                       "b.mov: the encoder is not installed (handbrake-cli)",
+                       "2.0 MB → 500.0 kB, 75% smaller"}
+        << Theme::neutral();
     QTest::newRow("single file failed: warning, singular")
-        << BatchOutcomes{outcome("a.mov", Failure::EncoderMissing)}
-        << QStringList{"Conversion failed", "1 of 1 file could not be converted", "a.mov"}
+        << BatchOutcomes{outcome("a.mov", Failure::EncoderMissing)} << none
+        << QStringList{"Conversion failed", "1 of 1 file could not be converted",
+                       "a.mov: the encoder is not installed (handbrake-cli)"}
         << orange;
     QTest::newRow("none of four converted: warning, names and more")
         << BatchOutcomes{outcome("a.mov", Failure::ExitStatus),
                          outcome("b.mov", Failure::ExitStatus),
                          outcome("c.mov", Failure::ExitStatus),
                          outcome("d.mov", Failure::ExitStatus)}
-        << QStringList{"Conversion failed",
-                       "4 of 4 files could not be converted",
-                       "a.mov",
-                       "b.mov",
-                       "c.mov",
-                       "... and 1 more"}
+        << none << QStringList{"Conversion failed", "4 of 4 files could not be converted",
+                               "a.mov" + crashed,   "b.mov" + crashed,
+                               "c.mov" + crashed,   "... and 1 more"}
         << orange;
     QTest::newRow("input without a file name still listed")
         << BatchOutcomes{outcome("a.mov"),
                          {QUrl(QStringLiteral("file:///")), {}, Failure::NoOutput, 0}}
-        << QStringList{"Complete", "1 of 2 files could not be converted", "/"} << green;
+        << none << QStringList{"Complete", "1 of 2 files could not be converted", "/" + crashed}
+        << green;
 }
 
 void TestCompletionView::variants()
 {
     QFETCH(BatchOutcomes, outcomes);
+    QFETCH(SizeSummary, sizes);
     QFETCH(QStringList, expected);
     QFETCH(QColor, iconColour);
 
-    const auto state = endedBatch(outcomes);
+    const auto state = endedBatch(outcomes, {}, sizes);
     CompletionView view(state.get());
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -190,27 +237,37 @@ void TestCompletionView::layout()
     QVERIFY(qAbs((viewFiles.left() + back.right()) / 2 - centreX) <= 1);
     QVERIFY(icon.top() >= 40);
     QVERIFY(qAbs(icon.top() - (view.height() - 1 - back.bottom())) <= 1);
-    for (const ElidedLabel *name : view.findChildren<ElidedLabel *>())
+    for (const ElidedLabel *name : view.findChildren<ElidedLabel *>()) {
         QVERIFY(name->width() <= view.width() - 80);
+        // A long name is cut in its middle; why the file failed stays whole.
+        if (name->isVisibleTo(&view))
+            QVERIFY2(name->displayedText().endsWith(".mov: the encoder stopped unexpectedly"),
+                     qPrintable(name->displayedText()));
+    }
 }
 
 void TestCompletionView::viewFiles_data()
 {
     QTest::addColumn<QUrl>("folder");
     QTest::addColumn<int>("presses");
+    QTest::addColumn<bool>("desktopOpensIt");
 
-    QTest::newRow("folder: every press opens it again")
-        << QUrl::fromLocalFile(QStringLiteral("/home/someone/Documents/Clipforger")) << 3;
-    QTest::newRow("no folder: pressing does nothing") << QUrl() << 2;
+    const QUrl folder = QUrl::fromLocalFile(QStringLiteral("/home/someone/Documents/Clipforger"));
+    QTest::newRow("folder: every press opens it again") << folder << 3 << true;
+    QTest::newRow("no folder: pressing does nothing") << QUrl() << 2 << true;
+    // Without xdg-utils the press did nothing at all, and nobody said so.
+    QTest::newRow("desktop cannot open it: says where it is") << folder << 1 << false;
 }
 
 void TestCompletionView::viewFiles()
 {
     QFETCH(QUrl, folder);
     QFETCH(int, presses);
+    QFETCH(bool, desktopOpensIt);
 
     OpenedUrls opened;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened,
+                                    desktopOpensIt ? "open" : "noSuchHandler");
     auto unregister =
         qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
 
@@ -224,10 +281,14 @@ void TestCompletionView::viewFiles()
     for (int i = 0; i < presses; ++i)
         QTest::mouseClick(viewFilesButton, Qt::LeftButton);
 
-    const QList<QUrl> expected = folder.isEmpty() ? QList<QUrl>{} : QList<QUrl>(presses, folder);
-    QCOMPARE(opened.urls, expected);
+    const bool opens = desktopOpensIt && !folder.isEmpty();
+    QCOMPARE(opened.urls, opens ? QList<QUrl>(presses, folder) : QList<QUrl>{});
     QCOMPARE(backs.size(), 0);
     QVERIFY(view.isVisible());
+    const auto *path = view.findChild<QLineEdit *>();
+    QCOMPARE(path->isVisible(), !desktopOpensIt);
+    QCOMPARE(path->text(), folder.toLocalFile());
+    QVERIFY(path->isReadOnly());
 }
 
 void TestCompletionView::backRunsTheBackAction()

@@ -59,6 +59,8 @@ class TestConvertingView : public QObject
 private Q_SLOTS:
     void percentText_data();
     void percentText();
+    void timeLeftText_data();
+    void timeLeftText();
     void texts_data();
     void texts();
     void gearTurnsWhileConvertingAndRestsUprightAfter();
@@ -94,19 +96,49 @@ void TestConvertingView::percentText()
     QCOMPARE(ConvertingView::percentText(progress), expected);
 }
 
+void TestConvertingView::timeLeftText_data()
+{
+    QTest::addColumn<qint64>("seconds"); // -1: no estimate
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("no estimate: no line") << qint64(-1) << "";
+    QTest::newRow("nothing left is never 0 seconds") << qint64(0) << "A few seconds left";
+    QTest::newRow("under ten seconds") << qint64(9) << "A few seconds left";
+    QTest::newRow("seconds to the nearest ten") << qint64(44) << "About 40 seconds left";
+    QTest::newRow("nearly a minute") << qint64(55) << "About 1 minute left";
+    QTest::newRow("minutes rounded") << qint64(150) << "About 3 minutes left";
+    QTest::newRow("just short of an hour") << qint64(3569) << "About 59 minutes left";
+    QTest::newRow("an hour") << qint64(3570) << "About 1 hour left";
+    QTest::newRow("hours and minutes, to five minutes")
+        << qint64(4790) << "About 1 hour, 20 minutes left";
+    QTest::newRow("hours, plural") << qint64(2 * 3600 + 400) << "About 2 hours, 5 minutes left";
+    QTest::newRow("from ten hours on, whole hours")
+        << qint64(10 * 3600 + 1000) << "About 10 hours left";
+}
+
+void TestConvertingView::timeLeftText()
+{
+    QFETCH(qint64, seconds);
+    QFETCH(QString, expected);
+    QCOMPARE(ConvertingView::timeLeftText(seconds < 0 ? std::nullopt : std::optional(seconds)),
+             expected);
+}
+
 void TestConvertingView::texts_data()
 {
     QTest::addColumn<int>("fileCount");
     QTest::addColumn<qint64>("index");
     QTest::addColumn<double>("progress");
+    QTest::addColumn<qint64>("secondsLeft"); // -1: no estimate
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("one file: no counter line")
-        << 1 << qint64(0) << 0.5 << QStringList{"Converting...", "50%"};
-    QTest::newRow("three files: counter shows the second")
-        << 3 << qint64(1) << 0.25 << QStringList{"Converting...", "File 2 of 3", "25%"};
+        << 1 << qint64(0) << 0.5 << qint64(-1) << QStringList{"Converting...", "50%"};
+    QTest::newRow("three files: counter shows the second, time left under the percent")
+        << 3 << qint64(1) << 0.25 << qint64(200)
+        << QStringList{"Converting...", "File 2 of 3", "25%", "About 3 minutes left"};
     QTest::newRow("bogus last index does not overflow")
-        << 2 << std::numeric_limits<qint64>::max() << 0.0
+        << 2 << std::numeric_limits<qint64>::max() << 0.0 << qint64(-1)
         << QStringList{"Converting...", "File 9223372036854775807 of 2", "0%"};
 }
 
@@ -115,6 +147,7 @@ void TestConvertingView::texts()
     QFETCH(int, fileCount);
     QFETCH(qint64, index);
     QFETCH(double, progress);
+    QFETCH(qint64, secondsLeft);
     QFETCH(QStringList, expected);
 
     ScreenState state;
@@ -122,6 +155,8 @@ void TestConvertingView::texts()
     ConvertingView view(&state);
     state.setCurrentFileIndex(index);
     state.setConversionProgress(progress);
+    if (secondsLeft >= 0)
+        state.setSecondsLeft(secondsLeft);
     QCOMPARE(visibleTexts(&view), expected);
 }
 

@@ -45,8 +45,16 @@ private Q_SLOTS:
         QVERIFY2(!QFile::exists(m_recordPath), "a batch that ended leaves no record");
     }
 
-    void quittingMidBatchKeepsTheRecordForTheNextStart()
+    void quittingMidBatchKeepsTheRecordButStopDoesNot_data()
     {
+        QTest::addColumn<bool>("quitting");
+        QTest::newRow("the app quits") << true;
+        QTest::newRow("the user presses Stop") << false;
+    }
+
+    void quittingMidBatchKeepsTheRecordButStopDoesNot()
+    {
+        QFETCH(bool, quitting);
         FakeEncoderLog log;
         {
             BatchSession session(FakeEncoderLog::encoderPath(),
@@ -55,10 +63,13 @@ private Q_SLOTS:
             session.state()->setDroppedFiles({input("done.mov", "ok"), input("long.mov", "sleep")});
             session.startConversion();
             QTRY_COMPARE(log.runCount(), 2);
-            session.cancelConversion();
+            if (quitting)
+                session.cancelConversion();
+            else
+                session.stopConversion();
             QTRY_VERIFY(session.state()->showCompletionView());
         }
-        QCOMPARE(convertedFlags(), (QList<QVariant>{true, false}));
+        QCOMPARE(convertedFlags(), quitting ? (QList<QVariant>{true, false}) : QList<QVariant>());
     }
 
     void nextStartListsTheUnconvertedFilesThatAreStillVideos()

@@ -1,6 +1,8 @@
 #include "FakeEncoderLog.h"
+#include "session/BatchProgress.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
+#include "session/SizeSummary.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -46,7 +48,118 @@ private Q_SLOTS:
         QVERIFY(!convertingWhenShown);
         QCOMPARE(state->outputFolder(), QUrl::fromLocalFile(session.outputFolder()));
         QCOMPARE(failedCount(state->batchOutcomes()), 1);
+        QCOMPARE(state->sizeSummary().fileCount, 1);
+        QVERIFY(!state->secondsLeft());
         QCOMPARE(log.runCount(), 2);
+    }
+
+    void timeLeft_data()
+    {
+        QTest::addColumn<QList<qint64>>("sizes");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<qint64>("encoderSeconds"); // -1: none yet
+        QTest::addColumn<qint64>("elapsedMs");      // on the current file
+        QTest::addColumn<qint64>("convertedBytes");
+        QTest::addColumn<qint64>("convertedMs");
+        QTest::addColumn<qint64>("expected"); // -1: nothing to say
+
+        const QList<qint64> one = {1000};
+        const QList<qint64> three = {1000, 3000, 500};
+        QTest::newRow("one file: the encoder's estimate")
+            << one << 0 << 0.5 << qint64(40) << qint64(9000) << qint64(0) << qint64(0)
+            << qint64(40);
+        QTest::newRow("one file, no estimate yet: nothing")
+            << one << 0 << 0.0 << qint64(-1) << qint64(500) << qint64(0) << qint64(0) << qint64(-1);
+        QTest::newRow("first of three, too early to know the speed")
+            << three << 0 << 0.01 << qint64(60) << qint64(1000) << qint64(0) << qint64(0)
+            << qint64(-1);
+        QTest::newRow("first of three: later files at the speed so far, by size")
+            << three << 0 << 0.5 << qint64(10) << qint64(10000) << qint64(0) << qint64(0)
+            << qint64(10 + 70);
+        QTest::newRow("second of three: the first file's speed times the rest")
+            << three << 1 << 0.0 << qint64(-1) << qint64(0) << qint64(1000) << qint64(10000)
+            << qint64(30 + 5);
+        QTest::newRow("estimate zero: still nothing negative")
+            << one << 0 << 1.0 << qint64(0) << qint64(9000) << qint64(0) << qint64(0) << qint64(0);
+        QTest::newRow("estimate beyond belief: nothing")
+            << one << 0 << 0.0 << qint64(400 * 3600) << qint64(9000) << qint64(0) << qint64(0)
+            << qint64(-1);
+        QTest::newRow("empty files cost nothing")
+            << QList<qint64>{1000, 0, 0} << 0 << 0.5 << qint64(10) << qint64(10000) << qint64(0)
+            << qint64(0) << qint64(10);
+        QTest::newRow("unreadable sizes count as empty")
+            << QList<qint64>{-1, -1} << 0 << 0.5 << qint64(10) << qint64(10000) << qint64(0)
+            << qint64(0) << qint64(10);
+        QTest::newRow("bogus fraction is clamped")
+            << three << 0 << 7.5 << qint64(10) << qint64(10000) << qint64(0) << qint64(0)
+            << qint64(10 + 35);
+    }
+
+    void timeLeft()
+    {
+        QFETCH(QList<qint64>, sizes);
+        QFETCH(int, index);
+        QFETCH(double, fraction);
+        QFETCH(qint64, encoderSeconds);
+        QFETCH(qint64, elapsedMs);
+        QFETCH(qint64, convertedBytes);
+        QFETCH(qint64, convertedMs);
+        QFETCH(qint64, expected);
+
+        BatchProgress::Timing timing{sizes,     index,          fraction,   std::nullopt,
+                                     elapsedMs, convertedBytes, convertedMs};
+        if (encoderSeconds >= 0)
+            timing.encoderSecondsLeft = encoderSeconds;
+        QCOMPARE(BatchProgress::secondsLeft(timing).value_or(-1), expected);
+    }
+
+    void sizeSummary_data()
+    {
+        QTest::addColumn<QList<qint64>>("inputs");  // bytes; -1: gone by the end
+        QTest::addColumn<QList<qint64>>("outputs"); // bytes; -1: gone by the end
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("smaller") << QList<qint64>{2'000'000, 1'100'000}
+                                 << QList<qint64>{300'000, 240'000}
+                                 << QStringLiteral("3.1 MB → 540.0 kB, 83% smaller");
+        QTest::newRow("larger, said honestly") << QList<qint64>{12'000} << QList<qint64>{15'000}
+                                               << QStringLiteral("12.0 kB → 15.0 kB, 25% larger");
+        QTest::newRow("same size") << QList<qint64>{1000} << QList<qint64>{1001}
+                                   << QStringLiteral("1.0 kB → 1.0 kB, about the same size");
+        QTest::newRow("empty input: no share")
+            << QList<qint64>{0} << QList<qint64>{9} << QStringLiteral("0 bytes → 9 bytes");
+        QTest::newRow("vanished output is left out")
+            << QList<qint64>{5000, 7000} << QList<qint64>{-1, 1000}
+            << QStringLiteral("7.0 kB → 1.0 kB, 86% smaller");
+        QTest::newRow("all vanished: no line")
+            << QList<qint64>{-1} << QList<qint64>{500} << QString();
+    }
+
+    void sizeSummary()
+    {
+        QFETCH(QList<qint64>, inputs);
+        QFETCH(QList<qint64>, outputs);
+        QFETCH(QString, expected);
+
+        QTemporaryDir dir;
+        const auto file = [&dir](const QString &name, qint64 size) {
+            const QString path = dir.filePath(name);
+            QFile f(path);
+            if (size >= 0 && (!f.open(QIODevice::WriteOnly) || !f.resize(size)))
+                qFatal("cannot make %s", qPrintable(path));
+            return path;
+        };
+        BatchOutcomes outcomes;
+        for (qsizetype i = 0; i < inputs.size(); ++i) {
+            const QString name = QString::number(i);
+            outcomes.append({QUrl::fromLocalFile(file(name + ".mov", inputs[i])),
+                             file(name + ".mp4", outputs[i]), FileOutcome::Failure::None, 0});
+        }
+        // Failed files gain nothing, whatever their sizes.
+        outcomes.append({QUrl::fromLocalFile(file("failed.mov", 1000)), QString(),
+                         FileOutcome::Failure::ExitStatus, 1});
+        QCOMPARE(SizeSummary::measure(outcomes).text(), expected);
     }
 
     void goingBackStartsAnEmptyListAndStartAfterNeedsFiles()

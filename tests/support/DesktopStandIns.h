@@ -107,8 +107,10 @@ public:
     };
     QList<Notification> posted;
     bool silent = false;
+    QStringList capabilities;
 
 public Q_SLOTS:
+    QStringList GetCapabilities() { return capabilities; }
     uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
                 const QStringList &actions, const QVariantMap &hints, int)
     {
@@ -118,5 +120,33 @@ public Q_SLOTS:
         }
         posted.append({summary, body, actions, hints});
         return 100 + uint(posted.size());
+    }
+};
+
+// Listens as a dock or a task manager does for the launcher entry's Update signal, from any
+// object on the bus.
+class StandInDock : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Entry
+    {
+        QString application;
+        QVariantMap properties;
+    };
+    QList<Entry> updates;
+
+    bool listen(QDBusConnection bus)
+    {
+        return bus.connect(QString(), QString(),
+                           QStringLiteral("com.canonical.Unity.LauncherEntry"),
+                           QStringLiteral("Update"), this, SLOT(Update(QString, QVariantMap)));
+    }
+
+public Q_SLOTS:
+    void Update(const QString &application, const QVariantMap &properties)
+    {
+        updates.append({application, properties});
     }
 };

@@ -32,7 +32,7 @@ progress() {
     sleep 0.1
     printf 'Encoding: task 1 of 1, 30.00 %%\n'
     sleep 0.1
-    printf 'Encoding: task 1 of 1, 40.00 %%\n' >&2
+    printf 'Encoding: task 1 of 1, 40.00 %% (9.00 fps, avg 9.00 fps, ETA 00h00m40s)\n' >&2
 }
 
 case $mode in
@@ -42,6 +42,7 @@ ok)
     ;;
 exit)
     progress
+    printf 'Encode failed (error %s).\nHandBrake has exited.\n' "$argument" >&2
     exit "$argument"
     ;;
 signal)
@@ -54,7 +55,7 @@ partial)
 sleep | sleep-ignoring-interrupt)
     [[ $mode == sleep ]] && trap 'exit 130' INT || trap '' INT
     printf 'half an mp4' >"$output"
-    printf 'Encoding: task 1 of 1, 5.00 %%\n'
+    printf 'Encoding: task 1 of 1, 5.00 %% (9.00 fps, avg 9.00 fps, ETA 00h03m00s)\n'
     while :; do sleep 0.05; done
     ;;
 flood)

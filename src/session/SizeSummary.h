@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/FileOutcome.h"
+
+#include <QString>
+
+// What a batch gained: the sizes of the converted files before and after.
+struct SizeSummary
+{
+    qint64 inputBytes = 0;
+    qint64 outputBytes = 0;
+    qsizetype fileCount = 0; // the converted files measured
+
+    // Measures the converted files whose input and output are both still there.
+    static SizeSummary measure(const BatchOutcomes &outcomes);
+
+    // "3.1 GB → 540.0 MB, 83% smaller", in the desktop's units; empty when nothing was measured.
+    QString text() const;
+};
