@@ -6,8 +6,6 @@ ConvertButton::ConvertButton(QWidget *parent)
     : PaintedButton(parent)
 {
     setFont(Theme::font(Theme::TextStyle::Headline, QFont::DemiBold));
-    setMaximumWidth(maximumWidth);
-    setFixedHeight(height);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     setText(titleFor(0));
@@ -22,12 +20,16 @@ QString ConvertButton::titleFor(qsizetype fileCount)
 
 QSize ConvertButton::sizeHint() const
 {
-    return {maximumWidth, height};
+    const QSize least = minimumSizeHint();
+    return {std::max(preferredWidth, least.width()), least.height()};
 }
 
 QSize ConvertButton::minimumSizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(text()) + 2 * int(cornerRadius), height};
+    // The product's text leaves 17 px above and below itself.
+    constexpr int verticalPadding = 17;
+    return {fontMetrics().horizontalAdvance(text()) + 2 * int(cornerRadius),
+            std::max(height, fontMetrics().height() + 2 * verticalPadding)};
 }
 
 PaintedButton::Look ConvertButton::look() const

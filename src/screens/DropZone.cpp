@@ -21,7 +21,6 @@ DropZone::DropZone(QWidget *parent)
     , m_invitation(new QLabel(tr("Drop video files here"), this))
     , m_summary(new FileSummary(this))
 {
-    setFixedHeight(height);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(tr("Drop video files here"));
     setAcceptDrops(true);
@@ -30,9 +29,11 @@ DropZone::DropZone(QWidget *parent)
     m_invitation->setAlignment(Qt::AlignCenter);
     Theme::useTextColour(m_invitation, Theme::accent());
 
-    // Names are elided within the zone's inner edge, clear of the rounded outline.
+    // Names are elided within the zone's inner edge, clear of the rounded outline, which larger
+    // text never touches either.
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(int(cornerRadius), 0, int(cornerRadius), 0);
+    const int clearance = Theme::Metrics::textSpacing;
+    layout->setContentsMargins(int(cornerRadius), clearance, int(cornerRadius), clearance);
     layout->setSpacing(Theme::Metrics::textSpacing);
     layout->addStretch();
     layout->addWidget(m_icon, 0, Qt::AlignHCenter);
@@ -90,12 +91,12 @@ void DropZone::dropEvent(QDropEvent *event)
 
 QSize DropZone::sizeHint() const
 {
-    return {420, height};
+    return {420, std::max(height, layout()->sizeHint().height())};
 }
 
 QSize DropZone::minimumSizeHint() const
 {
-    return {int(2 * cornerRadius), height};
+    return layout()->minimumSize().expandedTo({int(2 * cornerRadius), height});
 }
 
 void DropZone::paintEvent(QPaintEvent *)

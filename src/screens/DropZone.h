@@ -17,6 +17,7 @@ class DropZone : public QWidget
     Q_OBJECT
 
 public:
+    // The height for the product's own text size; larger text makes the zone taller.
     static constexpr int height = 200;
     static constexpr qreal cornerRadius = 20;
     static constexpr qreal strokeWidth = 3;

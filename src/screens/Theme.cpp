@@ -1,11 +1,19 @@
 #include "Theme.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QWidget>
 
+#include <cmath>
+
 namespace Theme {
 
-int pixelSize(TextStyle style)
+namespace {
+
+// The desktop font size that the product's own sizes were drawn for.
+constexpr double referenceBasePixels = 13.0;
+
+int referencePixelSize(TextStyle style)
 {
     switch (style) {
     case TextStyle::LargeTitle:
@@ -21,6 +29,15 @@ int pixelSize(TextStyle style)
         return 10;
     }
     return 13;
+}
+
+} // namespace
+
+int pixelSize(TextStyle style)
+{
+    const int desktopPixels = QFontInfo(QGuiApplication::font()).pixelSize();
+    const double scale = desktopPixels > 0 ? desktopPixels / referenceBasePixels : 1.0;
+    return std::max(1, int(std::lround(referencePixelSize(style) * scale)));
 }
 
 QFont font(TextStyle style, QFont::Weight weight)

@@ -5,15 +5,17 @@
 
 class QWidget;
 
-// The one place where the product's look is mapped onto the desktop: text styles become pixel
-// sizes of the desktop's default font, named colours become fixed colours or palette roles, and
-// the layout's measurements live here.
+// The one place where the product's look is mapped onto the desktop: text styles become sizes
+// relative to the desktop's default font, named colours become fixed colours or palette roles,
+// and the layout's measurements live here.
 namespace Theme {
 
 enum class TextStyle { LargeTitle, Title, Title2, Headline, Body, Caption };
 
-// The desktop's default font at the style's pixel size. Headline is semibold by definition.
+// The desktop's default font at the style's size. Headline is semibold by definition.
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
+// The style's size in pixels: the product's size for a 13 px desktop font, scaled in proportion
+// to the desktop's actual one, so that users who chose larger text get larger text here too.
 int pixelSize(TextStyle style);
 
 // The product's named colours, by what they mean.
