@@ -34,8 +34,11 @@ QSize ConvertButton::minimumSizeHint() const
 
 PaintedButton::Look ConvertButton::look() const
 {
+    // The named blue, darkened where white text on it would be hard to read.
     constexpr qreal pressedOpacity = 0.7;
-    return {Theme::accent(), Qt::white,
-            QColor(),        QColor(255, 255, 255, 160),
-            cornerRadius,    isDown() ? pressedOpacity : 1.0};
+    const QColor label(Qt::white);
+    const QColor fill = Theme::withContrast(Theme::accent(), label, Theme::minimumContrast(font()));
+    return {fill,         label,
+            QColor(),     QColor(255, 255, 255, 160),
+            cornerRadius, isDown() ? pressedOpacity : 1.0};
 }

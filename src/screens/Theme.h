@@ -7,7 +7,8 @@ class QWidget;
 
 // The one place where the product's look is mapped onto the desktop: text styles become sizes
 // relative to the desktop's default font, named colours become fixed colours or palette roles,
-// and the layout's measurements live here.
+// text colours keep a readable contrast on the desktop's background, and the layout's
+// measurements live here.
 namespace Theme {
 
 enum class TextStyle { LargeTitle, Title, Title2, Headline, Body, Caption };
@@ -23,9 +24,17 @@ QColor accent();  // the drop zone, the gear, the convert button, the percent
 QColor success(); // a batch that converted files
 QColor warning(); // a batch that converted none
 
+// The WCAG contrast ratio of two opaque colours, from 1 (equal) to 21 (black on white).
+double contrastRatio(const QColor &first, const QColor &second);
+// The ratio text in `font` needs to be readable (WCAG AA): 3 for large text, 4.5 for the rest.
+double minimumContrast(const QFont &font);
+// `colour` itself when it stands `ratio` apart from `background`; otherwise the colour darkened
+// (on a light background) or lightened (on a dark one) just enough to do so.
+QColor withContrast(const QColor &colour, const QColor &background, double ratio);
+
 // Text in the secondary colour: dimmed window text, following light and dark palettes alike.
 void useSecondaryText(QWidget *widget);
-// Text in one of the named colours above.
+// Text in one of the named colours above, shaded where needed to stay readable on the window.
 void useTextColour(QWidget *widget, const QColor &colour);
 
 namespace Metrics {
