@@ -47,6 +47,7 @@ void ContentView::placeScreen()
     m_frame->layout()->addWidget(m_screen);
     fitFrame();
     m_screen->show();
+    focusFirstControl();
 }
 
 QSize ContentView::frameSize() const
@@ -61,6 +62,22 @@ void ContentView::fitFrame()
         return;
     m_frame->setFixedSize(needed);
     Q_EMIT frameResized();
+}
+
+void ContentView::focusFirstControl()
+{
+    // Keyboard users start each new screen at its first control, as in a new dialog; a screen
+    // reader says where they are.
+    for (QWidget *widget = m_screen->nextInFocusChain(); widget != m_screen;
+         widget = widget->nextInFocusChain()) {
+        if (!m_screen->isAncestorOf(widget))
+            continue;
+        if (widget->isVisibleTo(m_screen) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 bool ContentView::eventFilter(QObject *watched, QEvent *event)

@@ -31,6 +31,7 @@ protected:
 private:
     void placeScreen();
     void fitFrame();
+    void focusFirstControl();
 
     BatchSession *m_session;
     QWidget *m_frame;

@@ -38,7 +38,5 @@ PaintedButton::Look ConvertButton::look() const
     constexpr qreal pressedOpacity = 0.7;
     const QColor label(Qt::white);
     const QColor fill = Theme::withContrast(Theme::accent(), label, Theme::minimumContrast(font()));
-    return {fill,         label,
-            QColor(),     QColor(255, 255, 255, 160),
-            cornerRadius, isDown() ? pressedOpacity : 1.0};
+    return {fill, label, QColor(), cornerRadius, isDown() ? pressedOpacity : 1.0};
 }

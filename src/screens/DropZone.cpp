@@ -1,6 +1,7 @@
 #include "DropZone.h"
 
 #include "FileSummary.h"
+#include "FocusRing.h"
 #include "SymbolView.h"
 #include "Theme.h"
 
@@ -22,7 +23,9 @@ DropZone::DropZone(QWidget *parent)
     , m_summary(new FileSummary(this))
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Drop video files here"));
+    FocusRing::follow();
     setAcceptDrops(true);
 
     m_invitation->setFont(Theme::font(Theme::TextStyle::Title2));
@@ -117,4 +120,11 @@ void DropZone::paintEvent(QPaintEvent *)
     outline.addRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), cornerRadius,
                            cornerRadius);
     painter.drawPath(outline);
+
+    if (FocusRing::isShownOn(this)) {
+        const qreal ringInset = strokeWidth + FocusRing::gap;
+        FocusRing::paint(painter, this,
+                         QRectF(rect()).adjusted(ringInset, ringInset, -ringInset, -ringInset),
+                         cornerRadius - ringInset);
+    }
 }

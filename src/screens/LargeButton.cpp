@@ -36,7 +36,6 @@ PaintedButton::Look LargeButton::look() const
     return {fill,
             colours.color(prominent ? QPalette::HighlightedText : QPalette::ButtonText),
             prominent ? QColor() : colours.color(QPalette::Mid),
-            colours.color(prominent ? QPalette::HighlightedText : QPalette::Highlight),
             cornerRadius,
             1.0,
             0.5};

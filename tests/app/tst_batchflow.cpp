@@ -20,6 +20,30 @@
 
 #include <csignal>
 
+namespace {
+
+// Whether the widget wears the focus ring: a two-pixel line in the highlight colour near its
+// top edge, set apart from what it surrounds.
+bool wearsFocusRing(QWidget *widget)
+{
+    const QImage picture = widget->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRgb highlight = widget->palette().color(QPalette::Highlight).rgb();
+    const int x = int(widget->width() / 2 * ratio);
+    for (int y = 0; y < 8 * ratio; ++y) {
+        if (picture.pixel(x, y) == highlight)
+            return picture.pixel(x, y + int(2 * ratio)) != highlight;
+    }
+    return false;
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+} // namespace
+
 // A whole batch through the app and its window, against the stand-in encoder: the button starts
 // it, the screens follow it, closing the window or a quit signal stops it, and the desktop hears
 // of it.
@@ -160,6 +184,43 @@ private Q_SLOTS:
         QTRY_VERIFY(contentView()->currentScreen()->findChild<DropZone *>());
         QVERIFY(shownTexts().contains(QStringLiteral("1 file selected")));
         QVERIFY(shownTexts().contains(QStringLiteral("late.mp4")));
+    }
+
+    void keyboardAloneConvertsOpensTheFolderAndGoesBack()
+    {
+        FakeEncoderLog log;
+        StandInFileManager fileManager;
+        state()->setDroppedFiles({input("keys.mov", "ok")});
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+
+        // Tab goes round the drop screen's controls in visual order, each wearing the ring.
+        auto *dropZone = m_window->findChild<DropZone *>();
+        auto *convert = m_window->findChild<ConvertButton *>();
+        QCOMPARE(QApplication::focusWidget(), dropZone);
+        QVERIFY2(!wearsFocusRing(dropZone), "no ring before the keyboard is used");
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), convert);
+        QVERIFY(wearsFocusRing(convert));
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dropZone);
+        QVERIFY(wearsFocusRing(dropZone));
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), convert);
+
+        press(Qt::Key_Return);
+        QTRY_VERIFY(qobject_cast<CompletionView *>(contentView()->currentScreen()));
+        QTRY_VERIFY(QApplication::focusWidget() == button(QStringLiteral("View files")));
+        QVERIFY(wearsFocusRing(QApplication::focusWidget()));
+        press(Qt::Key_Enter);
+        QCOMPARE(fileManager.opened, QList<QUrl>{QUrl::fromLocalFile(outputFolder())});
+
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button(QStringLiteral("Convert more files")));
+        press(Qt::Key_Space);
+        QTRY_VERIFY(contentView()->currentScreen()->findChild<DropZone *>());
+        QTRY_COMPARE(QApplication::focusWidget(),
+                     contentView()->currentScreen()->findChild<DropZone *>());
     }
 
     void secondQuitSignalQuitsAtOnce()

@@ -1,3 +1,4 @@
+#include "DesktopStandIns.h"
 #include "screens/CompletionView.h"
 #include "screens/ContentView.h"
 #include "screens/ElidedLabel.h"
@@ -8,7 +9,6 @@
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -62,18 +62,6 @@ QRect geometryIn(const QWidget *widget, const QWidget *ancestor)
 }
 
 } // namespace
-
-// Stands in for the desktop's file manager.
-class OpenedUrls : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 class TestCompletionView : public QObject
 {
@@ -209,10 +197,7 @@ void TestCompletionView::viewFiles()
     QFETCH(QUrl, folder);
     QFETCH(int, presses);
 
-    OpenedUrls opened;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
-    auto unregister =
-        qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+    StandInFileManager fileManager;
 
     const auto state = endedBatch({}, folder);
     CompletionView view(state.get());
@@ -225,7 +210,7 @@ void TestCompletionView::viewFiles()
         QTest::mouseClick(viewFilesButton, Qt::LeftButton);
 
     const QList<QUrl> expected = folder.isEmpty() ? QList<QUrl>{} : QList<QUrl>(presses, folder);
-    QCOMPARE(opened.urls, expected);
+    QCOMPARE(fileManager.opened, expected);
     QCOMPARE(backs.size(), 0);
     QVERIFY(view.isVisible());
 }
