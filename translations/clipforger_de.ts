@@ -55,7 +55,7 @@
 <context>
     <name>ConvertButton</name>
     <message>
-        <location filename="../src/screens/ConvertButton.cpp" line="+19"/>
+        <location filename="../src/screens/ConvertButton.cpp" line="+17"/>
         <source>Make small, fast, and compatible</source>
         <translation>Klein, schnell, kompatibel machen</translation>
     </message>
@@ -68,7 +68,7 @@
 <context>
     <name>ConvertingView</name>
     <message>
-        <location filename="../src/screens/ConvertingView.cpp" line="+38"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+40"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
@@ -87,10 +87,37 @@
 <context>
     <name>DropZone</name>
     <message>
-        <location filename="../src/screens/DropZone.cpp" line="+21"/>
-        <location line="+5"/>
+        <location filename="../src/screens/DropZone.cpp" line="+23"/>
         <source>Drop video files here</source>
         <translation>Videodateien hier ablegen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Add video files</source>
+        <translation>Videodateien hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>No files listed</source>
+        <translation>Keine Dateien aufgelistet</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file listed</source>
+        <comment>count of listed files</comment>
+        <translation>
+            <numerusform>%n Datei aufgelistet</numerusform>
+            <numerusform>%n Dateien aufgelistet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n files listed</source>
+        <comment>count of listed files</comment>
+        <translation>
+            <numerusform>%n Datei aufgelistet</numerusform>
+            <numerusform>%n Dateien aufgelistet</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -181,7 +208,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+70"/>
+        <location filename="../src/app/MainWindow.cpp" line="+83"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>

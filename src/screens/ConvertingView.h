@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class ProgressLabel;
 class QLabel;
 class QTimer;
 class QVariantAnimation;
@@ -9,7 +10,8 @@ class ScreenState;
 class SymbolView;
 
 // What the conversion screen shows while a batch runs: the turning gear, "Converting...", which
-// file of how many, and the percent done of the current file, all rendered from the state.
+// file of how many, and the percent done of the current file, all rendered from the state. The
+// percent is the progress bar that screen readers follow, named by which file it is.
 class ConvertingView : public QWidget
 {
     Q_OBJECT
@@ -40,7 +42,7 @@ private:
     SymbolView *m_gear;
     QLabel *m_title;
     QLabel *m_counter;
-    QLabel *m_percent;
+    ProgressLabel *m_percent;
     QTimer *m_spinTimer;
     QVariantAnimation *m_turn;
     // The angle the gear is turning towards: grows by one step per tick, never wrapped.

@@ -1,5 +1,6 @@
 #include "DropZone.h"
 
+#include "AccessibleWidgets.h"
 #include "FileSummary.h"
 #include "FocusRing.h"
 #include "SymbolView.h"
@@ -24,7 +25,8 @@ DropZone::DropZone(QWidget *parent)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(tr("Drop video files here"));
+    setAccessibleName(tr("Add video files"));
+    AccessibleWidgets::install();
     FocusRing::follow();
     setAcceptDrops(true);
 
@@ -52,6 +54,16 @@ void DropZone::showFiles(const QList<QUrl> &files)
     m_invitation->setVisible(files.isEmpty());
     m_summary->setVisible(!files.isEmpty());
     m_summary->showFiles(files);
+    setAccessibleDescription(listedFilesDescription(files.size()));
+}
+
+QString DropZone::listedFilesDescription(qsizetype count)
+{
+    if (count == 0)
+        return tr("No files listed");
+    const int n = int(count);
+    return n == 1 ? tr("%n file listed", "count of listed files", n)
+                  : tr("%n files listed", "count of listed files", n);
 }
 
 namespace {

@@ -11,7 +11,8 @@ class QLabel;
 class SymbolView;
 
 // The dashed area that invites video files and, once files are listed, sums them up. It takes a
-// drag only when something in it may be a video and hands the dropped URLs on untyped.
+// drag only when something in it may be a video and hands the dropped URLs on untyped. To the
+// keyboard and to screen readers it is a button that adds video files.
 class DropZone : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
     explicit DropZone(QWidget *parent = nullptr);
 
     void showFiles(const QList<QUrl> &files);
+
+    // What a screen reader says about the zone besides its name.
+    static QString listedFilesDescription(qsizetype count);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -1,11 +1,15 @@
 #include "ElidedLabel.h"
 
+#include "AccessibleWidgets.h"
+
+#include <QAccessible>
 #include <QPainter>
 
 ElidedLabel::ElidedLabel(QWidget *parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    AccessibleWidgets::install();
 }
 
 void ElidedLabel::setText(const QString &text)
@@ -16,6 +20,8 @@ void ElidedLabel::setText(const QString &text)
     setToolTip(text);
     updateGeometry();
     update();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 QString ElidedLabel::displayedText() const

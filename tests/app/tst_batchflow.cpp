@@ -14,6 +14,7 @@
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
+#include <QAccessible>
 #include <QDBusConnection>
 #include <QLabel>
 #include <QtTest>
@@ -21,6 +22,35 @@
 #include <csignal>
 
 namespace {
+
+// What a screen reader finds under `node` on screen, in reading order.
+QList<QAccessibleInterface *> shownAccessibles(QAccessibleInterface *node)
+{
+    QList<QAccessibleInterface *> found;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        found.append(child);
+        found.append(shownAccessibles(child));
+    }
+    return found;
+}
+
+QList<QAccessibleInterface *> withRole(QAccessibleInterface *node, QAccessible::Role role)
+{
+    QList<QAccessibleInterface *> found = shownAccessibles(node);
+    found.removeIf([role](const QAccessibleInterface *each) { return each->role() != role; });
+    return found;
+}
+
+QStringList readTexts(QAccessibleInterface *node)
+{
+    QStringList texts;
+    for (QAccessibleInterface *text : withRole(node, QAccessible::StaticText))
+        texts.append(text->text(QAccessible::Name));
+    return texts;
+}
 
 // Whether the widget wears the focus ring: a two-pixel line in the highlight colour near its
 // top edge, set apart from what it surrounds.
@@ -221,6 +251,44 @@ private Q_SLOTS:
         QTRY_VERIFY(contentView()->currentScreen()->findChild<DropZone *>());
         QTRY_COMPARE(QApplication::focusWidget(),
                      contentView()->currentScreen()->findChild<DropZone *>());
+    }
+
+    void screenReaderFollowsTheBatch()
+    {
+        FakeEncoderLog log;
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        state()->setDroppedFiles({input("first.mov", "sleep"), input("second.mov", "ok")});
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window);
+
+        const QList<QAccessibleInterface *> buttons = withRole(window, QAccessible::Button);
+        QCOMPARE(buttons.size(), 2);
+        QCOMPARE(buttons[0]->text(QAccessible::Name), QStringLiteral("Add video files"));
+        QCOMPARE(buttons[0]->text(QAccessible::Description), QStringLiteral("2 files listed"));
+        QCOMPARE(readTexts(buttons[0]),
+                 QStringList({"2 files selected", "first.mov", "second.mov"}));
+        QCOMPARE(buttons[1]->text(QAccessible::Name),
+                 QStringLiteral("Make 2 small, fast, and compatible"));
+
+        // Pressed as a screen reader presses it.
+        buttons[1]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(log.pid(1) > 0);
+        const QList<QAccessibleInterface *> bars = withRole(window, QAccessible::ProgressBar);
+        QCOMPARE(bars.size(), 1);
+        QCOMPARE(bars[0]->text(QAccessible::Name), QStringLiteral("File 1 of 2"));
+        QAccessibleValueInterface *value = bars[0]->valueInterface();
+        QCOMPARE(value->minimumValue().toInt(), 0);
+        QCOMPARE(value->maximumValue().toInt(), 100);
+        QTRY_COMPARE(value->currentValue().toInt(), 5);
+
+        m_app->session()->cancelConversion();
+        QTRY_VERIFY(state()->showCompletionView());
+        QTRY_VERIFY(withRole(window, QAccessible::Button).first()->state().focused);
+        QCOMPARE(withRole(window, QAccessible::Button).first()->text(QAccessible::Name),
+                 QStringLiteral("View files"));
+        QCOMPARE(readTexts(window),
+                 QStringList({"Conversion failed", "2 of 2 files could not be converted",
+                              "first.mov", "second.mov"}));
     }
 
     void secondQuitSignalQuitsAtOnce()

@@ -2,6 +2,7 @@
 #include "screens/CompletionView.h"
 #include "screens/ConvertButton.h"
 #include "screens/ConvertingView.h"
+#include "screens/DropZone.h"
 #include "screens/FailureReport.h"
 #include "screens/FileSummary.h"
 #include "screens/NameList.h"
@@ -98,6 +99,8 @@ void TestTranslations::germanTexts_data()
     QTest::newRow("button with a count")
         << ConvertButton::titleFor(3) << "3 klein, schnell, kompatibel machen";
     QTest::newRow("file counter") << ConvertingView::counterText(1, 4) << "Datei 2 von 4";
+    QTest::newRow("drop zone, to screen readers")
+        << DropZone::listedFilesDescription(1) << "1 Datei aufgelistet";
     QTest::newRow("percent, with German spacing")
         << ConvertingView::percentText(0.42) << QStringLiteral("42\u00a0%");
     QTest::newRow("engine's failure description")

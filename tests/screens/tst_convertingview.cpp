@@ -1,6 +1,7 @@
 #include "screens/ContentView.h"
 #include "screens/ConvertingView.h"
 #include "screens/MainConversionView.h"
+#include "screens/ProgressLabel.h"
 #include "screens/SymbolView.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
@@ -8,6 +9,7 @@
 #include <QAbstractAnimation>
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -65,6 +67,7 @@ private Q_SLOTS:
     void idleFaceNeverWakesTheApp();
     void startsWhenTheConvertingFaceAppears();
     void offScreenNothingWakesTheApp();
+    void progressIsAnnouncedAFewTimesASecond();
 };
 
 void TestConvertingView::percentText_data()
@@ -193,6 +196,31 @@ void TestConvertingView::offScreenNothingWakesTheApp()
     state->setShowCompletionView(true);
     QVERIFY(view);
     QCOMPARE(wakeUpSources(view), 0);
+}
+
+void TestConvertingView::progressIsAnnouncedAFewTimesASecond()
+{
+    ScreenState state;
+    state.setDroppedFiles(files(3));
+    ConvertingView view(&state);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QSignalSpy announced(view.findChild<ProgressLabel *>(), &ProgressLabel::announced);
+    QElapsedTimer clock;
+    clock.start();
+    // The encoder reports tenths of a percent, hundreds of times a second.
+    for (int tenths = 1; tenths <= 600; ++tenths) {
+        state.setConversionProgress(tenths / 1000.0);
+        if (tenths % 3 == 0)
+            QTest::qWait(5);
+    }
+    state.setCurrentFileIndex(2);
+
+    const QVariantList last = {60, QStringLiteral("File 3 of 3")};
+    QTRY_VERIFY(!announced.isEmpty() && announced.last() == last);
+    const qint64 allowed = clock.elapsed() / ProgressLabel::announcementIntervalMs + 1;
+    QVERIFY2(announced.size() <= allowed, qPrintable(QString::number(announced.size())));
 }
 
 QTEST_MAIN(TestConvertingView)

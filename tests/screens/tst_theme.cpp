@@ -1,13 +1,11 @@
 #include "TourFaces.h"
 #include "TourLook.h"
 #include "screens/ContentView.h"
-#include "screens/ElidedLabel.h"
 #include "screens/Theme.h"
 #include "session/BatchSession.h"
 
-#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
-#include <QLabel>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,21 +17,14 @@ QPalette lightPalette()
     return QApplication::style()->standardPalette();
 }
 
-QString textOf(const QWidget *widget)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (const auto *line = qobject_cast<const ElidedLabel *>(widget))
-        return line->text();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
-    return {};
-}
-
+// The visible widget that shows `text`, found as a screen reader reads it: as its name, or as
+// its value (the percent).
 QWidget *widgetShowing(const QWidget *root, const QString &text)
 {
     for (QWidget *widget : root->findChildren<QWidget *>()) {
-        if (widget->isVisible() && textOf(widget) == text)
+        const QAccessibleInterface *read = QAccessible::queryAccessibleInterface(widget);
+        if (widget->isVisible() &&
+            (read->text(QAccessible::Name) == text || read->text(QAccessible::Value) == text))
             return widget;
     }
     return nullptr;
@@ -45,18 +36,16 @@ double shownContrast(QWidget *widget)
 {
     const QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QHash<QRgb, int> counts;
-    for (int y = 0; y < picture.height(); ++y) {
+    for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             ++counts[picture.pixel(x, y)];
-    }
-    QRgb background = 0;
-    for (auto each = counts.cbegin(); each != counts.cend(); ++each) {
-        if (each.value() > counts.value(background))
-            background = each.key();
-    }
+    const QRgb background =
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
     double contrast = 1.0;
-    for (auto each = counts.cbegin(); each != counts.cend(); ++each)
-        contrast = std::max(contrast, Theme::contrastRatio(each.key(), background));
+    for (const QRgb colour : counts.keys())
+        contrast = std::max(contrast, Theme::contrastRatio(colour, background));
     return contrast;
 }
 
