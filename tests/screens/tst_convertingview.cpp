@@ -8,8 +8,10 @@
 
 #include <QAbstractAnimation>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -67,6 +69,7 @@ private Q_SLOTS:
     void idleFaceNeverWakesTheApp();
     void startsWhenTheConvertingFaceAppears();
     void offScreenNothingWakesTheApp();
+    void gearIsSharpAtTheScreensRatio();
     void progressIsAnnouncedAFewTimesASecond();
 };
 
@@ -196,6 +199,38 @@ void TestConvertingView::offScreenNothingWakesTheApp()
     state->setShowCompletionView(true);
     QVERIFY(view);
     QCOMPARE(wakeUpSources(view), 0);
+}
+
+void TestConvertingView::gearIsSharpAtTheScreensRatio()
+{
+    // On an odd logical pixel, which at a ratio of 1.5 falls between two device pixels.
+    QWidget window;
+    window.setFixedSize(100, 100);
+    auto *gear = new SymbolView(QStringLiteral("gear"), 60, Qt::blue, &window);
+    gear->move(11, 11);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage shown = window.grab().toImage();
+    const qreal ratio = shown.devicePixelRatio();
+    QCOMPARE(ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                        : 1.0);
+
+    // The drawing rendered at the screen's own resolution, not a smaller one scaled up.
+    QImage drawing((QSizeF(gear->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    drawing.fill(window.palette().color(QPalette::Window));
+    QImage shape(drawing.size(), QImage::Format_ARGB32_Premultiplied);
+    shape.fill(Qt::transparent);
+    QPainter painter(&shape);
+    QSvgRenderer(SymbolView::resourcePath(QStringLiteral("gear"))).render(&painter);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(shape.rect(), Qt::blue);
+    painter.end();
+    QPainter(&drawing).drawImage(0, 0, shape);
+    drawing.setDevicePixelRatio(ratio);
+
+    const QPoint corner = (QPointF(gear->pos()) * ratio).toPoint();
+    QCOMPARE(shown.copy(QRect(corner, drawing.size())).convertToFormat(drawing.format()), drawing);
 }
 
 void TestConvertingView::progressIsAnnouncedAFewTimesASecond()
