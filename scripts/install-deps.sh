@@ -12,7 +12,9 @@ test_packages=(ffmpeg xvfb xauth xdotool x11-utils clang-format dbus-daemon desk
 case "${1:-run}" in
     run) wanted=("${build_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    screenshots) wanted=("${build_packages[@]}" "${test_packages[@]}" imagemagick) ;;
+    # Also what looking at the window needs: pictures, and what a screen reader reads of it.
+    screenshots) wanted=("${build_packages[@]}" "${test_packages[@]}" imagemagick
+                         at-spi2-core python3-pyatspi) ;;
     *) echo "usage: $0 run|test|screenshots" >&2; exit 2 ;;
 esac
 

@@ -1,7 +1,9 @@
 // Shows Clipforger's window in one face until it is closed: clipforger-screen-tour FACE
-// With --list, prints the faces it knows, one a line.
+// With --list, prints the faces it knows, one a line. The environment may set the desktop's
+// look (see TourLook.h).
 
 #include "TourFaces.h"
+#include "TourLook.h"
 #include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
 #include "session/AppFolder.h"
@@ -24,6 +26,12 @@ int main(int argc, char *argv[])
     if (arguments[1] == QLatin1String("--list")) {
         out << TourFaces::names().join(u'\n') << '\n';
         return 0;
+    }
+
+    QString lookError;
+    if (!TourLook::applyFromEnvironment(application, &lookError)) {
+        QTextStream(stderr) << lookError << '\n';
+        return 2;
     }
 
     // No encoder: nothing in the tour converts.

@@ -83,7 +83,7 @@
 <context>
     <name>ConvertButton</name>
     <message>
-        <location filename="../src/screens/ConvertButton.cpp" line="+19"/>
+        <location filename="../src/screens/ConvertButton.cpp" line="+17"/>
         <source>Make small, fast, and compatible</source>
         <translation>Klein, schnell, kompatibel machen</translation>
     </message>
@@ -96,7 +96,7 @@
 <context>
     <name>ConvertingView</name>
     <message>
-        <location filename="../src/screens/ConvertingView.cpp" line="+39"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+41"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
@@ -176,13 +176,12 @@
 <context>
     <name>DropZone</name>
     <message>
-        <location filename="../src/screens/DropZone.cpp" line="+20"/>
-        <location line="+7"/>
+        <location filename="../src/screens/DropZone.cpp" line="+22"/>
         <source>Drop video files here</source>
         <translation>Videodateien hier ablegen</translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="+1"/>
         <source>or click to choose files</source>
         <translation>oder klicken, um Dateien auszuwählen</translation>
     </message>
@@ -190,6 +189,34 @@
         <location line="+2"/>
         <source>Clear</source>
         <translation>Leeren</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Add video files</source>
+        <translation>Videodateien hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>No files listed</source>
+        <translation>Keine Dateien aufgelistet</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file listed</source>
+        <comment>count of listed files</comment>
+        <translation>
+            <numerusform>%n Datei aufgelistet</numerusform>
+            <numerusform>%n Dateien aufgelistet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n files listed</source>
+        <comment>count of listed files</comment>
+        <translation>
+            <numerusform>%n Datei aufgelistet</numerusform>
+            <numerusform>%n Dateien aufgelistet</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -400,7 +427,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+80"/>
+        <location filename="../src/app/MainWindow.cpp" line="+93"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>

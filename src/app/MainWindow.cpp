@@ -29,10 +29,10 @@ MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus,
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_contentView);
-    resize(ContentView::screenSize);
+    fitToContent();
 
-    connect(m_contentView, &ContentView::screenShown, this,
-            [this] { resize(ContentView::screenSize); });
+    connect(m_contentView, &ContentView::screenShown, this, &MainWindow::fitToContent);
+    connect(m_contentView, &ContentView::frameResized, this, &MainWindow::fitToContent);
     connect(m_contentView, &ContentView::chooseFilesRequested, m_fileChooser, &FileChooser::open);
     connect(m_fileChooser, &FileChooser::filesChosen, m_session, &BatchSession::addFiles);
     connect(m_notifier, &BatchNotifier::folderOpenRequested, this,
@@ -58,6 +58,19 @@ QDBusConnection MainWindow::sessionBusIfAny()
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") && !QFileInfo::exists(runtimeBus))
         return QDBusConnection(QStringLiteral("no session bus"));
     return QDBusConnection::sessionBus();
+}
+
+void MainWindow::fitToContent()
+{
+    // A maximised or full-screen window, or one the user has sized by hand, keeps its size; the
+    // content stays centred in it.
+    const Qt::WindowStates kept = Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized;
+    if (windowState() & kept)
+        return;
+    if (m_fittedSize.isValid() && size() != m_fittedSize)
+        return;
+    m_fittedSize = m_contentView->frameSize();
+    resize(m_fittedSize);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -13,7 +13,8 @@ class TaskbarProgress;
 // Clipforger's one window. Its content shows the session's screens; the window adds its title,
 // its size, and what a batch means to the rest of the desktop: its progress in the title and on
 // the taskbar entry, no suspend while it runs, a notification when it ends unseen, and no
-// encoder left behind when the window closes.
+// encoder left behind when the window closes. It fits itself to its content only while the user
+// has left its size alone.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -33,6 +34,7 @@ private:
     void onConvertingChanged(bool converting);
     void onCompletionShown(bool shown);
     void renderBatchProgress();
+    void fitToContent();
 
     BatchSession *m_session;
     ContentView *m_contentView;
@@ -45,4 +47,6 @@ private:
     // percent of the batch (none while idle) and the files left.
     int m_shownPercent = -1;
     qint64 m_shownFilesLeft = -1;
+    // The size the window last gave itself; any other size in the normal state is the user's.
+    QSize m_fittedSize;
 };

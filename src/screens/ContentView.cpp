@@ -13,7 +13,6 @@ ContentView::ContentView(BatchSession *session, QWidget *parent)
     , m_session(session)
     , m_frame(new QWidget(this))
 {
-    m_frame->setFixedSize(screenSize);
     auto *frameLayout = new QVBoxLayout(m_frame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
 
@@ -49,12 +48,47 @@ void ContentView::placeScreen()
 
     m_screen->installEventFilter(this);
     m_frame->layout()->addWidget(m_screen);
+    fitFrame();
     m_screen->show();
+    focusFirstControl();
+}
+
+QSize ContentView::frameSize() const
+{
+    return m_frame->size();
+}
+
+void ContentView::fitFrame()
+{
+    const QSize needed = screenSize.expandedTo(m_screen->minimumSizeHint());
+    if (needed == m_frame->size())
+        return;
+    m_frame->setFixedSize(needed);
+    Q_EMIT frameResized();
+}
+
+void ContentView::focusFirstControl()
+{
+    // Keyboard users start each new screen at its first control, as in a new dialog; a screen
+    // reader says where they are.
+    for (QWidget *widget = m_screen->nextInFocusChain(); widget != m_screen;
+         widget = widget->nextInFocusChain()) {
+        if (!m_screen->isAncestorOf(widget))
+            continue;
+        if (widget->isVisibleTo(m_screen) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 bool ContentView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_screen && event->type() == QEvent::Show)
         Q_EMIT screenShown();
+    // The screen's content may need more room, or less, after each change of its layout.
+    if (watched == m_screen && event->type() == QEvent::LayoutRequest)
+        fitFrame();
     return QWidget::eventFilter(watched, event);
 }

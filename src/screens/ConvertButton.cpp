@@ -6,8 +6,6 @@ ConvertButton::ConvertButton(QWidget *parent)
     : PaintedButton(parent)
 {
     setFont(Theme::font(Theme::TextStyle::Headline, QFont::DemiBold));
-    setMaximumWidth(maximumWidth);
-    setFixedHeight(height);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     setText(titleFor(0));
@@ -22,18 +20,23 @@ QString ConvertButton::titleFor(qsizetype fileCount)
 
 QSize ConvertButton::sizeHint() const
 {
-    return {maximumWidth, height};
+    const QSize least = minimumSizeHint();
+    return {std::max(preferredWidth, least.width()), least.height()};
 }
 
 QSize ConvertButton::minimumSizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(text()) + 2 * int(cornerRadius), height};
+    // The product's text leaves 17 px above and below itself.
+    constexpr int verticalPadding = 17;
+    return {fontMetrics().horizontalAdvance(text()) + 2 * int(cornerRadius),
+            std::max(height, fontMetrics().height() + 2 * verticalPadding)};
 }
 
 PaintedButton::Look ConvertButton::look() const
 {
+    // The named blue, darkened where white text on it would be hard to read.
     constexpr qreal pressedOpacity = 0.7;
-    return {Theme::accent(), Qt::white,
-            QColor(),        QColor(255, 255, 255, 160),
-            cornerRadius,    isDown() ? pressedOpacity : 1.0};
+    const QColor label(Qt::white);
+    const QColor fill = Theme::withContrast(Theme::accent(), label, Theme::minimumContrast(font()));
+    return {fill, label, QColor(), cornerRadius, isDown() ? pressedOpacity : 1.0};
 }

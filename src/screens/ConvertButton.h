@@ -8,7 +8,9 @@ class ConvertButton : public PaintedButton
     Q_OBJECT
 
 public:
-    static constexpr int maximumWidth = 300;
+    // The size for the product's own text size; a longer or larger title widens the button and
+    // larger text makes it taller.
+    static constexpr int preferredWidth = 300;
     static constexpr int height = 50;
     static constexpr qreal cornerRadius = 12;
 

@@ -1,5 +1,6 @@
 #include "ConvertingView.h"
 
+#include "ProgressLabel.h"
 #include "SymbolView.h"
 #include "Theme.h"
 #include "session/ScreenState.h"
@@ -14,9 +15,9 @@
 
 namespace {
 
-QLabel *centredLabel(const QFont &font, QWidget *parent)
+template <typename Label = QLabel> Label *centredLabel(const QFont &font, QWidget *parent)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new Label(parent);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -31,7 +32,8 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
           new SymbolView(QStringLiteral("gear"), Theme::Metrics::gearHeight, Theme::accent(), this))
     , m_title(centredLabel(Theme::font(Theme::TextStyle::Title, QFont::DemiBold), this))
     , m_counter(centredLabel(Theme::font(Theme::TextStyle::Headline), this))
-    , m_percent(centredLabel(Theme::font(Theme::TextStyle::Title2, QFont::DemiBold), this))
+    , m_percent(
+          centredLabel<ProgressLabel>(Theme::font(Theme::TextStyle::Title2, QFont::DemiBold), this))
     , m_timeLeft(centredLabel(Theme::font(Theme::TextStyle::Caption), this))
     , m_spinTimer(new QTimer(this))
     , m_turn(new QVariantAnimation(this))
@@ -168,11 +170,14 @@ void ConvertingView::renderCounter()
     const QString text = counterText(m_state->currentFileIndex(), m_state->droppedFiles().size());
     m_counter->setText(text);
     m_counter->setVisible(!text.isEmpty());
+    m_percent->setProgressName(text.isEmpty() ? m_title->text() : text);
 }
 
 void ConvertingView::renderPercent()
 {
-    m_percent->setText(percentText(m_state->conversionProgress()));
+    const double progress = m_state->conversionProgress();
+    m_percent->setText(percentText(progress));
+    m_percent->setFraction(progress);
 }
 
 void ConvertingView::renderTimeLeft()

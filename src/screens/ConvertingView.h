@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class ProgressLabel;
 class QLabel;
 class QTimer;
 class QVariantAnimation;
@@ -12,7 +13,8 @@ class SymbolView;
 
 // What the conversion screen shows while a batch runs: the turning gear, "Converting...", which
 // file of how many, the percent done of the current file and the time the batch still needs,
-// all rendered from the state.
+// all rendered from the state. The percent is the progress bar that screen readers follow,
+// named by which file it is.
 class ConvertingView : public QWidget
 {
     Q_OBJECT
@@ -47,7 +49,7 @@ private:
     SymbolView *m_gear;
     QLabel *m_title;
     QLabel *m_counter;
-    QLabel *m_percent;
+    ProgressLabel *m_percent;
     QLabel *m_timeLeft;
     QTimer *m_spinTimer;
     QVariantAnimation *m_turn;

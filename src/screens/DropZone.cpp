@@ -1,7 +1,9 @@
 #include "DropZone.h"
 
+#include "AccessibleWidgets.h"
 #include "FileDropTarget.h"
 #include "FileSummary.h"
+#include "FocusRing.h"
 #include "SymbolView.h"
 #include "TextButton.h"
 #include "Theme.h"
@@ -22,10 +24,11 @@ DropZone::DropZone(QWidget *parent)
     , m_summary(new FileSummary(this))
     , m_clearButton(new TextButton(tr("Clear"), this))
 {
-    setFixedHeight(height);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setAccessibleName(tr("Drop video files here"));
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Add video files"));
+    AccessibleWidgets::install();
+    FocusRing::follow();
     setCursor(Qt::PointingHandCursor);
     auto *dropTarget = new FileDropTarget(this);
     connect(dropTarget, &FileDropTarget::filesDropped, this, &DropZone::filesDropped);
@@ -38,9 +41,11 @@ DropZone::DropZone(QWidget *parent)
     m_clickHint->setAlignment(Qt::AlignCenter);
     Theme::useSecondaryText(m_clickHint);
 
-    // Names are elided within the zone's inner edge, clear of the rounded outline.
+    // Names are elided within the zone's inner edge, clear of the rounded outline, which larger
+    // text never touches either.
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(int(cornerRadius), 0, int(cornerRadius), 0);
+    const int clearance = Theme::Metrics::textSpacing;
+    layout->setContentsMargins(int(cornerRadius), clearance, int(cornerRadius), clearance);
     layout->setSpacing(Theme::Metrics::textSpacing);
     layout->addStretch();
     layout->addWidget(m_icon, 0, Qt::AlignHCenter);
@@ -60,6 +65,16 @@ void DropZone::showFiles(const QList<QUrl> &files)
     m_summary->setVisible(!files.isEmpty());
     m_clearButton->setVisible(!files.isEmpty());
     m_summary->showFiles(files);
+    setAccessibleDescription(listedFilesDescription(files.size()));
+}
+
+QString DropZone::listedFilesDescription(qsizetype count)
+{
+    if (count == 0)
+        return tr("No files listed");
+    const int n = int(count);
+    return n == 1 ? tr("%n file listed", "count of listed files", n)
+                  : tr("%n files listed", "count of listed files", n);
 }
 
 void DropZone::mouseReleaseEvent(QMouseEvent *event)
@@ -83,12 +98,12 @@ void DropZone::keyPressEvent(QKeyEvent *event)
 
 QSize DropZone::sizeHint() const
 {
-    return {420, height};
+    return {420, std::max(height, layout()->sizeHint().height())};
 }
 
 QSize DropZone::minimumSizeHint() const
 {
-    return {int(2 * cornerRadius), height};
+    return layout()->minimumSize().expandedTo({int(2 * cornerRadius), height});
 }
 
 void DropZone::paintEvent(QPaintEvent *)
@@ -109,4 +124,11 @@ void DropZone::paintEvent(QPaintEvent *)
     outline.addRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), cornerRadius,
                            cornerRadius);
     painter.drawPath(outline);
+
+    if (FocusRing::isShownOn(this)) {
+        const qreal ringInset = strokeWidth + FocusRing::gap;
+        FocusRing::paint(painter, this,
+                         QRectF(rect()).adjusted(ringInset, ringInset, -ringInset, -ringInset),
+                         cornerRadius - ringInset);
+    }
 }

@@ -12,12 +12,13 @@ class TextButton;
 // The dashed area that invites video files and, once files are listed, sums them up. It takes a
 // drag only when something in it may be a video and hands the dropped URLs on untyped. A click,
 // Enter or Space asks for the file chooser; "Clear", shown while files are listed, asks to empty
-// the list.
+// the list. To the keyboard and to screen readers it is a button that adds video files.
 class DropZone : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The height for the product's own text size; larger text makes the zone taller.
     static constexpr int height = 200;
     static constexpr qreal cornerRadius = 20;
     static constexpr qreal strokeWidth = 3;
@@ -26,6 +27,9 @@ public:
     explicit DropZone(QWidget *parent = nullptr);
 
     void showFiles(const QList<QUrl> &files);
+
+    // What a screen reader says about the zone besides its name.
+    static QString listedFilesDescription(qsizetype count);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

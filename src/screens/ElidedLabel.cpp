@@ -1,5 +1,8 @@
 #include "ElidedLabel.h"
 
+#include "AccessibleWidgets.h"
+
+#include <QAccessible>
 #include <QPainter>
 
 #include <algorithm>
@@ -8,6 +11,7 @@ ElidedLabel::ElidedLabel(QWidget *parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    AccessibleWidgets::install();
 }
 
 void ElidedLabel::setText(const QString &text)
@@ -18,6 +22,8 @@ void ElidedLabel::setText(const QString &text)
     setToolTip(text);
     updateGeometry();
     update();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ElidedLabel::setElidedPart(const QString &part)

@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // A single line of text that is cut short with an ellipsis, never wrapped, when it is wider
-// than the space it gets. The whole text stays available as the tooltip.
+// than the space it gets. The whole text stays available as the tooltip, and screen readers
+// read it whole.
 class ElidedLabel : public QWidget
 {
     Q_OBJECT

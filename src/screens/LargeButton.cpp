@@ -14,7 +14,10 @@ LargeButton::LargeButton(const QString &text, Look look, QWidget *parent)
 
 QSize LargeButton::sizeHint() const
 {
-    return {fontMetrics().horizontalAdvance(text()) + 2 * horizontalPadding, height};
+    // The product's text leaves 10 px above and below itself.
+    constexpr int verticalPadding = 10;
+    return {fontMetrics().horizontalAdvance(text()) + 2 * horizontalPadding,
+            std::max(height, fontMetrics().height() + 2 * verticalPadding)};
 }
 
 QSize LargeButton::minimumSizeHint() const
@@ -33,7 +36,6 @@ PaintedButton::Look LargeButton::look() const
     return {fill,
             colours.color(prominent ? QPalette::HighlightedText : QPalette::ButtonText),
             prominent ? QColor() : colours.color(QPalette::Mid),
-            colours.color(prominent ? QPalette::HighlightedText : QPalette::Highlight),
             cornerRadius,
             1.0,
             0.5};

@@ -11,6 +11,7 @@ class LargeButton : public PaintedButton
 public:
     enum class Look { Prominent, Bordered };
 
+    // The height for the product's own text size; larger text makes the button taller.
     static constexpr int height = 36;
     static constexpr int horizontalPadding = 20;
     static constexpr qreal cornerRadius = 8;

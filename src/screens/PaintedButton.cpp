@@ -1,12 +1,20 @@
 #include "PaintedButton.h"
 
+#include "FocusRing.h"
+
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 constexpr qreal disabledOpacity = 0.35;
-constexpr qreal focusRingWidth = 2;
 } // namespace
+
+PaintedButton::PaintedButton(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    FocusRing::follow();
+}
 
 void PaintedButton::paintEvent(QPaintEvent *)
 {
@@ -15,26 +23,36 @@ void PaintedButton::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(isEnabled() ? shown.opacity : disabledOpacity);
 
-    const qreal edge = shown.edgeInset;
+    // The ring takes the button's outer edge and the shape steps inside it, so that a ring in
+    // the highlight colour shows even around a button filled with that colour.
+    const bool ringShown = FocusRing::isShownOn(this);
+    const qreal edge = ringShown ? FocusRing::width + FocusRing::gap : shown.edgeInset;
+    const qreal radius = std::max<qreal>(0, shown.cornerRadius - (ringShown ? edge : 0));
     const QRectF box = QRectF(rect()).adjusted(edge, edge, -edge, -edge);
     QPainterPath shape;
-    shape.addRoundedRect(box, shown.cornerRadius, shown.cornerRadius);
+    shape.addRoundedRect(box, radius, radius);
     painter.fillPath(shape, shown.fill);
     if (shown.border.isValid()) {
         painter.setPen(QPen(shown.border, 1));
         painter.drawPath(shape);
     }
-
-    if (hasFocus() && isEnabled() && shown.focusRing.isValid()) {
-        const qreal inset = focusRingWidth;
-        QPainterPath ring;
-        ring.addRoundedRect(box.adjusted(inset, inset, -inset, -inset), shown.cornerRadius - inset,
-                            shown.cornerRadius - inset);
-        painter.setPen(QPen(shown.focusRing, focusRingWidth));
-        painter.drawPath(ring);
-    }
+    if (ringShown)
+        FocusRing::paint(painter, this, rect(), shown.cornerRadius);
 
     painter.setPen(shown.text);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+void PaintedButton::keyPressEvent(QKeyEvent *event)
+{
+    // QAbstractButton answers Space only; the desktop's buttons take Enter as well.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && !event->isAutoRepeat()) {
+        click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

@@ -4,21 +4,21 @@
 #include <QColor>
 
 // A push button drawn as a rounded shape with centred one-line text: the common ground of the
-// product's buttons. Subclasses say what the button looks like in its current state.
+// product's buttons. Subclasses say what the button looks like in its current state. Space and
+// Enter press it; while the keyboard is in use, the focused button wears the focus ring.
 class PaintedButton : public QAbstractButton
 {
     Q_OBJECT
 
 public:
-    using QAbstractButton::QAbstractButton;
+    explicit PaintedButton(QWidget *parent = nullptr);
 
 protected:
     struct Look
     {
         QColor fill;
         QColor text;
-        QColor border;    // none when invalid
-        QColor focusRing; // drawn inside the shape while the button has focus
+        QColor border; // none when invalid
         qreal cornerRadius = 0;
         qreal opacity = 1.0;
         // Half a pixel keeps a one-pixel border, and the fill's edge, on whole pixels.
@@ -28,4 +28,5 @@ protected:
     virtual Look look() const = 0;
 
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

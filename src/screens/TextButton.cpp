@@ -26,6 +26,6 @@ QSize TextButton::minimumSizeHint() const
 PaintedButton::Look TextButton::look() const
 {
     constexpr qreal pressedOpacity = 0.6;
-    return {Qt::transparent, Theme::accent(), QColor(),
-            Theme::accent(), cornerRadius,    isDown() ? pressedOpacity : 1.0};
+    return {Qt::transparent, Theme::accent(), QColor(), cornerRadius,
+            isDown() ? pressedOpacity : 1.0};
 }

@@ -5,15 +5,18 @@
 
 class QWidget;
 
-// The one place where the product's look is mapped onto the desktop: text styles become pixel
-// sizes of the desktop's default font, named colours become fixed colours or palette roles, and
-// the layout's measurements live here.
+// The one place where the product's look is mapped onto the desktop: text styles become sizes
+// relative to the desktop's default font, named colours become fixed colours or palette roles,
+// text colours keep a readable contrast on the desktop's background, and the layout's
+// measurements live here.
 namespace Theme {
 
 enum class TextStyle { LargeTitle, Title, Title2, Headline, Body, Caption };
 
-// The desktop's default font at the style's pixel size. Headline is semibold by definition.
+// The desktop's default font at the style's size. Headline is semibold by definition.
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
+// The style's size in pixels: the product's size for a 13 px desktop font, scaled in proportion
+// to the desktop's actual one, so that users who chose larger text get larger text here too.
 int pixelSize(TextStyle style);
 
 // The product's named colours, by what they mean.
@@ -22,9 +25,17 @@ QColor success(); // a batch that converted files
 QColor warning(); // a batch that converted none
 QColor neutral(); // a batch that was stopped
 
+// The WCAG contrast ratio of two opaque colours, from 1 (equal) to 21 (black on white).
+double contrastRatio(const QColor &first, const QColor &second);
+// The ratio text in `font` needs to be readable (WCAG AA): 3 for large text, 4.5 for the rest.
+double minimumContrast(const QFont &font);
+// `colour` itself when it stands `ratio` apart from `background`; otherwise the colour darkened
+// (on a light background) or lightened (on a dark one) just enough to do so.
+QColor withContrast(const QColor &colour, const QColor &background, double ratio);
+
 // Text in the secondary colour: dimmed window text, following light and dark palettes alike.
 void useSecondaryText(QWidget *widget);
-// Text in one of the named colours above.
+// Text in one of the named colours above, shaded where needed to stay readable on the window.
 void useTextColour(QWidget *widget, const QColor &colour);
 
 namespace Metrics {

@@ -15,6 +15,7 @@
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDBusConnection>
 #include <QFileDialog>
@@ -23,6 +24,59 @@
 
 #include <csignal>
 #include <unistd.h>
+
+namespace {
+
+// What a screen reader finds under `node` on screen, in reading order.
+QList<QAccessibleInterface *> shownAccessibles(QAccessibleInterface *node)
+{
+    QList<QAccessibleInterface *> found;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        found.append(child);
+        found.append(shownAccessibles(child));
+    }
+    return found;
+}
+
+QList<QAccessibleInterface *> withRole(QAccessibleInterface *node, QAccessible::Role role)
+{
+    QList<QAccessibleInterface *> found = shownAccessibles(node);
+    found.removeIf([role](const QAccessibleInterface *each) { return each->role() != role; });
+    return found;
+}
+
+QStringList readTexts(QAccessibleInterface *node)
+{
+    QStringList texts;
+    for (QAccessibleInterface *text : withRole(node, QAccessible::StaticText))
+        texts.append(text->text(QAccessible::Name));
+    return texts;
+}
+
+// Whether the widget wears the focus ring: a two-pixel line in the highlight colour near its
+// top edge, set apart from what it surrounds.
+bool wearsFocusRing(QWidget *widget)
+{
+    const QImage picture = widget->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRgb highlight = widget->palette().color(QPalette::Highlight).rgb();
+    const int x = int(widget->width() / 2 * ratio);
+    for (int y = 0; y < 8 * ratio; ++y) {
+        if (picture.pixel(x, y) == highlight)
+            return picture.pixel(x, y + int(2 * ratio)) != highlight;
+    }
+    return false;
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+} // namespace
 
 // A whole batch through the app and its window, against the stand-in encoder: files come in by
 // every way a user has, the button starts it, the screens follow it, closing the window or a quit
@@ -362,6 +416,84 @@ private Q_SLOTS:
         QVERIFY(state()->droppedFiles().isEmpty());
         QVERIFY(shownTexts().contains(QStringLiteral("Drop video files here")));
         QVERIFY(!button(QStringLiteral("Clear")));
+    }
+
+    void keyboardAloneConvertsOpensTheFolderAndGoesBack()
+    {
+        FakeEncoderLog log;
+        StandInFileManager fileManager;
+        state()->setDroppedFiles({input("keys.mov", "ok")});
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+
+        // Tab goes round the drop screen's controls in visual order, each wearing the ring.
+        auto *dropZone = m_window->findChild<DropZone *>();
+        auto *convert = m_window->findChild<ConvertButton *>();
+        QCOMPARE(QApplication::focusWidget(), dropZone);
+        // A click outside any control puts the keyboard out of use, as it is at a fresh start.
+        QTest::mouseClick(m_window, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY2(!wearsFocusRing(dropZone), "no ring before the keyboard is used");
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button(QStringLiteral("Clear")));
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), convert);
+        QVERIFY(wearsFocusRing(convert));
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dropZone);
+        QVERIFY(wearsFocusRing(dropZone));
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), convert);
+
+        press(Qt::Key_Return);
+        QTRY_VERIFY(qobject_cast<CompletionView *>(contentView()->currentScreen()));
+        QTRY_VERIFY(QApplication::focusWidget() == button(QStringLiteral("View files")));
+        QVERIFY(wearsFocusRing(QApplication::focusWidget()));
+        press(Qt::Key_Enter);
+        QCOMPARE(fileManager.opened, QList<QUrl>{QUrl::fromLocalFile(outputFolder())});
+
+        press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button(QStringLiteral("Convert more files")));
+        press(Qt::Key_Space);
+        QTRY_VERIFY(contentView()->currentScreen()->findChild<DropZone *>());
+        QTRY_COMPARE(QApplication::focusWidget(),
+                     contentView()->currentScreen()->findChild<DropZone *>());
+    }
+
+    void screenReaderFollowsTheBatch()
+    {
+        FakeEncoderLog log;
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        state()->setDroppedFiles({input("first.mov", "sleep"), input("second.mov", "ok")});
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window);
+
+        const QList<QAccessibleInterface *> buttons = withRole(window, QAccessible::Button);
+        QCOMPARE(buttons.size(), 3);
+        QCOMPARE(buttons[0]->text(QAccessible::Name), QStringLiteral("Add video files"));
+        QCOMPARE(buttons[0]->text(QAccessible::Description), QStringLiteral("2 files listed"));
+        QCOMPARE(readTexts(buttons[0]),
+                 QStringList({"2 files selected", "first.mov", "second.mov"}));
+        QCOMPARE(buttons[1]->text(QAccessible::Name), QStringLiteral("Clear"));
+        QCOMPARE(buttons[2]->text(QAccessible::Name),
+                 QStringLiteral("Make 2 small, fast, and compatible"));
+
+        // Pressed as a screen reader presses it.
+        buttons[2]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(log.pid(1) > 0);
+        const QList<QAccessibleInterface *> bars = withRole(window, QAccessible::ProgressBar);
+        QCOMPARE(bars.size(), 1);
+        QCOMPARE(bars[0]->text(QAccessible::Name), QStringLiteral("File 1 of 2"));
+        QAccessibleValueInterface *value = bars[0]->valueInterface();
+        QCOMPARE(value->minimumValue().toInt(), 0);
+        QCOMPARE(value->maximumValue().toInt(), 100);
+        QTRY_COMPARE(value->currentValue().toInt(), 5);
+
+        m_app->session()->cancelConversion();
+        QTRY_VERIFY(state()->showCompletionView());
+        QTRY_VERIFY(withRole(window, QAccessible::Button).first()->state().focused);
+        QCOMPARE(withRole(window, QAccessible::Button).first()->text(QAccessible::Name),
+                 QStringLiteral("View files"));
+        QCOMPARE(readTexts(window), QStringList({"Stopped", "0 of 2 files converted"}));
     }
 
     void secondQuitSignalQuitsAtOnce()

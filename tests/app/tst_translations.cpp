@@ -2,6 +2,7 @@
 #include "screens/CompletionView.h"
 #include "screens/ConvertButton.h"
 #include "screens/ConvertingView.h"
+#include "screens/DropZone.h"
 #include "screens/FailureReport.h"
 #include "screens/FileSummary.h"
 #include "screens/MainConversionView.h"
@@ -102,6 +103,8 @@ void TestTranslations::germanTexts_data()
     QTest::newRow("files left by an unfinished batch")
         << MainConversionView::restoredNoticeText(3)
         << "3 Dateien wurden beim letzten Mal nicht umgewandelt";
+    QTest::newRow("drop zone, to screen readers")
+        << DropZone::listedFilesDescription(1) << "1 Datei aufgelistet";
     QTest::newRow("percent, with German spacing")
         << ConvertingView::percentText(0.42) << QStringLiteral("42\u00a0%");
     QTest::newRow("time left, hours and minutes")
@@ -149,11 +152,11 @@ void TestTranslations::germanConvertButtonTitleFits()
 {
     QVERIFY(Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
 
-    // The button never grows wider than its maximum, so a longer title would be cut off.
+    // A longer title would widen the button beyond the product's width.
     ConvertButton button;
     for (const int fileCount : {0, 99}) {
         button.setText(ConvertButton::titleFor(fileCount));
-        QVERIFY2(button.minimumSizeHint().width() <= ConvertButton::maximumWidth,
+        QVERIFY2(button.minimumSizeHint().width() <= ConvertButton::preferredWidth,
                  qPrintable(button.text()));
     }
 }

@@ -1,3 +1,4 @@
+#include "DesktopStandIns.h"
 #include "screens/CompletionView.h"
 #include "screens/ContentView.h"
 #include "screens/ElidedLabel.h"
@@ -8,7 +9,6 @@
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -68,7 +68,8 @@ QRect geometryIn(const QWidget *widget, const QWidget *ancestor)
 
 } // namespace
 
-// Stands in for the desktop's file manager.
+// Stands in for the desktop's file manager, or, registered under a slot it lacks, for a desktop
+// that cannot open the folder.
 class OpenedUrls : public QObject
 {
     Q_OBJECT

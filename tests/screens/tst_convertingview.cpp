@@ -1,13 +1,17 @@
 #include "screens/ContentView.h"
 #include "screens/ConvertingView.h"
 #include "screens/MainConversionView.h"
+#include "screens/ProgressLabel.h"
 #include "screens/SymbolView.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
 #include <QAbstractAnimation>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
+#include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -67,6 +71,8 @@ private Q_SLOTS:
     void idleFaceNeverWakesTheApp();
     void startsWhenTheConvertingFaceAppears();
     void offScreenNothingWakesTheApp();
+    void gearIsSharpAtTheScreensRatio();
+    void progressIsAnnouncedAFewTimesASecond();
 };
 
 void TestConvertingView::percentText_data()
@@ -227,6 +233,63 @@ void TestConvertingView::offScreenNothingWakesTheApp()
     state->setShowCompletionView(true);
     QVERIFY(view);
     QCOMPARE(wakeUpSources(view), 0);
+}
+
+void TestConvertingView::gearIsSharpAtTheScreensRatio()
+{
+    // On an odd logical pixel, which at a ratio of 1.5 falls between two device pixels.
+    QWidget window;
+    window.setFixedSize(100, 100);
+    auto *gear = new SymbolView(QStringLiteral("gear"), 60, Qt::blue, &window);
+    gear->move(11, 11);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage shown = window.grab().toImage();
+    const qreal ratio = shown.devicePixelRatio();
+    QCOMPARE(ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                        ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                        : 1.0);
+
+    // The drawing rendered at the screen's own resolution, not a smaller one scaled up.
+    QImage drawing((QSizeF(gear->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    drawing.fill(window.palette().color(QPalette::Window));
+    QImage shape(drawing.size(), QImage::Format_ARGB32_Premultiplied);
+    shape.fill(Qt::transparent);
+    QPainter painter(&shape);
+    QSvgRenderer(SymbolView::resourcePath(QStringLiteral("gear"))).render(&painter);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(shape.rect(), Qt::blue);
+    painter.end();
+    QPainter(&drawing).drawImage(0, 0, shape);
+    drawing.setDevicePixelRatio(ratio);
+
+    const QPoint corner = (QPointF(gear->pos()) * ratio).toPoint();
+    QCOMPARE(shown.copy(QRect(corner, drawing.size())).convertToFormat(drawing.format()), drawing);
+}
+
+void TestConvertingView::progressIsAnnouncedAFewTimesASecond()
+{
+    ScreenState state;
+    state.setDroppedFiles(files(3));
+    ConvertingView view(&state);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QSignalSpy announced(view.findChild<ProgressLabel *>(), &ProgressLabel::announced);
+    QElapsedTimer clock;
+    clock.start();
+    // The encoder reports tenths of a percent, hundreds of times a second.
+    for (int tenths = 1; tenths <= 600; ++tenths) {
+        state.setConversionProgress(tenths / 1000.0);
+        if (tenths % 3 == 0)
+            QTest::qWait(5);
+    }
+    state.setCurrentFileIndex(2);
+
+    const QVariantList last = {60, QStringLiteral("File 3 of 3")};
+    QTRY_VERIFY(!announced.isEmpty() && announced.last() == last);
+    const qint64 allowed = clock.elapsed() / ProgressLabel::announcementIntervalMs + 1;
+    QVERIFY2(announced.size() <= allowed, qPrintable(QString::number(announced.size())));
 }
 
 QTEST_MAIN(TestConvertingView)

@@ -5,9 +5,11 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDesktopServices>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
+#include <QUrl>
 #include <QVariantMap>
 
 // A dbus-daemon of the test's own, so that tests never talk to the real desktop, with two
@@ -149,4 +151,20 @@ public Q_SLOTS:
     {
         updates.append({application, properties});
     }
+};
+
+// Stands in for the desktop's file manager while alive: records each local folder or file that
+// the application asks the desktop to open.
+class StandInFileManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    StandInFileManager() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~StandInFileManager() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened.append(url); }
 };
