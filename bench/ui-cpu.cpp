@@ -14,6 +14,7 @@
 #include "engine/EncoderLocation.h"
 #include "screens/ContentView.h"
 #include "screens/ConvertButton.h"
+#include "screens/ConvertingView.h"
 #include "screens/SymbolView.h"
 #include "session/AppFolder.h"
 #include "session/BatchSession.h"
@@ -156,7 +157,7 @@ int converting(double seconds, QTextStream &out)
     ScreenState *state = clipforger->session()->state();
     // The gear is the only symbol on the converting face.
     PaintCounter gearFrames(
-        clipforger->window()->contentView()->currentScreen()->findChild<SymbolView *>());
+        clipforger->window()->findChild<ConvertingView *>()->findChild<SymbolView *>());
 
     // Stands in for the encoder's progress reports; its own cost is part of the measurement.
     double progress = 0.0;
