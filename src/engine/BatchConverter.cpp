@@ -26,6 +26,20 @@ bool isReadable(const QString &path)
 
 } // namespace
 
+struct BatchConverter::Encode
+{
+    ~Encode()
+    {
+        // The encoder dies before its partial output is removed.
+        delete runner;
+        output.reset();
+    }
+
+    qsizetype index = 0;
+    EncoderRunner *runner = nullptr; // null once the encoder has ended
+    std::unique_ptr<OutputFile> output;
+};
+
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
                                QObject *parent)
     : QObject(parent)
@@ -33,30 +47,29 @@ BatchConverter::BatchConverter(const QString &encoderPath, const QString &output
     , m_outputFolder(outputFolder)
 {}
 
-BatchConverter::~BatchConverter()
-{
-    delete m_runner;
-    m_output.reset();
-}
+BatchConverter::~BatchConverter() = default;
 
 void BatchConverter::start(const QList<QUrl> &files)
 {
     if (files.isEmpty() || m_running)
         return;
     m_files = files;
-    m_outcomes.clear();
+    m_outcomes = QList<std::optional<FileOutcome>>(files.size());
+    m_nextToStart = 0;
+    m_endedCount = 0;
     m_takenPaths.clear();
     m_running = true;
     m_cancelRequested = false;
-    setCurrentFileIndex(0);
-    setConversionProgress(0.0);
-    convertNextFileLater();
+    startFilesLater();
 }
 
 void BatchConverter::append(const QList<QUrl> &files)
 {
-    if (m_running)
-        m_files.append(files);
+    if (!m_running)
+        return;
+    m_files.append(files);
+    m_outcomes.resize(m_files.size());
+    startFilesLater();
 }
 
 void BatchConverter::cancel()
@@ -64,133 +77,165 @@ void BatchConverter::cancel()
     if (!m_running || m_cancelRequested)
         return;
     m_cancelRequested = true;
-    if (m_runner)
-        m_runner->cancel();
+    for (const auto &encode : m_encodes)
+        if (encode->runner)
+            encode->runner->cancel();
+    startFilesLater();
 }
 
-void BatchConverter::setCurrentFileIndex(qint64 index)
+void BatchConverter::startFilesLater()
 {
-    if (m_currentFileIndex == index)
+    if (m_startScheduled)
         return;
-    m_currentFileIndex = index;
-    Q_EMIT currentFileIndexChanged(index);
+    m_startScheduled = true;
+    QMetaObject::invokeMethod(this, &BatchConverter::startFiles, Qt::QueuedConnection);
 }
 
-void BatchConverter::setConversionProgress(double fraction)
+void BatchConverter::startFiles()
 {
-    if (m_conversionProgress == fraction)
+    m_startScheduled = false;
+    if (!m_running)
         return;
-    m_conversionProgress = fraction;
-    Q_EMIT conversionProgressChanged(fraction);
-}
-
-void BatchConverter::convertNextFileLater()
-{
-    QMetaObject::invokeMethod(this, &BatchConverter::convertNextFile, Qt::QueuedConnection);
-}
-
-void BatchConverter::convertNextFile()
-{
-    const qsizetype index = m_outcomes.size();
     // Once the disk is full, the files still to come cannot succeed either.
-    const bool diskFull = index > 0 && m_outcomes.last().failure == Failure::DiskFull;
-    if (m_cancelRequested || diskFull) {
-        while (m_outcomes.size() < m_files.size())
-            record(m_cancelRequested ? Failure::Cancelled : Failure::DiskFull);
+    if (m_cancelRequested || diskIsFull()) {
+        const Failure failure = m_cancelRequested ? Failure::Cancelled : Failure::DiskFull;
+        while (m_nextToStart < m_files.size())
+            record(m_nextToStart++, failure);
     }
-    if (m_outcomes.size() == m_files.size()) {
-        m_running = false;
-        Q_EMIT finished(m_outcomes);
-        return;
-    }
+    while (m_nextToStart < m_files.size() && m_capacity.allowsAnother(runningEncoderSizes()))
+        startFile(m_nextToStart++);
 
-    setCurrentFileIndex(index);
-    // Each file starts from nothing, not from where the one before ended.
-    setConversionProgress(0.0);
+    if (m_endedCount == m_files.size() && m_encodes.empty()) {
+        m_running = false;
+        BatchOutcomes outcomes;
+        for (const std::optional<FileOutcome> &outcome : std::as_const(m_outcomes))
+            outcomes.append(*outcome);
+        Q_EMIT finished(outcomes);
+    }
+}
+
+void BatchConverter::startFile(qsizetype index)
+{
     const QUrl &input = m_files.at(index);
     if (!isReadable(input.toLocalFile())) {
-        record(Failure::InputUnreadable);
-        convertNextFileLater();
+        record(index, Failure::InputUnreadable);
         return;
     }
     Failure failure = Failure::None;
-    m_output = OutputFile::create(m_outputFolder, input.fileName(), &failure);
-    if (!m_output) {
-        record(failure);
-        convertNextFileLater();
+    std::unique_ptr<OutputFile> output =
+        OutputFile::create(m_outputFolder, input.fileName(), &failure);
+    if (!output) {
+        record(index, failure);
         return;
     }
 
-    m_runner = new EncoderRunner(m_encoderPath, this);
-    connect(m_runner, &EncoderRunner::progress, this, &BatchConverter::setConversionProgress);
-    connect(m_runner, &EncoderRunner::secondsLeft, this, &BatchConverter::fileSecondsLeftReported);
-    connect(m_runner, &EncoderRunner::finished, this, &BatchConverter::onFileFinished);
-    m_runner->start(input.toLocalFile(), m_output->temporaryPath());
+    auto encode = std::make_unique<Encode>();
+    encode->index = index;
+    encode->output = std::move(output);
+    encode->runner = new EncoderRunner(m_encoderPath);
+    Encode *raw = encode.get();
+    connect(raw->runner, &EncoderRunner::progress, this,
+            [this, index](double fraction) { Q_EMIT fileProgress(index, fraction); });
+    connect(raw->runner, &EncoderRunner::secondsLeft, this,
+            [this, index](qint64 seconds) { Q_EMIT fileSecondsLeftReported(index, seconds); });
+    connect(raw->runner, &EncoderRunner::finished, this,
+            [this, raw](Failure failure, int detail) { onEncoderFinished(raw, failure, detail); });
+    m_encodes.push_back(std::move(encode));
+    raw->runner->start(input.toLocalFile(), raw->output->temporaryPath());
+    Q_EMIT fileStarted(index);
 }
 
-void BatchConverter::onFileFinished(Failure failure, int detail)
+QList<qint64> BatchConverter::runningEncoderSizes() const
 {
-    const bool converted = failure == FileOutcome::Failure::None;
-    const QStringList encoderLines = converted ? QStringList() : m_runner->lastErrorLines();
-    m_runner->deleteLater();
-    m_runner = nullptr;
+    QList<qint64> sizes;
+    for (const auto &encode : m_encodes)
+        if (encode->runner)
+            sizes.append(EncodeCapacity::residentBytes(encode->runner->processId()));
+    return sizes;
+}
+
+void BatchConverter::onEncoderFinished(Encode *encode, Failure failure, int detail)
+{
+    const QStringList encoderLines =
+        failure == Failure::None ? QStringList() : encode->runner->lastErrorLines();
+    encode->runner->deleteLater();
+    encode->runner = nullptr;
+    // A converted file's place is taken only once the file has its name and its outcome is
+    // told, so that a record kept of the outcomes never lags behind the folder.
     if (failure == Failure::None) {
-        publish();
+        publish(encode);
         return;
     }
-    const Failure cause = causeOf(failure, m_files.at(m_outcomes.size()).toLocalFile());
-    m_output.reset();
-    record(cause, cause == failure ? detail : 0, {}, encoderLines);
-    convertNextFileLater();
+    const Failure cause = causeOf(*encode, failure);
+    const qsizetype index = encode->index;
+    endEncode(encode);
+    record(index, cause, cause == failure ? detail : 0, {}, encoderLines);
+    startFilesLater();
 }
 
 // Off the GUI thread: flushing a large file to a slow disk takes long enough to be seen.
-void BatchConverter::publish()
+void BatchConverter::publish(Encode *encode)
 {
     using Published = std::pair<QString, Failure>;
     auto *watcher = new QFutureWatcher<Published>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, encode] {
         const auto [path, failure] = watcher->result();
         watcher->deleteLater();
         if (!path.isEmpty())
             m_takenPaths.insert(path);
-        record(failure, 0, path);
-        convertNextFileLater();
+        const qsizetype index = encode->index;
+        endEncode(encode);
+        record(index, failure, 0, path);
+        startFilesLater();
     });
-    watcher->setFuture(QtConcurrent::run([output = std::shared_ptr<OutputFile>(std::move(m_output)),
-                                          taken = m_takenPaths]() mutable {
-        Failure failure = Failure::None;
-        const QString path = output->publish(taken, &failure);
-        output.reset(); // a failed file is gone before its outcome is told
-        return Published(path, failure);
-    }));
+    watcher->setFuture(
+        QtConcurrent::run([output = std::shared_ptr<OutputFile>(std::move(encode->output)),
+                           taken = m_takenPaths]() mutable {
+            Failure failure = Failure::None;
+            const QString path = output->publish(taken, &failure);
+            output.reset(); // a failed file is gone before its outcome is told
+            return Published(path, failure);
+        }));
+}
+
+void BatchConverter::endEncode(Encode *encode)
+{
+    std::erase_if(m_encodes, [encode](const auto &e) { return e.get() == encode; });
 }
 
 // The encoder sees only its own side of a failure. What lies behind it, when that is the disk,
 // the output folder or the input, is what the user can do something about.
-Failure BatchConverter::causeOf(Failure failure, const QString &inputPath) const
+Failure BatchConverter::causeOf(const Encode &encode, Failure failure) const
 {
     if (failure == Failure::Cancelled || failure == Failure::EncoderMissing ||
         failure == Failure::LaunchFailed)
         return failure;
-    if (m_output->isOnFullDisk())
+    if (encode.output->isOnFullDisk())
         return Failure::DiskFull;
-    if (m_output->temporaryFileIsGone())
+    if (encode.output->temporaryFileIsGone())
         return Failure::OutputUnwritable;
-    if (!isReadable(inputPath))
+    if (!isReadable(m_files.at(encode.index).toLocalFile()))
         return Failure::InputUnreadable;
     return failure;
 }
 
-void BatchConverter::record(Failure failure, int detail, const QString &outputPath,
+void BatchConverter::record(qsizetype index, Failure failure, int detail, const QString &outputPath,
                             const QStringList &encoderLines)
 {
     FileOutcome outcome;
-    outcome.input = m_files.at(m_outcomes.size());
+    outcome.input = m_files.at(index);
     outcome.outputPath = outputPath;
     outcome.failure = failure;
     outcome.detail = detail;
     outcome.encoderLines = encoderLines;
-    m_outcomes.append(outcome);
-    Q_EMIT fileFinished(outcome);
+    m_outcomes[index] = outcome;
+    ++m_endedCount;
+    Q_EMIT fileFinished(index, outcome);
+}
+
+bool BatchConverter::diskIsFull() const
+{
+    return std::any_of(m_outcomes.cbegin(), m_outcomes.cend(), [](const auto &outcome) {
+        return outcome && outcome->failure == Failure::DiskFull;
+    });
 }

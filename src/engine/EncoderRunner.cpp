@@ -4,9 +4,34 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+namespace {
+
+// From linux/ioprio.h, which glibc does not wrap.
+constexpr int ioprioWhoProcess = 1;
+constexpr int ioprioClassBestEffort = 2;
+constexpr int ioprioClassShift = 13;
+constexpr int ioprioLowestLevel = 7;
+
+// The encoders may keep every core and the disk busy; the desktop, and this app's own window,
+// come first. Never raises a priority the app was already started below.
+void yieldToTheDesktop()
+{
+    errno = 0;
+    const int nice = ::getpriority(PRIO_PROCESS, 0);
+    if (errno == 0 && nice < EncoderRunner::EncoderNice)
+        ::setpriority(PRIO_PROCESS, 0, EncoderRunner::EncoderNice);
+    ::syscall(SYS_ioprio_set, ioprioWhoProcess, 0,
+              (ioprioClassBestEffort << ioprioClassShift) | ioprioLowestLevel);
+}
+
+} // namespace
 
 EncoderRunner::EncoderRunner(const QString &encoderPath, QObject *parent)
     : QObject(parent)
@@ -65,6 +90,7 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath)
         // Its own process group: Ctrl+C in the app's terminal reaches the app, which then
         // stops the encoder and removes its partial output, instead of the encoder directly.
         ::setpgid(0, 0);
+        yieldToTheDesktop();
     });
 
     m_stdoutReader = new OutputReader(m_process, QProcess::StandardOutput, this);
@@ -93,6 +119,11 @@ void EncoderRunner::cancel()
 bool EncoderRunner::isRunning() const
 {
     return m_process && m_process->state() != QProcess::NotRunning;
+}
+
+qint64 EncoderRunner::processId() const
+{
+    return isRunning() ? m_process->processId() : 0;
 }
 
 QStringList EncoderRunner::lastErrorLines() const

@@ -16,6 +16,8 @@ class EncoderRunner : public QObject
 
 public:
     static constexpr int CancelGraceMs = 2000;
+    // The encoder's CPU priority: below the desktop's, which stays at 0.
+    static constexpr int EncoderNice = 10;
 
     explicit EncoderRunner(const QString &encoderPath, QObject *parent = nullptr);
     // Kills a still-running encoder without waiting for it.
@@ -28,6 +30,8 @@ public:
     // after a grace period; finished() then reports Cancelled.
     void cancel();
     bool isRunning() const;
+    // The encoder's process id while it runs, else 0.
+    qint64 processId() const;
     // The last few lines the encoder wrote to its error channel, where it says what went wrong.
     QStringList lastErrorLines() const;
 

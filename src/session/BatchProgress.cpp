@@ -12,15 +12,57 @@ double clampedFraction(double fraction)
     return std::isfinite(fraction) ? std::clamp(fraction, 0.0, 1.0) : 0.0;
 }
 
-// Bytes per second over the files converted so far and the current file's part done.
-std::optional<double> measuredSpeed(const Timing &timing, qint64 currentSize)
+using Stage = FileTiming::Stage;
+
+std::optional<qint64> believable(double seconds)
 {
-    const double bytes =
-        double(timing.convertedBytes) + clampedFraction(timing.currentFraction) * currentSize;
-    const qint64 ms = timing.convertedMs + timing.currentElapsedMs;
-    if (ms < shortestMeasurementMs || bytes <= 0)
+    if (!std::isfinite(seconds) || seconds < 0 || seconds > double(longestBelievableSeconds))
         return std::nullopt;
-    return bytes / (double(ms) / 1000.0);
+    return qint64(std::llround(seconds));
+}
+
+// The encoders' estimates, when every file still to do is running and has one.
+std::optional<double> encoderEstimate(const Timing &timing)
+{
+    double longest = 0;
+    for (const FileTiming &file : timing.files) {
+        if (file.stage == Stage::Waiting)
+            return std::nullopt;
+        if (file.stage != Stage::Running)
+            continue;
+        if (!file.encoderSecondsLeft)
+            return std::nullopt;
+        longest = std::max(longest, double(*file.encoderSecondsLeft));
+    }
+    return longest;
+}
+
+// The bytes still to convert at the batch's speed so far: converted files and the running
+// files' parts done, over the time since the batch began.
+std::optional<double> measuredEstimate(const Timing &timing)
+{
+    double done = 0;
+    double remaining = 0;
+    for (const FileTiming &file : timing.files) {
+        const double size = double(std::max<qint64>(file.size, 0));
+        switch (file.stage) {
+        case Stage::Converted:
+            done += size;
+            break;
+        case Stage::Running:
+            done += clampedFraction(file.fraction) * size;
+            remaining += (1.0 - clampedFraction(file.fraction)) * size;
+            break;
+        case Stage::Waiting:
+            remaining += size;
+            break;
+        case Stage::Failed:
+            break;
+        }
+    }
+    if (timing.elapsedMs < shortestMeasurementMs || done <= 0)
+        return std::nullopt;
+    return remaining / (done / (double(timing.elapsedMs) / 1000.0));
 }
 
 } // namespace
@@ -36,30 +78,16 @@ double fraction(qint64 currentFileIndex, double fileFraction, qsizetype fileCoun
 
 std::optional<qint64> secondsLeft(const Timing &timing)
 {
-    const qsizetype count = timing.fileSizes.size();
-    if (timing.currentIndex < 0 || timing.currentIndex >= count)
+    const bool anythingLeft = std::any_of(timing.files.cbegin(), timing.files.cend(), [](auto &f) {
+        return f.stage == Stage::Waiting || f.stage == Stage::Running;
+    });
+    if (!anythingLeft)
         return std::nullopt;
-    const qint64 currentSize = std::max<qint64>(timing.fileSizes[timing.currentIndex], 0);
-    double bytesNotBegun = 0;
-    for (qsizetype i = timing.currentIndex + 1; i < count; ++i)
-        bytesNotBegun += double(std::max<qint64>(timing.fileSizes[i], 0));
-
-    const std::optional<double> speed = measuredSpeed(timing, currentSize);
-    double seconds = 0;
-    if (timing.encoderSecondsLeft && *timing.encoderSecondsLeft >= 0)
-        seconds += double(*timing.encoderSecondsLeft);
-    else if (speed)
-        seconds += (1.0 - clampedFraction(timing.currentFraction)) * currentSize / *speed;
-    else
-        return std::nullopt;
-    if (bytesNotBegun > 0) {
-        if (!speed)
-            return std::nullopt;
-        seconds += bytesNotBegun / *speed;
-    }
-    if (!std::isfinite(seconds) || seconds > double(longestBelievableSeconds))
-        return std::nullopt;
-    return qint64(std::llround(seconds));
+    if (const std::optional<double> seconds = encoderEstimate(timing))
+        return believable(*seconds);
+    if (const std::optional<double> seconds = measuredEstimate(timing))
+        return believable(*seconds);
+    return std::nullopt;
 }
 
 } // namespace BatchProgress

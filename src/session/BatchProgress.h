@@ -12,15 +12,20 @@ namespace BatchProgress {
 // reported.
 double fraction(qint64 currentFileIndex, double fileFraction, qsizetype fileCount);
 
+struct FileTiming
+{
+    enum class Stage { Waiting, Running, Converted, Failed };
+
+    qint64 size = 0; // in bytes
+    Stage stage = Stage::Waiting;
+    double fraction = 0.0;                    // of the file, while it runs
+    std::optional<qint64> encoderSecondsLeft; // the encoder's own estimate, while it runs
+};
+
 struct Timing
 {
-    QList<qint64> fileSizes; // in bytes, in batch order
-    qsizetype currentIndex = 0;
-    double currentFraction = 0.0;             // of the current file
-    std::optional<qint64> encoderSecondsLeft; // the encoder's own estimate for the current file
-    qint64 currentElapsedMs = 0;              // since the current file began
-    qint64 convertedBytes = 0;                // of the files converted earlier in this batch
-    qint64 convertedMs = 0;                   // the time those took
+    QList<FileTiming> files; // in batch order
+    qint64 elapsedMs = 0;    // since the batch began
 };
 
 // Estimates beyond this are not believed.
@@ -28,10 +33,10 @@ inline constexpr qint64 longestBelievableSeconds = 99 * 3600;
 // The least a speed must have been measured over before files are timed by it.
 inline constexpr qint64 shortestMeasurementMs = 2000;
 
-// The seconds the batch still needs: the encoder's estimate for the current file, and for each
-// file not yet begun its size at the speed measured so far in this batch. Without the encoder's
-// estimate the current file is timed by that speed too. Nothing while either is unknown, or
-// when the sum is beyond belief.
+// The seconds the batch still needs. With nothing left waiting, the encoders' own estimates for
+// the files they run, the longest of them, as those files run side by side. Otherwise every byte
+// not yet converted at the speed the batch has shown so far. Nothing while what is needed is
+// unknown, or when the answer is beyond belief.
 std::optional<qint64> secondsLeft(const Timing &timing);
 
 } // namespace BatchProgress

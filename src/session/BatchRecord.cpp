@@ -59,13 +59,14 @@ QString BatchRecord::defaultPath()
     return stateHome + QStringLiteral("/clipforger/batch.json");
 }
 
-bool BatchRecord::write(const QList<QUrl> &inputs, const BatchOutcomes &outcomesSoFar) const
+bool BatchRecord::write(const QList<QUrl> &inputs,
+                        const QList<std::optional<bool>> &converted) const
 {
     QJsonArray files;
     for (qsizetype i = 0; i < inputs.size(); ++i) {
         QJsonObject file{{inputKey, QString::fromLatin1(inputs[i].toEncoded())}};
-        if (i < outcomesSoFar.size())
-            file.insert(convertedKey, outcomesSoFar[i].converted());
+        if (const std::optional<bool> ended = converted.value(i))
+            file.insert(convertedKey, *ended);
         files.append(file);
     }
     const QJsonObject record{{versionKey, formatVersion}, {filesKey, files}};

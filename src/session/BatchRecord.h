@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/FileOutcome.h"
-
 #include <QList>
 #include <QString>
 #include <QUrl>
+
+#include <optional>
 
 // The record of a running batch in the user's state folder: its input files in order and, for
 // each one that has ended, whether it was converted. While it exists, the last batch did not end,
@@ -22,8 +22,9 @@ public:
 
     QString path() const { return m_path; }
 
-    // Replaces the record atomically; false when it could not be written.
-    bool write(const QList<QUrl> &inputs, const BatchOutcomes &outcomesSoFar) const;
+    // Replaces the record atomically; false when it could not be written. `converted` tells, for
+    // each input that has ended, whether it was converted.
+    bool write(const QList<QUrl> &inputs, const QList<std::optional<bool>> &converted) const;
     void remove() const;
 
     // The inputs of an unfinished batch that were not converted, in batch order; empty when

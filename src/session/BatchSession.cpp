@@ -17,23 +17,23 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     , m_converter(new BatchConverter(encoderPath, outputFolder, this))
 {
     connect(m_intake, &DropIntake::videosFound, this, &BatchSession::onVideosFound);
-    connect(m_converter, &BatchConverter::currentFileIndexChanged, m_state,
-            &ScreenState::setCurrentFileIndex);
-    connect(m_converter, &BatchConverter::conversionProgressChanged, m_state,
-            &ScreenState::setConversionProgress);
-    connect(m_converter, &BatchConverter::fileFinished, this, &BatchSession::onFileFinished);
-    connect(m_converter, &BatchConverter::finished, this, &BatchSession::finishConversion);
-    connect(m_converter, &BatchConverter::currentFileIndexChanged, this,
-            &BatchSession::onFileBegan);
-    connect(m_converter, &BatchConverter::conversionProgressChanged, this,
-            &BatchSession::onFileProgress);
+    m_converter->setCapacity(EncodeCapacity::ofThisMachine());
+    connect(m_converter, &BatchConverter::fileStarted, this, &BatchSession::onFileStarted);
+    connect(m_converter, &BatchConverter::fileProgress, this, &BatchSession::onFileProgress);
     connect(m_converter, &BatchConverter::fileSecondsLeftReported, this,
             &BatchSession::onFileSecondsLeft);
+    connect(m_converter, &BatchConverter::fileFinished, this, &BatchSession::onFileFinished);
+    connect(m_converter, &BatchConverter::finished, this, &BatchSession::finishConversion);
     connect(m_state, &ScreenState::droppedFilesChanged, this,
             &BatchSession::forgetRestoredFilesIfCleared);
 }
 
 BatchSession::~BatchSession() = default;
+
+void BatchSession::setEncodeCapacity(const EncodeCapacity &capacity)
+{
+    m_converter->setCapacity(capacity);
+}
 
 void BatchSession::recordBatchesAt(const QString &path)
 {
@@ -76,10 +76,8 @@ void BatchSession::onVideosFound(const QList<QUrl> &urls)
     }
     const QList<QUrl> added = m_state->addDroppedFiles(urls);
     if (m_state->isConverting()) {
+        addToBatch(added);
         m_converter->append(added);
-        m_batchFiles += added;
-        for (const QUrl &file : added)
-            m_timing.fileSizes.append(QFileInfo(file.toLocalFile()).size());
         writeRecord();
         return;
     }
@@ -94,8 +92,9 @@ void BatchSession::startConversion()
 {
     if (m_state->droppedFiles().isEmpty() || m_state->isConverting())
         return;
-    m_batchFiles = m_state->droppedFiles();
-    m_outcomesSoFar.clear();
+    m_batchFiles.clear();
+    m_timing = {};
+    addToBatch(m_state->droppedFiles());
     m_keepRecord = false;
     m_restoring.clear();
     writeRecord();
@@ -103,25 +102,77 @@ void BatchSession::startConversion()
     m_state->setCurrentFileIndex(0);
     m_state->setConversionProgress(0.0);
     m_state->setSecondsLeft(std::nullopt);
-    m_timing = {};
-    for (const QUrl &file : m_state->droppedFiles())
-        m_timing.fileSizes.append(QFileInfo(file.toLocalFile()).size());
-    m_fileClock.start();
+    m_batchClock.start();
     m_state->setConverting(true);
     m_converter->start(m_batchFiles);
 }
 
-void BatchSession::onFileFinished(const FileOutcome &outcome)
+void BatchSession::addToBatch(const QList<QUrl> &files)
 {
-    // Between two encodes, never during one: the record costs the encoder nothing.
-    m_outcomesSoFar.append(outcome);
+    m_batchFiles += files;
+    for (const QUrl &file : files) {
+        BatchProgress::FileTiming timing;
+        timing.size = QFileInfo(file.toLocalFile()).size();
+        m_timing.files.append(timing);
+    }
+}
+
+void BatchSession::onFileStarted(qsizetype index)
+{
+    m_timing.files[index].stage = BatchProgress::FileTiming::Stage::Running;
+}
+
+void BatchSession::onFileProgress(qsizetype index, double fraction)
+{
+    m_timing.files[index].fraction = fraction;
+    showCurrentFile();
+    estimateTimeLeft();
+}
+
+void BatchSession::onFileSecondsLeft(qsizetype index, qint64 seconds)
+{
+    m_timing.files[index].encoderSecondsLeft = seconds;
+    estimateTimeLeft();
+}
+
+void BatchSession::onFileFinished(qsizetype index, const FileOutcome &outcome)
+{
+    using Stage = BatchProgress::FileTiming::Stage;
+    BatchProgress::FileTiming &file = m_timing.files[index];
+    file.stage = outcome.converted() ? Stage::Converted : Stage::Failed;
+    file.encoderSecondsLeft.reset();
+    // When a file ends, not while it is encoded: the record costs the encoders nothing.
     writeRecord();
+    showCurrentFile();
+    estimateTimeLeft();
+}
+
+// The screens follow the oldest file still converting; when it ends, the next one takes its
+// place, possibly part-way done already.
+void BatchSession::showCurrentFile()
+{
+    using Stage = BatchProgress::FileTiming::Stage;
+    const QList<BatchProgress::FileTiming> &files = m_timing.files;
+    qsizetype current = 0;
+    while (current + 1 < files.size() &&
+           (files[current].stage == Stage::Converted || files[current].stage == Stage::Failed))
+        ++current;
+    m_state->setCurrentFileIndex(current);
+    m_state->setConversionProgress(files[current].stage == Stage::Running ? files[current].fraction
+                                                                          : 0.0);
 }
 
 void BatchSession::writeRecord()
 {
-    if (m_record)
-        m_record->write(m_batchFiles, m_outcomesSoFar);
+    if (!m_record)
+        return;
+    using Stage = BatchProgress::FileTiming::Stage;
+    QList<std::optional<bool>> converted;
+    for (const BatchProgress::FileTiming &file : std::as_const(m_timing.files)) {
+        const bool ended = file.stage == Stage::Converted || file.stage == Stage::Failed;
+        converted.append(ended ? std::optional(file.stage == Stage::Converted) : std::nullopt);
+    }
+    m_record->write(m_batchFiles, converted);
 }
 
 void BatchSession::stopConversion()
@@ -160,38 +211,11 @@ void BatchSession::forgetRestoredFilesIfCleared()
         m_record->remove();
 }
 
-void BatchSession::onFileBegan(qint64 index)
-{
-    // The file before has ended; only a converted one tells how fast this machine converts.
-    const BatchOutcomes &outcomes = m_outcomesSoFar;
-    if (!outcomes.isEmpty() && outcomes.last().converted()) {
-        m_timing.convertedBytes += m_timing.fileSizes.value(outcomes.size() - 1);
-        m_timing.convertedMs += m_fileClock.elapsed();
-    }
-    m_timing.currentIndex = index;
-    m_timing.currentFraction = 0.0;
-    m_timing.encoderSecondsLeft.reset();
-    m_fileClock.restart();
-    estimateTimeLeft();
-}
-
-void BatchSession::onFileProgress(double fraction)
-{
-    m_timing.currentFraction = fraction;
-    estimateTimeLeft();
-}
-
-void BatchSession::onFileSecondsLeft(qint64 seconds)
-{
-    m_timing.encoderSecondsLeft = seconds;
-    estimateTimeLeft();
-}
-
 void BatchSession::estimateTimeLeft()
 {
     if (!m_state->isConverting())
         return;
-    m_timing.currentElapsedMs = m_fileClock.elapsed();
+    m_timing.elapsedMs = m_batchClock.elapsed();
     m_state->setSecondsLeft(BatchProgress::secondsLeft(m_timing));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BatchProgress.h"
+#include "engine/EncodeCapacity.h"
 #include "engine/FileOutcome.h"
 
 #include <QElapsedTimer>
@@ -31,6 +32,9 @@ public:
     ScreenState *state() const { return m_state; }
     QString outputFolder() const { return m_outputFolder; }
 
+    // How many files are converted side by side: as many as this machine allows, unless set.
+    void setEncodeCapacity(const EncodeCapacity &capacity);
+
     // Keeps a record of each running batch at `path` and lists, as if just dropped, the files
     // that an unfinished batch of an earlier run left unconverted. Only one running instance
     // holds the record: for the others this does nothing.
@@ -55,13 +59,15 @@ public:
 
 private:
     void onVideosFound(const QList<QUrl> &urls);
-    void onFileFinished(const FileOutcome &outcome);
+    void onFileStarted(qsizetype index);
+    void onFileProgress(qsizetype index, double fraction);
+    void onFileSecondsLeft(qsizetype index, qint64 seconds);
+    void onFileFinished(qsizetype index, const FileOutcome &outcome);
     void finishConversion(const BatchOutcomes &outcomes);
     void forgetRestoredFilesIfCleared();
     void writeRecord();
-    void onFileBegan(qint64 index);
-    void onFileProgress(double fraction);
-    void onFileSecondsLeft(qint64 seconds);
+    void addToBatch(const QList<QUrl> &files);
+    void showCurrentFile();
     void estimateTimeLeft();
 
     QString m_outputFolder;
@@ -72,11 +78,11 @@ private:
     std::unique_ptr<QLockFile> m_recordLock;
     std::unique_ptr<BatchRecord> m_record;
     QList<QUrl> m_batchFiles;
-    BatchOutcomes m_outcomesSoFar;
     bool m_keepRecord = false;
     // Unconverted files of an earlier run, while their typing is under way.
     QList<QUrl> m_restoring;
-    // What the time-left estimate is made from, and the clock of the current file.
+    // Where each file of the batch stands, which the screens and the time left are made from,
+    // and the clock of the batch.
     BatchProgress::Timing m_timing;
-    QElapsedTimer m_fileClock;
+    QElapsedTimer m_batchClock;
 };

@@ -20,6 +20,8 @@ int main(int argc, char **argv)
     }
     BatchSession session(bundledEncoderPath(), args.at(2));
     session.recordBatchesAt(args.at(1));
+    // One file at a time, so that a kill can be timed to fall between two files.
+    session.setEncodeCapacity(EncodeCapacity(1));
     QList<QUrl> files;
     for (const QString &path : args.mid(3))
         files.append(QUrl::fromLocalFile(path));

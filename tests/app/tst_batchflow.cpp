@@ -122,6 +122,8 @@ private Q_SLOTS:
         m_app = std::make_unique<ClipforgerApp>(
             FakeEncoderLog::encoderPath(), m_home->documentsPath() + QStringLiteral("/Clipforger"),
             m_bus.client());
+        // One file at a time, whatever this machine's cores; the tests of two at once say so.
+        m_app->session()->setEncodeCapacity(EncodeCapacity(1));
         m_window = m_app->window();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -154,27 +156,58 @@ private Q_SLOTS:
         QVERIFY(!log.overlapped());
     }
 
-    void closingMidBatchStopsTheEncoderAndRemovesItsOutput()
+    void closingMidBatchStopsEveryEncoderAndRemovesTheirOutputs()
     {
         FakeEncoderLog log;
-        state()->setDroppedFiles({input("long.mov", "sleep"), input("next.mov", "ok")});
+        m_app->session()->setEncodeCapacity(EncodeCapacity(2));
+        state()->setDroppedFiles(
+            {input("long.mov", "sleep"), input("longer.mov", "sleep"), input("next.mov", "ok")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
-        QTRY_VERIFY(log.pid(1) > 0);
-        const pid_t encoder = log.pid(1);
-        // The encoder has begun writing its (hidden, temporary) output.
-        QTRY_VERIFY(!QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QTRY_COMPARE(log.runCount(), 2);
+        const QList<pid_t> encoders = {log.pid(1), log.pid(2)};
+        // Both encoders have begun writing their (hidden, temporary) outputs.
+        QTRY_COMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 
         // The desktop's close key (Ctrl+W on X11) acts like the window's close button.
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
         const QKeyCombination closeKeys = QKeySequence(QKeySequence::Close)[0];
         QTest::keyClick(m_window, closeKeys.key(), closeKeys.keyboardModifiers());
-        QVERIFY2(m_window->isVisible(), "the window waits for the encoder to stop");
+        QVERIFY2(m_window->isVisible(), "the window waits for the encoders to stop");
         QTRY_VERIFY(!m_window->isVisible());
 
-        QVERIFY(!FakeEncoderLog::isAlive(encoder));
-        QCOMPARE(log.runCount(), 1);
+        for (const pid_t encoder : encoders)
+            QVERIFY(!FakeEncoderLog::isAlive(encoder));
+        QCOMPARE(log.runCount(), 2);
         QVERIFY(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    void twoAtOnceTheScreenFollowsTheOldestFile()
+    {
+        FakeEncoderLog log;
+        m_app->session()->setEncodeCapacity(EncodeCapacity(2));
+        const QString go = m_home->path() + QStringLiteral("/go");
+        state()->setDroppedFiles({input("first.mov", "wait-for " + go.toUtf8()),
+                                  input("second.mov", "sleep"), input("third.mov", "ok")});
+        QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
+        // The first reports 25%, the second 5%: the screen names the first.
+        QTRY_COMPARE(log.runCount(), 2);
+        QTRY_VERIFY(shownTexts().contains(QStringLiteral("25%")));
+        QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
+
+        // Once the first is done, the second is current, already part-way; the third, begun
+        // and done meanwhile, changes nothing on screen.
+        QFile(go).open(QIODevice::WriteOnly);
+        QTRY_COMPARE(QDir(outputFolder()).entryList(QDir::Files).size(), 2);
+        QVERIFY(shownTexts().contains(QStringLiteral("File 2 of 3")));
+        QVERIFY(shownTexts().contains(QStringLiteral("5%")));
+
+        QTest::mouseClick(button(QStringLiteral("Stop")), Qt::LeftButton);
+        QTRY_VERIFY(state()->showCompletionView());
+        QVERIFY(shownTexts().contains(QStringLiteral("2 of 3 files converted")));
+        QCOMPARE(state()->batchOutcomes().at(1).failure, FileOutcome::Failure::Cancelled);
+        QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"first_converted.mp4", "third_converted.mp4"}));
     }
 
     void desktopHearsOfABatchOnlyWhenTheWindowIsNotWatched()
@@ -224,16 +257,17 @@ private Q_SLOTS:
         QTRY_COMPARE(m_dock.updates.last().properties.value("progress-visible").toBool(), false);
     }
 
-    void stopKeepsWhatWasConvertedAndSaysStopped()
+    void stopEndsEveryEncoderKeepsWhatWasConvertedAndSaysStopped()
     {
         FakeEncoderLog log;
-        state()->setDroppedFiles(
-            {input("done.mov", "ok"), input("long.mov", "sleep"), input("never.mov", "ok")});
+        m_app->session()->setEncodeCapacity(EncodeCapacity(2));
+        state()->setDroppedFiles({input("done.mov", "ok"), input("long.mov", "sleep"),
+                                  input("longer.mov", "sleep"), input("never.mov", "ok")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
-        QTRY_VERIFY(log.pid(2) > 0);
-        const pid_t encoder = log.pid(2);
-        // The second encoder has begun writing its hidden, temporary output.
-        QTRY_COMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QTRY_COMPARE(log.runCount(), 3);
+        const QList<pid_t> encoders = {log.pid(1), log.pid(2), log.pid(3)};
+        // Both sleeping encoders have begun writing their hidden, temporary outputs.
+        QTRY_COMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -241,12 +275,13 @@ private Q_SLOTS:
         QTRY_VERIFY(qobject_cast<CompletionView *>(contentView()->currentScreen()));
 
         QVERIFY(m_window->isVisible());
-        QVERIFY(!FakeEncoderLog::isAlive(encoder));
-        QCOMPARE(log.runCount(), 2);
+        for (const pid_t encoder : encoders)
+            QVERIFY(!FakeEncoderLog::isAlive(encoder));
+        QCOMPARE(log.runCount(), 3);
         QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("done_converted.mp4")});
         QVERIFY(shownTexts().contains(QStringLiteral("Stopped")));
-        QVERIFY(shownTexts().contains(QStringLiteral("1 of 3 files converted")));
+        QVERIFY(shownTexts().contains(QStringLiteral("1 of 4 files converted")));
     }
 
     void hungDesktopServicesHoldUpNeitherBatchNorQuit()

@@ -23,8 +23,9 @@ private slots:
     void namesOutputs_data();
     void namesOutputs();
     void emptyListDoesNothing();
-    void startResetsAtOnceAndEncodesLater();
+    void startEncodesLaterAndAgainAfterABatch();
     void convertsOneAfterAnotherPastFailures();
+    void twoAtOnceKeepNamesOrderAndFailuresApart();
     void unusableSetupFailsEveryFileAndFinishes_data();
     void unusableSetupFailsEveryFileAndFinishes();
     void shortensNamesThatWouldNotFit_data();
@@ -32,14 +33,16 @@ private slots:
     void neverOverwritesOrTouchesExistingFiles();
     void survivesChangesMidBatch_data();
     void survivesChangesMidBatch();
-    void cancelStopsEncoderAndSkipsTheRest_data();
-    void cancelStopsEncoderAndSkipsTheRest();
+    void cancelStopsEncodersAndSkipsTheRest_data();
+    void cancelStopsEncodersAndSkipsTheRest();
     void deletingMidEncodeLeavesNoProcessAndNoPartialFile();
 
 private:
     QUrl input(const QString &name, const QByteArray &instruction);
     QStringList outputFiles(QDir::Filters filters = QDir::Files | QDir::Hidden) const;
     static QList<Failure> failures(const BatchOutcomes &outcomes);
+    static QList<Failure> failures(const QSignalSpy &finished);
+    static QList<qsizetype> indexes(const QSignalSpy &spy);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_outputFolder;
@@ -81,6 +84,20 @@ QList<Failure> tst_BatchConverter::failures(const BatchOutcomes &outcomes)
     return list;
 }
 
+QList<Failure> tst_BatchConverter::failures(const QSignalSpy &finished)
+{
+    return finished.isEmpty() ? QList<Failure>()
+                              : failures(finished.last().first().value<BatchOutcomes>());
+}
+
+QList<qsizetype> tst_BatchConverter::indexes(const QSignalSpy &spy)
+{
+    QList<qsizetype> list;
+    for (const QList<QVariant> &signal : spy)
+        list.append(signal.first().value<qsizetype>());
+    return list;
+}
+
 void tst_BatchConverter::namesOutputs_data()
 {
     QTest::addColumn<QString>("input");
@@ -119,41 +136,30 @@ void tst_BatchConverter::emptyListDoesNothing()
     QCOMPARE(log.runCount(), 0);
 }
 
-void tst_BatchConverter::startResetsAtOnceAndEncodesLater()
+void tst_BatchConverter::startEncodesLaterAndAgainAfterABatch()
 {
     FakeEncoderLog log;
     BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
     QSignalSpy finished(&batch, &BatchConverter::finished);
     batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), "ok")});
+    QVERIFY(batch.isRunning());
+    QCOMPARE(log.runCount(), 0);
     QVERIFY(finished.wait(10000));
-    QCOMPARE(batch.currentFileIndex(), 1);
-    QCOMPARE(batch.conversionProgress(), 0.4); // the last report stays after the batch
-    QSignalSpy index(&batch, &BatchConverter::currentFileIndexChanged);
-    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
 
     batch.start({input(QStringLiteral("c.mov"), "ok")});
 
-    QVERIFY(batch.isRunning());
-    QCOMPARE(batch.currentFileIndex(), 0);
-    QCOMPARE(batch.conversionProgress(), 0.0);
-    QCOMPARE(index.size(), 1);
-    QCOMPARE(progress.size(), 1);
-    QCOMPARE(log.runCount(), 2);
     QVERIFY(finished.wait(10000));
     QCOMPARE(log.runCount(), 3);
+    QCOMPARE(failures(finished), QList<Failure>({Failure::None}));
 }
 
 void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
 {
     FakeEncoderLog log;
     BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy index(&batch, &BatchConverter::currentFileIndexChanged);
-    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
+    QSignalSpy started(&batch, &BatchConverter::fileStarted);
+    QSignalSpy progress(&batch, &BatchConverter::fileProgress);
     QSignalSpy finished(&batch, &BatchConverter::finished);
-    QList<double> progressAtFileStart;
-    connect(
-        &batch, &BatchConverter::currentFileIndexChanged, this,
-        [&] { progressAtFileStart.append(batch.conversionProgress()); }, Qt::QueuedConnection);
     const QList<QUrl> files = {
         input(QStringLiteral("first.mov"), "ok"),
         input(QStringLiteral("exit.mov"), "exit 3"),
@@ -170,16 +176,10 @@ void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
     QVERIFY(!batch.isRunning());
     QVERIFY2(!log.overlapped(), "two encoders ran at once");
     QCOMPARE(log.runCount(), 6);
-    QList<qint64> indices;
-    for (const QList<QVariant> &signal : index)
-        indices.append(signal.at(0).toLongLong());
-    QCOMPARE(indices, QList<qint64>({1, 2, 3, 4, 5}));
+    QCOMPARE(indexes(started), QList<qsizetype>({0, 1, 2, 3, 4, 5}));
     QVERIFY(!progress.isEmpty());
-    // Each file starts at 0%: the next file used to show the one before's 40% until it reported.
-    QCOMPARE(progressAtFileStart, QList<double>(5, 0.0));
 
     const BatchOutcomes outcomes = finished.at(0).at(0).value<BatchOutcomes>();
-    QCOMPARE(batch.outcomes().size(), outcomes.size());
     QCOMPARE(failures(outcomes),
              QList<Failure>({Failure::None, Failure::ExitStatus, Failure::Signal,
                              Failure::ExitStatus, Failure::NoOutput, Failure::None}));
@@ -194,6 +194,42 @@ void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
     // Failed encodes leave nothing behind, neither partial nor empty files.
     QCOMPARE(outputFiles(), QStringList({QStringLiteral("first_converted.mp4"),
                                          QStringLiteral("last_converted.mp4")}));
+}
+
+void tst_BatchConverter::twoAtOnceKeepNamesOrderAndFailuresApart()
+{
+    FakeEncoderLog log;
+    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    batch.setCapacity(EncodeCapacity(2));
+    QSignalSpy started(&batch, &BatchConverter::fileStarted);
+    QSignalSpy ended(&batch, &BatchConverter::fileFinished);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    const QList<QUrl> files = {
+        input(QStringLiteral("a/clip.mov"), "ok"), input(QStringLiteral("b/clip.mov"), "ok"),
+        input(QStringLiteral("slow.mov"), "wait-for " + m_dir->filePath("go").toUtf8()),
+        input(QStringLiteral("failing.mov"), "exit 3"), input(QStringLiteral("last.mov"), "ok")};
+
+    batch.start(files);
+    // The slow file holds one place; the others pass through the second, past a failure.
+    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 4, 20000);
+    QVERIFY(FakeEncoderLog::isAlive(log.pidFor(files.at(2))));
+    QFile(m_dir->filePath("go")).open(QIODevice::WriteOnly);
+
+    QVERIFY(finished.wait(10000));
+    QVERIFY2(log.overlapped(), "the encoders ran one at a time");
+    QCOMPARE(log.runCount(), 5);
+    QCOMPARE(indexes(started), QList<qsizetype>({0, 1, 2, 3, 4}));
+    QCOMPARE(indexes(ended).last(), 2);
+    const BatchOutcomes outcomes = finished.first().first().value<BatchOutcomes>();
+    QCOMPARE(failures(outcomes), QList<Failure>({Failure::None, Failure::None, Failure::None,
+                                                 Failure::ExitStatus, Failure::None}));
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QCOMPARE(outcomes.at(i).input, files.at(i));
+    QCOMPARE(QSet<QString>({QFileInfo(outcomes.at(0).outputPath).fileName(),
+                            QFileInfo(outcomes.at(1).outputPath).fileName()}),
+             QSet<QString>({"clip_converted.mp4", "clip_converted (2).mp4"}));
+    QCOMPARE(outputFiles(), QStringList({"clip_converted (2).mp4", "clip_converted.mp4",
+                                         "last_converted.mp4", "slow_converted.mp4"}));
 }
 
 void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes_data()
@@ -225,7 +261,7 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
         {input(QStringLiteral("1/") + name, "ok"), input(QStringLiteral("2/") + name, "ok")});
 
     QVERIFY(finished.wait(10000));
-    QCOMPARE(failures(batch.outcomes()), QList<Failure>({failure, failure}));
+    QCOMPARE(failures(finished), QList<Failure>({failure, failure}));
     QCOMPARE(log.runCount(), 0);
     QCOMPARE(outputFiles(), QStringList());
 }
@@ -251,6 +287,7 @@ void tst_BatchConverter::shortensNamesThatWouldNotFit()
     // Two batches at once race for the same name.
     BatchConverter first(FakeEncoderLog::encoderPath(), m_outputFolder);
     BatchConverter second(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy firstFinished(&first, &BatchConverter::finished);
     QSignalSpy secondFinished(&second, &BatchConverter::finished);
 
     first.start(sameFile);
@@ -258,7 +295,7 @@ void tst_BatchConverter::shortensNamesThatWouldNotFit()
 
     QVERIFY(secondFinished.wait(10000));
     QTRY_VERIFY(!first.isRunning());
-    QCOMPARE(failures(first.outcomes() + second.outcomes()), QList<Failure>(2, Failure::None));
+    QCOMPARE(failures(firstFinished) + failures(secondFinished), QList<Failure>(2, Failure::None));
     const QStringList names = outputFiles();
     QCOMPARE(names.size(), 2);
     const QString stem = names.at(1).chopped(int(strlen("_converted.mp4")));
@@ -303,13 +340,14 @@ void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
     batch.start(files);
 
     QVERIFY(finished.wait(20000));
-    QCOMPARE(failures(batch.outcomes()), QList<Failure>(3, Failure::None));
+    QCOMPARE(failures(finished), QList<Failure>(3, Failure::None));
+    const BatchOutcomes outcomes = finished.first().first().value<BatchOutcomes>();
     const QStringList expected = {QStringLiteral("clip_converted (2).mp4"),
                                   QStringLiteral("clip_converted (4).mp4"),
                                   QStringLiteral("clip_converted (5).mp4")};
     for (int i = 0; i < 3; ++i) {
         const QString path = QDir(m_outputFolder).filePath(expected.at(i));
-        QCOMPARE(batch.outcomes().at(i).outputPath, path);
+        QCOMPARE(outcomes.at(i).outputPath, path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("converted"));
@@ -361,7 +399,7 @@ void tst_BatchConverter::survivesChangesMidBatch()
     const QUrl first = input(QStringLiteral("first.mov"), "wait-for " + resume.toUtf8());
     const QUrl second = input(QStringLiteral("second.mov"), "ok");
     BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
+    QSignalSpy progress(&batch, &BatchConverter::fileProgress);
     QSignalSpy finished(&batch, &BatchConverter::finished);
     batch.start({first, second});
     QVERIFY(progress.wait(10000));
@@ -373,46 +411,54 @@ void tst_BatchConverter::survivesChangesMidBatch()
              0);
 
     QVERIFY(finished.wait(10000));
-    QCOMPARE(failures(batch.outcomes()), expected);
+    QCOMPARE(failures(finished), expected);
     QCOMPARE(outputFiles(QDir::Files), files);
     // A read-only folder keeps even the temporary file; elsewhere it is gone.
     if (!change.startsWith(QStringLiteral("chmod 0500")))
         QCOMPARE(outputFiles(), files);
 }
 
-void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest_data()
+void tst_BatchConverter::cancelStopsEncodersAndSkipsTheRest_data()
 {
     QTest::addColumn<QByteArray>("instruction");
 
-    QTest::newRow("encoder stops on interrupt") << QByteArray("sleep");
-    QTest::newRow("encoder ignoring interrupt is killed") << QByteArray("sleep-ignoring-interrupt");
+    QTest::newRow("encoders stop on interrupt") << QByteArray("sleep");
+    QTest::newRow("encoders ignoring interrupt are killed")
+        << QByteArray("sleep-ignoring-interrupt");
 }
 
-void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
+void tst_BatchConverter::cancelStopsEncodersAndSkipsTheRest()
 {
     QFETCH(QByteArray, instruction);
     FakeEncoderLog log;
     BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(&batch, &BatchConverter::conversionProgressChanged);
+    batch.setCapacity(EncodeCapacity(2));
+    QSignalSpy progress(&batch, &BatchConverter::fileProgress);
     QSignalSpy finished(&batch, &BatchConverter::finished);
     batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), instruction),
-                 input(QStringLiteral("c.mov"), "ok")});
-    QTRY_COMPARE_WITH_TIMEOUT(batch.currentFileIndex(), 1, 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(batch.conversionProgress(), 0.05, 10000);
-    const pid_t pid = log.pid(2);
-    QVERIFY(FakeEncoderLog::isAlive(pid));
-    // b's partial output used to show under its final name while it was being encoded.
+                 input(QStringLiteral("c.mov"), instruction),
+                 input(QStringLiteral("d.mov"), "ok")});
+    QTRY_VERIFY_WITH_TIMEOUT(indexes(progress).contains(2), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(indexes(progress).contains(1), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(log.runCount(), 3, 10000);
+    QList<pid_t> sleeping;
+    for (int run = 1; run <= 3; ++run)
+        if (FakeEncoderLog::isAlive(log.pid(run)))
+            sleeping.append(log.pid(run));
+    QCOMPARE(sleeping.size(), 2);
+    // Partial outputs used to show under their final names while being encoded.
     QCOMPARE(outputFiles(QDir::Files), QStringList({QStringLiteral("a_converted.mp4")}));
-    QCOMPARE(outputFiles().size(), 2);
-    QCOMPARE(StaleOutputCleanup::run(m_outputFolder), 0); // b's is a running batch's file
+    QCOMPARE(outputFiles().size(), 3);
+    QCOMPARE(StaleOutputCleanup::run(m_outputFolder), 0); // a running batch's files
 
     batch.cancel();
 
     QVERIFY(finished.wait(5000));
-    QCOMPARE(failures(batch.outcomes()),
-             QList<Failure>({Failure::None, Failure::Cancelled, Failure::Cancelled}));
-    QVERIFY(!FakeEncoderLog::isAlive(pid));
-    QCOMPARE(log.runCount(), 2);
+    QCOMPARE(failures(finished), QList<Failure>({Failure::None, Failure::Cancelled,
+                                                 Failure::Cancelled, Failure::Cancelled}));
+    for (const pid_t pid : sleeping)
+        QVERIFY(!FakeEncoderLog::isAlive(pid));
+    QCOMPARE(log.runCount(), 3);
     QCOMPARE(outputFiles(), QStringList({QStringLiteral("a_converted.mp4")}));
 }
 
@@ -420,14 +466,18 @@ void tst_BatchConverter::deletingMidEncodeLeavesNoProcessAndNoPartialFile()
 {
     FakeEncoderLog log;
     auto batch = std::make_unique<BatchConverter>(FakeEncoderLog::encoderPath(), m_outputFolder);
-    batch->start({input(QStringLiteral("a.mov"), "sleep-ignoring-interrupt")});
-    QTRY_COMPARE_WITH_TIMEOUT(batch->conversionProgress(), 0.05, 10000);
-    const pid_t pid = log.pid(1);
+    batch->setCapacity(EncodeCapacity(2));
+    QSignalSpy progress(batch.get(), &BatchConverter::fileProgress);
+    batch->start({input(QStringLiteral("a.mov"), "sleep-ignoring-interrupt"),
+                  input(QStringLiteral("b.mov"), "sleep-ignoring-interrupt")});
+    QTRY_COMPARE_WITH_TIMEOUT(progress.size(), 2, 10000);
+    const QList<pid_t> running = {log.pid(1), log.pid(2)};
 
     batch.reset();
 
     QCOMPARE(outputFiles(), QStringList());
-    QTRY_VERIFY_WITH_TIMEOUT(!FakeEncoderLog::isAlive(pid), 5000);
+    for (const pid_t pid : running)
+        QTRY_VERIFY_WITH_TIMEOUT(!FakeEncoderLog::isAlive(pid), 5000);
 }
 
 QTEST_GUILESS_MAIN(tst_BatchConverter)

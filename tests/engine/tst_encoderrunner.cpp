@@ -80,6 +80,8 @@ void tst_EncoderRunner::passesFiveArgumentsUnchanged()
              QByteArrayList({"-i", QFile::encodeName(input), "-o", QFile::encodeName(output),
                              "--preset=Very Fast 1080p30"}));
     QCOMPARE(log.standardInput(1), QByteArray("/dev/null"));
+    // Below the desktop, for the CPU and for the disk.
+    QCOMPARE(log.priority(1), QByteArray("10 best-effort: prio 7"));
 }
 
 void tst_EncoderRunner::reportsOutcome_data()

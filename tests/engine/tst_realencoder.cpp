@@ -90,14 +90,18 @@ void tst_RealEncoder::convertsToPlayableMp4()
     }
     const QString outputFolder = dir.filePath(QStringLiteral("Clipforger"));
     BatchConverter batch(encoder, outputFolder);
+    batch.setCapacity(EncodeCapacity(2));
+    QSignalSpy progress(&batch, &BatchConverter::fileProgress);
     QSignalSpy finished(&batch, &BatchConverter::finished);
 
     batch.start(files);
 
     QVERIFY(finished.wait(240000));
-    QCOMPARE(batch.outcomes().size(), clips.size());
-    QCOMPARE_GT(batch.conversionProgress(), 0.0); // the real output format is understood
-    for (const FileOutcome &outcome : batch.outcomes()) {
+    const BatchOutcomes outcomes = finished.first().first().value<BatchOutcomes>();
+    QCOMPARE(outcomes.size(), clips.size());
+    QVERIFY(!progress.isEmpty()); // the real output format is understood
+    QCOMPARE_GT(progress.last().last().toDouble(), 0.0);
+    for (const FileOutcome &outcome : outcomes) {
         QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
         QByteArray json;
         QCOMPARE(run(QStringLiteral("ffprobe"),
@@ -234,7 +238,7 @@ void tst_RealEncoder::convertsCamcorderFilesAndNamesThatAreNotUtf8()
     batch.start(listed);
     QVERIFY(finished.wait(240000));
     QStringList outputs;
-    for (const FileOutcome &outcome : batch.outcomes()) {
+    for (const FileOutcome &outcome : finished.first().first().value<BatchOutcomes>()) {
         QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
         QCOMPARE(run(QStringLiteral("ffprobe"), {"-v", "error", outcome.outputPath}), 0);
         outputs.append(QFileInfo(outcome.outputPath).fileName());

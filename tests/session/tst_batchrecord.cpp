@@ -28,6 +28,7 @@ private Q_SLOTS:
         FakeEncoderLog log;
         BatchSession session(FakeEncoderLog::encoderPath(), m_dir->filePath(QStringLiteral("out")));
         session.recordBatchesAt(m_recordPath);
+        session.setEncodeCapacity(EncodeCapacity(1));
         const QList<QUrl> files = {input("a.mov", "ok"), input("b.mov", "exit 1"),
                                    input("c.mov", "ok")};
         session.state()->setDroppedFiles(files);
@@ -63,6 +64,7 @@ private Q_SLOTS:
             session.state()->setDroppedFiles({input("done.mov", "ok"), input("long.mov", "sleep")});
             session.startConversion();
             QTRY_COMPARE(log.runCount(), 2);
+            QTRY_VERIFY(QFile::exists(m_dir->filePath(QStringLiteral("out/done_converted.mp4"))));
             if (quitting)
                 session.cancelConversion();
             else
@@ -80,9 +82,11 @@ private Q_SLOTS:
         const QUrl gone = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("gone.mp4")));
         const QUrl nowEmpty = QUrl::fromLocalFile(m_dir->filePath(QStringLiteral("now empty.mp4")));
         QFile(nowEmpty.toLocalFile()).open(QIODevice::WriteOnly);
+        // Converted while files before it still ran.
+        const QUrl convertedLater = clip("converted later.mp4");
         BatchRecord(m_recordPath)
-            .write({converted, failed, gone, nowEmpty, notBegun},
-                   {outcome(converted, true), outcome(failed, false)});
+            .write({converted, failed, gone, nowEmpty, notBegun, convertedLater},
+                   {true, false, std::nullopt, std::nullopt, std::nullopt, true});
 
         BatchSession session(QString(), m_dir->filePath(QStringLiteral("out")));
         session.recordBatchesAt(m_recordPath);
@@ -149,11 +153,6 @@ private:
         if (!SampleMedia::makeClip(path))
             qFatal("ffmpeg could not make %s", name);
         return QUrl::fromLocalFile(path);
-    }
-    static FileOutcome outcome(const QUrl &input, bool converted)
-    {
-        return {
-            input, {}, converted ? FileOutcome::Failure::None : FileOutcome::Failure::Signal, 0};
     }
     static QList<QUrl> sorted(QList<QUrl> urls)
     {

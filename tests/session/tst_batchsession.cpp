@@ -55,56 +55,67 @@ private Q_SLOTS:
 
     void timeLeft_data()
     {
-        QTest::addColumn<QList<qint64>>("sizes");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<double>("fraction");
-        QTest::addColumn<qint64>("encoderSeconds"); // -1: none yet
-        QTest::addColumn<qint64>("elapsedMs");      // on the current file
-        QTest::addColumn<qint64>("convertedBytes");
-        QTest::addColumn<qint64>("convertedMs");
+        // Per file: "converted", "failed", "waiting" or the running file's fraction done.
+        QTest::addColumn<QStringList>("stages");
+        QTest::addColumn<QList<qint64>>("encoderSeconds"); // per running file; -1: none yet
+        QTest::addColumn<qint64>("elapsedMs");
         QTest::addColumn<qint64>("expected"); // -1: nothing to say
 
-        const QList<qint64> one = {1000};
-        const QList<qint64> three = {1000, 3000, 500};
+        // The files are of 1000, 3000 and 500 bytes, or fewer of them.
+        const QString waiting = QStringLiteral("waiting");
+        const QList<qint64> none = {-1, -1, -1};
         QTest::newRow("one file: the encoder's estimate")
-            << one << 0 << 0.5 << qint64(40) << qint64(9000) << qint64(0) << qint64(0)
-            << qint64(40);
+            << QStringList{"0.5"} << QList<qint64>{40} << qint64(9000) << qint64(40);
         QTest::newRow("one file, no estimate yet: nothing")
-            << one << 0 << 0.0 << qint64(-1) << qint64(500) << qint64(0) << qint64(0) << qint64(-1);
+            << QStringList{"0"} << none << qint64(500) << qint64(-1);
         QTest::newRow("first of three, too early to know the speed")
-            << three << 0 << 0.01 << qint64(60) << qint64(1000) << qint64(0) << qint64(0)
+            << QStringList{"0.01", waiting, waiting} << QList<qint64>{60} << qint64(1000)
             << qint64(-1);
-        QTest::newRow("first of three: later files at the speed so far, by size")
-            << three << 0 << 0.5 << qint64(10) << qint64(10000) << qint64(0) << qint64(0)
-            << qint64(10 + 70);
-        QTest::newRow("second of three: the first file's speed times the rest")
-            << three << 1 << 0.0 << qint64(-1) << qint64(0) << qint64(1000) << qint64(10000)
-            << qint64(30 + 5);
+        QTest::newRow("first of three: every byte left at the speed so far")
+            << QStringList{"0.5", waiting, waiting} << QList<qint64>{10} << qint64(10000)
+            << qint64(80);
+        QTest::newRow("second of three, after the first took 10 s")
+            << QStringList{"converted", "0", waiting} << none << qint64(10000) << qint64(35);
+        QTest::newRow("two at once, none waiting: the later of their estimates")
+            << QStringList{"0.5", "0.2"} << QList<qint64>{10, 50} << qint64(5000) << qint64(50);
+        QTest::newRow("two at once, one waiting: both count for the speed")
+            << QStringList{"0.5", "0.1", waiting} << none << qint64(10000) << qint64(46);
+        QTest::newRow("a failed file's time counts, its bytes do not")
+            << QStringList{"failed", "0.5", waiting} << none << qint64(10000) << qint64(13);
         QTest::newRow("estimate zero: still nothing negative")
-            << one << 0 << 1.0 << qint64(0) << qint64(9000) << qint64(0) << qint64(0) << qint64(0);
+            << QStringList{"1"} << QList<qint64>{0} << qint64(9000) << qint64(0);
         QTest::newRow("estimate beyond belief: nothing")
-            << one << 0 << 0.0 << qint64(400 * 3600) << qint64(9000) << qint64(0) << qint64(0)
-            << qint64(-1);
+            << QStringList{"0"} << QList<qint64>{400 * 3600} << qint64(9000) << qint64(-1);
         QTest::newRow("bogus fraction is clamped")
-            << three << 0 << 7.5 << qint64(10) << qint64(10000) << qint64(0) << qint64(0)
-            << qint64(10 + 35);
+            << QStringList{"7.5", waiting, waiting} << QList<qint64>{10} << qint64(10000)
+            << qint64(35);
     }
 
     void timeLeft()
     {
-        QFETCH(QList<qint64>, sizes);
-        QFETCH(int, index);
-        QFETCH(double, fraction);
-        QFETCH(qint64, encoderSeconds);
+        QFETCH(QStringList, stages);
+        QFETCH(QList<qint64>, encoderSeconds);
         QFETCH(qint64, elapsedMs);
-        QFETCH(qint64, convertedBytes);
-        QFETCH(qint64, convertedMs);
         QFETCH(qint64, expected);
 
-        BatchProgress::Timing timing{sizes,     index,          fraction,   std::nullopt,
-                                     elapsedMs, convertedBytes, convertedMs};
-        if (encoderSeconds >= 0)
-            timing.encoderSecondsLeft = encoderSeconds;
+        using Stage = BatchProgress::FileTiming::Stage;
+        const QList<qint64> sizes = {1000, 3000, 500};
+        BatchProgress::Timing timing;
+        timing.elapsedMs = elapsedMs;
+        for (qsizetype i = 0; i < stages.size(); ++i) {
+            BatchProgress::FileTiming file;
+            file.size = sizes[i];
+            if (stages[i] == QLatin1String("converted") || stages[i] == QLatin1String("failed")) {
+                file.stage =
+                    stages[i] == QLatin1String("converted") ? Stage::Converted : Stage::Failed;
+            } else if (stages[i] != QLatin1String("waiting")) {
+                file.stage = Stage::Running;
+                file.fraction = stages[i].toDouble();
+                if (encoderSeconds.value(i, -1) >= 0)
+                    file.encoderSecondsLeft = encoderSeconds[i];
+            }
+            timing.files.append(file);
+        }
         QCOMPARE(BatchProgress::secondsLeft(timing).value_or(-1), expected);
     }
 

@@ -40,7 +40,16 @@ public:
         return arguments;
     }
     pid_t pid(int run) const { return read("pid", run).trimmed().toInt(); }
+    // The encoder given `input`; runs of encoders started together are numbered in any order.
+    pid_t pidFor(const QUrl &input) const
+    {
+        for (int run = 1; run <= runCount(); ++run)
+            if (arguments(run).value(1) == QFile::encodeName(input.toLocalFile()))
+                return pid(run);
+        return 0;
+    }
     QByteArray standardInput(int run) const { return read("stdin", run).trimmed(); }
+    QByteArray priority(int run) const { return read("priority", run).trimmed(); }
     bool overlapped() const { return QFile::exists(m_dir.filePath(QStringLiteral("overlap"))); }
 
     static bool isAlive(pid_t pid) { return pid > 0 && ::kill(pid, 0) == 0; }

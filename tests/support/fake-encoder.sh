@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Stands in for HandBrakeCLI. Logs into $FAKE_ENCODER_LOG, per run n: args.n (arguments,
-# NUL-terminated), pid.n and stdin.n (what standard input is). Overlapping runs append to
-# "overlap". What to do comes from the first line of the input file ($2); an unreadable input
+# NUL-terminated), pid.n, stdin.n (what standard input is) and priority.n (CPU nice value and I/O
+# priority). Overlapping runs append to "overlap". What to do comes from the first line of the input file ($2); an unreadable input
 # does nothing and exits 0, so that paths made up by tests are never written:
 #   ok | exit N | signal N | partial | sleep | sleep-ignoring-interrupt | flood | no-output
 #   | cat FILE (copy FILE to stdout in one write, then succeed)
@@ -11,17 +11,23 @@ set -u
 log=${FAKE_ENCODER_LOG:?}
 output=${4:-/dev/null}
 
-if [[ -e $log/running ]] && kill -0 "$(cat "$log/running")" 2>/dev/null; then
-    echo $$ >>"$log/overlap"
-fi
-echo $$ >"$log/running"
-trap 'rm -f "$log/running"' EXIT
+# Marked before looking for others, so that two runs started at once both see each other.
+touch "$log/running.$$"
+trap 'rm -f "$log/running.$$"' EXIT
+for marker in "$log"/running.*; do
+    other=${marker##*.}
+    if [[ $other != $$ ]] && kill -0 "$other" 2>/dev/null; then
+        echo $$ >>"$log/overlap"
+        break
+    fi
+done
 
 n=1
-while [[ -e $log/args.$n ]]; do n=$((n + 1)); done
+until mkdir "$log/run.$n" 2>/dev/null; do n=$((n + 1)); done
 printf '%s\0' "$@" >"$log/args.$n"
 echo $$ >"$log/pid.$n"
 readlink /proc/$$/fd/0 >"$log/stdin.$n"
+echo "$(nice) $(ionice -p $$)" >"$log/priority.$n"
 
 read -r mode argument <"$2" 2>/dev/null || mode=no-output
 
@@ -72,7 +78,7 @@ cat)
     ;;
 wait-for)
     exec 3>"$output"
-    printf 'Encoding: task 1 of 1, 5.00 %%\n'
+    printf 'Encoding: task 1 of 1, 25.00 %%\n'
     until [[ -e $argument ]]; do sleep 0.05; done
     head -c 1 "$2" >/dev/null 2>&1 || exit 3
     printf 'converted' >&3
