@@ -1,6 +1,7 @@
-// Converts the same clips through BatchConverter and through the same HandBrakeCLI commands run
-// directly, alternating, and prints what the engine adds: wall-time ratio and its own CPU time as
-// a share of the encoder's.
+// Converts the same clips through BatchConverter, as many at once as the app would on this
+// machine, and through the same HandBrakeCLI commands run directly one after another,
+// alternating. Prints the wall-time ratio, the engine's own CPU time as a share of the encoders',
+// and the peak memory of the engine and its encoders together.
 #include "engine/BatchConverter.h"
 #include "engine/EncoderRunner.h"
 #include "engine/OutputNaming.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
@@ -70,20 +72,52 @@ bool runDirectly(const QString &encoder, const QString &input, const QString &ou
            WEXITSTATUS(status) == 0;
 }
 
+qint64 residentBytes(const QString &statm)
+{
+    QFile file(statm);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE);
+}
+
+// The resident memory of this process and its children, and how many children there are. The
+// encoders are forked from the main thread, whose children the kernel lists.
+std::pair<qint64, int> familyMemory()
+{
+    qint64 bytes = residentBytes(QStringLiteral("/proc/self/statm"));
+    QFile children(QStringLiteral("/proc/self/task/%1/children").arg(getpid()));
+    if (!children.open(QIODevice::ReadOnly))
+        return {bytes, 0};
+    const QList<QByteArray> pids = children.readAll().simplified().split(' ');
+    int count = 0;
+    for (const QByteArray &pid : pids) {
+        if (pid.isEmpty())
+            continue;
+        bytes += residentBytes(QStringLiteral("/proc/%1/statm").arg(QString::fromLatin1(pid)));
+        ++count;
+    }
+    return {bytes, count};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 5) {
-        std::fprintf(stderr, "usage: %s ENCODER WORKDIR ROUNDS CLIP...\n", argv[0]);
+    if (args.size() < 6) {
+        std::fprintf(stderr, "usage: %s ENCODER WORKDIR ROUNDS TARGET_RATIO CLIP...\n", argv[0]);
         return 2;
     }
     const QString encoder = args.at(1);
     const QDir work(args.at(2));
     const int rounds = args.at(3).toInt();
-    const QStringList clips = args.mid(4);
+    const double target = args.at(4).toDouble();
+    const QStringList clips = args.mid(5);
+    // BENCH_ENCODES tries another number of encodes at once than the app's rule gives.
+    const int encodes = qEnvironmentVariableIntValue("BENCH_ENCODES");
+    const EncodeCapacity capacity =
+        encodes > 0 ? EncodeCapacity(encodes) : EncodeCapacity::ofThisMachine();
     QList<QUrl> urls;
     for (const QString &clip : clips)
         urls.append(QUrl::fromLocalFile(clip));
@@ -91,6 +125,14 @@ int main(int argc, char **argv)
     Usage engine;
     Usage direct;
     bool ok = true;
+    qint64 peakBytes = 0;
+    int mostEncodesAtOnce = 0;
+    QTimer memorySampler;
+    QObject::connect(&memorySampler, &QTimer::timeout, [&] {
+        const auto [bytes, encoders] = familyMemory();
+        peakBytes = std::max(peakBytes, bytes);
+        mostEncodesAtOnce = std::max(mostEncodesAtOnce, encoders);
+    });
     auto add = [](Usage &total, const Usage &one) {
         total.wallSeconds += one.wallSeconds;
         total.selfCpuSeconds += one.selfCpuSeconds;
@@ -104,6 +146,7 @@ int main(int argc, char **argv)
         auto throughEngine = [&] {
             add(engine, measure([&] {
                     BatchConverter batch(encoder, engineFolder);
+                    batch.setCapacity(capacity);
                     QEventLoop loop;
                     QObject::connect(&batch, &BatchConverter::finished, &loop,
                                      [&](const BatchOutcomes &outcomes) {
@@ -112,7 +155,9 @@ int main(int argc, char **argv)
                                          loop.quit();
                                      });
                     batch.start(urls);
+                    memorySampler.start(100);
                     loop.exec();
+                    memorySampler.stop();
                 }));
         };
         auto directly = [&] {
@@ -138,14 +183,19 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    std::printf("%d rounds of %lld clips\n", rounds, qlonglong(clips.size()));
-    std::printf(
-        "wall time: engine %.2f s, direct %.2f s, ratio engine/direct %.4f (target <= 1.02)\n",
-        engine.wallSeconds, direct.wallSeconds, engine.wallSeconds / direct.wallSeconds);
+    const double ratio = engine.wallSeconds / direct.wallSeconds;
+    std::printf("%d rounds of %lld clips; the engine ran up to %d at once (%d encoders seen)\n",
+                rounds, qlonglong(clips.size()), capacity.maxEncodes(), mostEncodesAtOnce);
+    std::printf("wall time: engine %.2f s, direct one at a time %.2f s, ratio engine/direct %.4f "
+                "(target <= %.2f): %s\n",
+                engine.wallSeconds, direct.wallSeconds, ratio, target,
+                ratio <= target ? "PASS" : "FAIL");
     std::printf("encoder CPU: through the engine %.2f s, directly %.2f s\n", engine.childCpuSeconds,
                 direct.childCpuSeconds);
     std::printf("engine's own CPU %.3f s vs encoder CPU %.2f s: %.3f%% (target < 1%%)\n",
                 engine.selfCpuSeconds, engine.childCpuSeconds,
                 100.0 * engine.selfCpuSeconds / engine.childCpuSeconds);
+    std::printf("peak memory of the engine and its encoders together: %.0f MiB\n",
+                double(peakBytes) / (1024 * 1024));
     return 0;
 }

@@ -38,6 +38,7 @@ struct BatchConverter::Encode
     qsizetype index = 0;
     EncoderRunner *runner = nullptr; // null once the encoder has ended
     std::unique_ptr<OutputFile> output;
+    bool encoding = false; // past opening and scanning the file: progress has been reported
 };
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
@@ -102,7 +103,8 @@ void BatchConverter::startFiles()
         while (m_nextToStart < m_files.size())
             record(m_nextToStart++, failure);
     }
-    while (m_nextToStart < m_files.size() && m_capacity.allowsAnother(runningEncoderSizes()))
+    while (m_nextToStart < m_files.size() && !anEncoderIsOpening() &&
+           m_capacity.allowsAnother(runningEncoderSizes()))
         startFile(m_nextToStart++);
 
     if (m_endedCount == m_files.size() && m_encodes.empty()) {
@@ -134,8 +136,13 @@ void BatchConverter::startFile(qsizetype index)
     encode->output = std::move(output);
     encode->runner = new EncoderRunner(m_encoderPath);
     Encode *raw = encode.get();
-    connect(raw->runner, &EncoderRunner::progress, this,
-            [this, index](double fraction) { Q_EMIT fileProgress(index, fraction); });
+    connect(raw->runner, &EncoderRunner::progress, this, [this, raw](double fraction) {
+        if (!raw->encoding) {
+            raw->encoding = true;
+            startFilesLater();
+        }
+        Q_EMIT fileProgress(raw->index, fraction);
+    });
     connect(raw->runner, &EncoderRunner::secondsLeft, this,
             [this, index](qint64 seconds) { Q_EMIT fileSecondsLeftReported(index, seconds); });
     connect(raw->runner, &EncoderRunner::finished, this,
@@ -143,6 +150,15 @@ void BatchConverter::startFile(qsizetype index)
     m_encodes.push_back(std::move(encode));
     raw->runner->start(input.toLocalFile(), raw->output->temporaryPath());
     Q_EMIT fileStarted(index);
+}
+
+// Opening and scanning a file keeps about half a core busy, encoding it every core. Encoders
+// that begin one after the other overlap one's scan with another's encoding; begun together,
+// they would scan together, then contend for the cores while they both encode.
+bool BatchConverter::anEncoderIsOpening() const
+{
+    return std::any_of(m_encodes.cbegin(), m_encodes.cend(),
+                       [](const auto &encode) { return encode->runner && !encode->encoding; });
 }
 
 QList<qint64> BatchConverter::runningEncoderSizes() const

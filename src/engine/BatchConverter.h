@@ -11,8 +11,9 @@
 #include <vector>
 
 // Converts a list of files, each into a new, never-overwriting "_converted.mp4" file in the
-// output folder, and records what became of every file. Files begin in list order, as many at
-// once as the capacity allows, and may end in any order. The folder only ever shows finished
+// output folder, and records what became of every file. Files begin in list order, each once
+// the one before has begun encoding, as many at once as the capacity allows, and may end in any
+// order. The folder only ever shows finished
 // files: each is written under a hidden temporary name first.
 class BatchConverter : public QObject
 {
@@ -56,6 +57,7 @@ private:
     void startFilesLater();
     void startFiles();
     void startFile(qsizetype index);
+    bool anEncoderIsOpening() const;
     QList<qint64> runningEncoderSizes() const;
     void onEncoderFinished(Encode *encode, FileOutcome::Failure failure, int detail);
     void publish(Encode *encode);

@@ -27,25 +27,6 @@ private Q_SLOTS:
         QCOMPARE(encodes, 1);
     }
 
-    void growsWithTheCores_data()
-    {
-        QTest::addColumn<int>("cores");
-        QTest::addColumn<int>("encodes");
-        QTest::newRow("unknown") << 0 << 1;
-        QTest::newRow("one") << 1 << 1;
-        QTest::newRow("two") << 2 << 2;
-        QTest::newRow("five") << 5 << 2;
-        QTest::newRow("six") << 6 << 3;
-        QTest::newRow("sixteen") << 16 << 5;
-    }
-
-    void growsWithTheCores()
-    {
-        QFETCH(int, cores);
-        QFETCH(int, encodes);
-        QCOMPARE(EncodeCapacity::encodesForCores(cores), encodes);
-    }
-
     void anotherStartsOnlyIfAllCanGrowToTheirBudget_data()
     {
         constexpr qint64 budget = EncodeCapacity::bytesPerEncode;

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Long, heavy clips, where one encode alone keeps every core busy: a 4K HEVC clip of 10 s and two
+# 1080p H.264 clips of 30 s. The engine, running as many encodes at once as the app does on this
+# machine, must be no slower than the same HandBrakeCLI commands run one after another (target:
+# at most 1.02).
+# Usage: long-clips.sh BUILD_DIR [ROUNDS]
+set -euo pipefail
+build_dir=$(realpath "${1:-build}")
+rounds=${2:-1}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+make_clip() { # NAME SIZE SECONDS CODEC...
+    local name=$1 size=$2 seconds=$3
+    shift 3
+    ffmpeg -v error -f lavfi -i "testsrc2=size=$size:rate=30:duration=$seconds" \
+        -f lavfi -i "sine=sample_rate=48000:duration=$seconds" "$@" -pix_fmt yuv420p \
+        -c:a aac -ac 2 -shortest "$work/$name"
+}
+make_clip 4k.mp4 3840x2160 10 -c:v libx265 -preset ultrafast -b:v 40M -tag:v hvc1 \
+    -x265-params log-level=error
+make_clip first.mp4 1920x1080 30 -c:v libx264 -preset ultrafast -b:v 17M
+make_clip second.mp4 1920x1080 30 -c:v libx264 -preset ultrafast -b:v 17M
+
+"$build_dir/bin/clipforger_engine_overhead" "$build_dir/libexec/clipforger/HandBrakeCLI" \
+    "$work" "$rounds" 1.02 "$work"/{4k,first,second}.mp4

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# A batch like a day's phone recordings: 12 clips of 5 s, 1080p30, H.264 and HEVC at phone
+# bitrates with AAC sound. The engine, running as many encodes at once as the app does on this
+# machine, against the same HandBrakeCLI commands run one after another (target: at most 0.80).
+# Usage: short-clips.sh BUILD_DIR [ROUNDS]
+set -euo pipefail
+build_dir=$(realpath "${1:-build}")
+rounds=${2:-2}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+clips=()
+for n in $(seq 1 12); do
+    if ((n % 2)); then
+        video=(-c:v libx264 -preset ultrafast -b:v 17M)
+    else
+        video=(-c:v libx265 -preset ultrafast -b:v 10M -tag:v hvc1 -x265-params log-level=error)
+    fi
+    clip="$work/phone-$n.mp4"
+    ffmpeg -v error -f lavfi -i "testsrc2=size=1920x1080:rate=30:duration=5" \
+        -f lavfi -i "sine=frequency=$((200 + 20 * n)):sample_rate=48000:duration=5" \
+        "${video[@]}" -pix_fmt yuv420p -c:a aac -b:a 192k -ac 2 -shortest "$clip"
+    clips+=("$clip")
+done
+
+"$build_dir/bin/clipforger_engine_overhead" "$build_dir/libexec/clipforger/HandBrakeCLI" \
+    "$work" "$rounds" 0.80 "${clips[@]}"
