@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # The conversion engine, running as many encodes at once as the app does on this machine, against
-# HandBrakeCLI run directly one file at a time, on a few heavier clips made here. The engine must
+# HandBrakeCLI run directly one file at a time, on three short clips made here. The engine must
 # cost nothing measurable: wall-time ratio at most 1.02.
 # Usage: engine-overhead.sh BUILD_DIR [ROUNDS]
-set -euo pipefail
-build_dir=$(realpath "${1:-build}")
-rounds=${2:-3}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+default_rounds=3
+source "$(dirname "$0")/one-at-a-time.bash" "$@"
 
 clips=()
 for format in "1280x720:30" "854x480:60" "1920x1080:25"; do
@@ -19,5 +16,4 @@ for format in "1280x720:30" "854x480:60" "1920x1080:25"; do
     clips+=("$clip")
 done
 
-"$build_dir/bin/clipforger_engine_overhead" "$build_dir/libexec/clipforger/HandBrakeCLI" \
-    "$work" "$rounds" 1.02 "${clips[@]}"
+compare_with_one_at_a_time 1.02 "${clips[@]}"

@@ -4,11 +4,8 @@
 # machine, must be no slower than the same HandBrakeCLI commands run one after another (target:
 # at most 1.02).
 # Usage: long-clips.sh BUILD_DIR [ROUNDS]
-set -euo pipefail
-build_dir=$(realpath "${1:-build}")
-rounds=${2:-1}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+default_rounds=1
+source "$(dirname "$0")/one-at-a-time.bash" "$@"
 
 make_clip() { # NAME SIZE SECONDS CODEC...
     local name=$1 size=$2 seconds=$3
@@ -22,5 +19,4 @@ make_clip 4k.mp4 3840x2160 10 -c:v libx265 -preset ultrafast -b:v 40M -tag:v hvc
 make_clip first.mp4 1920x1080 30 -c:v libx264 -preset ultrafast -b:v 17M
 make_clip second.mp4 1920x1080 30 -c:v libx264 -preset ultrafast -b:v 17M
 
-"$build_dir/bin/clipforger_engine_overhead" "$build_dir/libexec/clipforger/HandBrakeCLI" \
-    "$work" "$rounds" 1.02 "$work"/{4k,first,second}.mp4
+compare_with_one_at_a_time 1.02 "$work"/{4k,first,second}.mp4

@@ -3,11 +3,8 @@
 # bitrates with AAC sound. The engine, running as many encodes at once as the app does on this
 # machine, against the same HandBrakeCLI commands run one after another (target: at most 0.80).
 # Usage: short-clips.sh BUILD_DIR [ROUNDS]
-set -euo pipefail
-build_dir=$(realpath "${1:-build}")
-rounds=${2:-2}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+default_rounds=2
+source "$(dirname "$0")/one-at-a-time.bash" "$@"
 
 clips=()
 for n in $(seq 1 12); do
@@ -23,5 +20,4 @@ for n in $(seq 1 12); do
     clips+=("$clip")
 done
 
-"$build_dir/bin/clipforger_engine_overhead" "$build_dir/libexec/clipforger/HandBrakeCLI" \
-    "$work" "$rounds" 0.80 "${clips[@]}"
+compare_with_one_at_a_time 0.80 "${clips[@]}"

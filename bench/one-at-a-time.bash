@@ -1,0 +1,18 @@
+# Shared by the benchmarks that time the engine against HandBrakeCLI run one file at a time.
+# Sourced with the script's own arguments, BUILD_DIR [ROUNDS], after setting default_rounds:
+# sets build_dir, rounds and work, a folder that is removed when the script ends.
+set -euo pipefail
+build_dir=$(realpath "${1:-build}")
+rounds=${2:-$default_rounds}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The clips through the engine, as many at once as the app runs them, and through the same
+# HandBrakeCLI commands one after another, alternating; the ratio of their wall times must be at
+# most TARGET.
+compare_with_one_at_a_time() { # TARGET CLIP...
+    local target=$1
+    shift
+    "$build_dir/bin/clipforger_engine_overhead" "$build_dir/libexec/clipforger/HandBrakeCLI" \
+        "$work" "$rounds" "$target" "$@"
+}
