@@ -47,7 +47,10 @@ private Q_SLOTS:
         QFETCH(QList<qint64>, running);
         QFETCH(bool, fits);
         QCOMPARE(EncodeCapacity::fitsInMemory(available, running), fits);
-        // Whatever the memory, the first always starts and no more than the cores allow.
+    }
+
+    void firstAlwaysStartsAndNoMoreThanTheCoresAllow()
+    {
         QVERIFY(EncodeCapacity(2).allowsAnother({}));
         QVERIFY(!EncodeCapacity(2).allowsAnother({0, 0}));
     }
