@@ -11,6 +11,10 @@ set -u
 log=${FAKE_ENCODER_LOG:?}
 output=${4:-/dev/null}
 
+read -r mode argument <"$2" 2>/dev/null || mode=no-output
+# Before the run is logged: a test that sees the log may interrupt at once.
+[[ $mode == sleep-ignoring-interrupt ]] && trap '' INT
+
 # Marked before looking for others, so that two runs started at once both see each other.
 touch "$log/running.$$"
 trap 'rm -f "$log/running.$$"' EXIT
@@ -28,8 +32,6 @@ printf '%s\0' "$@" >"$log/args.$n"
 echo $$ >"$log/pid.$n"
 readlink /proc/$$/fd/0 >"$log/stdin.$n"
 echo "$(nice) $(ionice -p $$)" >"$log/priority.$n"
-
-read -r mode argument <"$2" 2>/dev/null || mode=no-output
 
 progress() {
     printf '{"Progress": {"PercentComplete": 10}}'
@@ -59,7 +61,7 @@ partial)
     exit 1
     ;;
 sleep | sleep-ignoring-interrupt)
-    [[ $mode == sleep ]] && trap 'exit 130' INT || trap '' INT
+    [[ $mode == sleep ]] && trap 'exit 130' INT
     printf 'half an mp4' >"$output"
     printf 'Encoding: task 1 of 1, 5.00 %% (9.00 fps, avg 9.00 fps, ETA 00h03m00s)\n'
     while :; do sleep 0.05; done
