@@ -78,9 +78,8 @@ double fraction(qint64 currentFileIndex, double fileFraction, qsizetype fileCoun
 
 std::optional<qint64> secondsLeft(const Timing &timing)
 {
-    const bool anythingLeft = std::any_of(timing.files.cbegin(), timing.files.cend(), [](auto &f) {
-        return f.stage == Stage::Waiting || f.stage == Stage::Running;
-    });
+    const bool anythingLeft = std::any_of(timing.files.cbegin(), timing.files.cend(),
+                                          [](const FileTiming &file) { return !file.hasEnded(); });
     if (!anythingLeft)
         return std::nullopt;
     if (const std::optional<double> seconds = encoderEstimate(timing))

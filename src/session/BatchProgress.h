@@ -16,6 +16,8 @@ struct FileTiming
 {
     enum class Stage { Waiting, Running, Converted, Failed };
 
+    bool hasEnded() const { return stage == Stage::Converted || stage == Stage::Failed; }
+
     qint64 size = 0; // in bytes
     Stage stage = Stage::Waiting;
     double fraction = 0.0;                    // of the file, while it runs

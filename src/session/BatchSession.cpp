@@ -151,15 +151,13 @@ void BatchSession::onFileFinished(qsizetype index, const FileOutcome &outcome)
 // place, possibly part-way done already.
 void BatchSession::showCurrentFile()
 {
-    using Stage = BatchProgress::FileTiming::Stage;
     const QList<BatchProgress::FileTiming> &files = m_timing.files;
     qsizetype current = 0;
-    while (current + 1 < files.size() &&
-           (files[current].stage == Stage::Converted || files[current].stage == Stage::Failed))
+    while (current + 1 < files.size() && files[current].hasEnded())
         ++current;
     m_state->setCurrentFileIndex(current);
-    m_state->setConversionProgress(files[current].stage == Stage::Running ? files[current].fraction
-                                                                          : 0.0);
+    const bool running = files[current].stage == BatchProgress::FileTiming::Stage::Running;
+    m_state->setConversionProgress(running ? files[current].fraction : 0.0);
 }
 
 void BatchSession::writeRecord()
@@ -168,10 +166,9 @@ void BatchSession::writeRecord()
         return;
     using Stage = BatchProgress::FileTiming::Stage;
     QList<std::optional<bool>> converted;
-    for (const BatchProgress::FileTiming &file : std::as_const(m_timing.files)) {
-        const bool ended = file.stage == Stage::Converted || file.stage == Stage::Failed;
-        converted.append(ended ? std::optional(file.stage == Stage::Converted) : std::nullopt);
-    }
+    for (const BatchProgress::FileTiming &file : std::as_const(m_timing.files))
+        converted.append(file.hasEnded() ? std::optional(file.stage == Stage::Converted)
+                                         : std::nullopt);
     m_record->write(m_batchFiles, converted);
 }
 
