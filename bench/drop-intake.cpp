@@ -166,7 +166,7 @@ DropResult measureDrop(DropZone *zone, ScreenState *state, const QList<QUrl> &ur
     QMimeData mimeData;
     mimeData.setData(QStringLiteral("text/uri-list"), uriList);
 
-    state->setDroppedFiles({});
+    state->files().replace({});
     Heartbeat beat;
     QTimer heartbeat;
     heartbeat.setTimerType(Qt::PreciseTimer);
@@ -181,10 +181,10 @@ DropResult measureDrop(DropZone *zone, ScreenState *state, const QList<QUrl> &ur
     qsizetype nextMark = 1;
     const qsizetype markStep = std::max<qsizetype>(100, videoCount / 10);
     QElapsedTimer sinceDrop;
-    QObject::connect(state, &ScreenState::droppedFilesChanged, &heartbeat, [&] {
-        if (state->droppedFiles().size() >= nextMark) {
+    QObject::connect(&state->files(), &BatchList::filesChanged, &heartbeat, [&] {
+        if (state->files().size() >= nextMark) {
             summaryOnTheWay.append({sinceDrop.nsecsElapsed(), countLine(zone)});
-            nextMark = (state->droppedFiles().size() / markStep + 1) * markStep;
+            nextMark = (state->files().size() / markStep + 1) * markStep;
         }
     });
 
@@ -208,7 +208,7 @@ DropResult measureDrop(DropZone *zone, ScreenState *state, const QList<QUrl> &ur
     QApplication::sendEvent(zone, &drop);
     result.dropMs = handler.nsecsElapsed() / 1e6;
 
-    while (state->droppedFiles().size() < videoCount && sinceDrop.elapsed() < 120000)
+    while (state->files().size() < videoCount && sinceDrop.elapsed() < 120000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     result.allListedMs = sinceDrop.nsecsElapsed() / 1e6;
     // Keep beating a while: late work of the drop would show here.
@@ -217,8 +217,8 @@ DropResult measureDrop(DropZone *zone, ScreenState *state, const QList<QUrl> &ur
     heartbeat.stop();
     QObject::disconnect(state, nullptr, &heartbeat, nullptr);
     result.stallMs = beat.longestGapNs / 1e6 - heartbeatMs;
-    if (state->droppedFiles().size() != videoCount)
-        qFatal("listed %lld videos, not %lld", qlonglong(state->droppedFiles().size()),
+    if (state->files().size() != videoCount)
+        qFatal("listed %lld videos, not %lld", qlonglong(state->files().size()),
                qlonglong(videoCount));
     if (printSummary) {
         for (const auto &[atNs, line] : summaryOnTheWay)
@@ -242,7 +242,7 @@ int main(int argc, char *argv[])
     const auto [urls, videoCount] = makeFiles(QDir(filesDir.path()));
 
     BatchSession session(QStringLiteral("/nonexistent/HandBrakeCLI"), filesDir.path());
-    MainWindow window(&session, QDBusConnection(QStringLiteral("no bus")));
+    MainWindow window(&session);
     window.show();
     QElapsedTimer settle;
     settle.start();

@@ -3,6 +3,7 @@
 // alternating. Prints the wall-time ratio, the engine's own CPU time as a share of the encoders',
 // and the peak memory of the engine and its encoders together.
 #include "engine/BatchConverter.h"
+#include "engine/BatchList.h"
 #include "engine/EncoderRunner.h"
 #include "engine/OutputNaming.h"
 
@@ -145,16 +146,17 @@ int main(int argc, char **argv)
         QDir().mkpath(directFolder);
         auto throughEngine = [&] {
             add(engine, measure([&] {
-                    BatchConverter batch(encoder, engineFolder);
+                    BatchList files;
+                    files.append(urls, BatchFile::Stage::Waiting);
+                    BatchConverter batch(encoder, engineFolder, &files);
                     batch.setCapacity(capacity);
                     QEventLoop loop;
-                    QObject::connect(&batch, &BatchConverter::finished, &loop,
-                                     [&](const BatchOutcomes &outcomes) {
-                                         for (const FileOutcome &outcome : outcomes)
-                                             ok = ok && outcome.converted();
-                                         loop.quit();
-                                     });
-                    batch.start(urls);
+                    QObject::connect(&batch, &BatchConverter::finished, &loop, [&] {
+                        for (const FileOutcome &outcome : files.outcomes())
+                            ok = ok && outcome.converted();
+                        loop.quit();
+                    });
+                    batch.start();
                     memorySampler.start(100);
                     loop.exec();
                     memorySampler.stop();

@@ -219,14 +219,14 @@ int batch(const QStringList &clips, QTextStream &out)
     QList<QUrl> files;
     for (const QString &clip : clips)
         files.append(QUrl::fromLocalFile(clip));
-    state->setDroppedFiles(files);
+    state->files().replace(files);
 
     QEventLoop batchEnded;
-    QObject::connect(state, &ScreenState::showCompletionViewChanged, &batchEnded,
-                     &QEventLoop::quit);
     std::optional<PaintCounter> gearFrames;
-    QObject::connect(state, &ScreenState::isConvertingChanged, state, [&](bool converting) {
-        if (converting)
+    QObject::connect(state, &ScreenState::screenChanged, state, [&](ScreenState::Screen screen) {
+        if (screen == ScreenState::Screen::Completion)
+            batchEnded.quit();
+        if (screen == ScreenState::Screen::Converting)
             gearFrames.emplace(
                 clipforger->window()->findChild<ConvertingView *>()->findChild<SymbolView *>());
     });
@@ -240,7 +240,7 @@ int batch(const QStringList &clips, QTextStream &out)
     const double encoderCpu = cpuSeconds(RUSAGE_CHILDREN) - encoderCpuBefore;
     const double wallSeconds = wall.nsecsElapsed() / 1e9;
 
-    const qsizetype converted = files.size() - failedCount(state->batchOutcomes());
+    const qsizetype converted = files.size() - failedCount(state->files().outcomes());
     const double share = 100.0 * cpu / wallSeconds;
     out << QStringLiteral("batch: %1 of %2 files converted in %3 s; the app used %4 s CPU = "
                           "%5% of one core, the encoder %6 s CPU\n")

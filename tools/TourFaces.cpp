@@ -35,22 +35,22 @@ const QStringList diskFull = {
 void complete(ScreenState &state, const QString &appFolder,
               const QList<std::pair<Failure, QStringList>> &ends)
 {
-    BatchOutcomes outcomes;
+    const QList<QUrl> inputs = files().first(ends.size());
+    BatchList &list = state.files();
+    list.replace(inputs);
+    list.enterBatch();
     SizeSummary sizes;
-    const QList<QUrl> inputs = files();
     for (qsizetype i = 0; i < ends.size(); ++i) {
-        outcomes.append({inputs[i], QString(), ends[i].first, 0, ends[i].second});
+        list.finish(i, {inputs[i], QString(), ends[i].first, 0, ends[i].second});
         if (ends[i].first == Failure::None) {
             sizes.inputBytes += 1'040'000'000;
             sizes.outputBytes += 182'000'000;
             ++sizes.fileCount;
         }
     }
-    state.setDroppedFiles(inputs.first(ends.size()));
-    state.setBatchOutcomes(outcomes);
-    state.setSizeSummary(sizes);
+    state.setReport(BatchReport(list.outcomes(), sizes));
     state.setOutputFolder(QUrl::fromLocalFile(appFolder));
-    state.setShowCompletionView(true);
+    state.setScreen(ScreenState::Screen::Completion);
 }
 
 } // namespace
@@ -68,15 +68,16 @@ bool show(BatchSession &session, const QString &face)
     ScreenState &state = *session.state();
     const QString appFolder = session.outputFolder();
     if (face == QLatin1String("empty")) {
-        state.setDroppedFiles({});
+        state.files().clear();
     } else if (face == QLatin1String("ready")) {
-        state.setDroppedFiles(files());
+        state.files().replace(files());
     } else if (face == QLatin1String("restored")) {
-        state.setDroppedFiles(files().mid(1, 2));
+        state.files().replace(files().mid(1, 2));
         state.setRestoredFileCount(2);
     } else if (face == QLatin1String("converting")) {
-        state.setDroppedFiles(files().first(3));
-        state.setConverting(true);
+        state.files().replace(files().first(3));
+        state.files().enterBatch();
+        state.setScreen(ScreenState::Screen::Converting);
         state.setCurrentFileIndex(1);
         state.setConversionProgress(0.4267);
         state.setSecondsLeft(4790);

@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
 
     // No encoder: nothing in the tour converts.
     BatchSession session(QString(), AppFolder::resolveAndCreate());
-    MainWindow window(&session, MainWindow::sessionBusIfAny());
+    MainWindow window(&session);
     if (!TourFaces::show(session, arguments[1])) {
         QTextStream(stderr) << "unknown face: " << arguments[1] << '\n';
         return 2;

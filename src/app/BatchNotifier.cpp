@@ -1,14 +1,11 @@
 #include "BatchNotifier.h"
 
 #include "ClipforgerApp.h"
-#include "screens/NameList.h"
-#include "session/SizeSummary.h"
+#include "session/BatchReport.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-
-#include <algorithm>
 
 namespace {
 
@@ -31,39 +28,12 @@ BatchNotifier::BatchNotifier(const QDBusConnection &bus, QObject *parent)
                   SLOT(onNotificationClosed(uint, uint)));
 }
 
-QString BatchNotifier::summaryText(qsizetype converted, qsizetype failed)
-{
-    if (converted == 0)
-        return tr("Conversion failed");
-    return failed == 0 ? tr("Conversion complete") : tr("Conversion finished with failures");
-}
-
-QString BatchNotifier::bodyText(const BatchOutcomes &outcomes, const SizeSummary &sizes)
-{
-    const qsizetype failed = failedCount(outcomes);
-    QStringList lines = {
-        tr("Converted: %1. Failed: %2.").arg(outcomes.size() - failed).arg(failed)};
-    if (const QString gained = sizes.text(); !gained.isEmpty())
-        lines.append(gained);
-    QStringList failures;
-    for (const FileOutcome &outcome : outcomes) {
-        if (!outcome.converted())
-            failures.append(NameList::notedNameLine(outcome.input.fileName(), outcome.reason()));
-    }
-    lines += failures.first(std::min<qsizetype>(failures.size(), NameList::shownNames));
-    if (failures.size() > NameList::shownNames)
-        lines.append(NameList::furtherNamesLine(failures.size() - NameList::shownNames));
-    return lines.join(u'\n');
-}
-
-void BatchNotifier::notifyBatchEnded(const BatchOutcomes &outcomes, const SizeSummary &sizes,
-                                     const QUrl &folder)
+void BatchNotifier::notifyBatchEnded(const BatchReport &report, const QUrl &folder)
 {
     if (!m_bus.isConnected())
         return;
-    const qsizetype failed = failedCount(outcomes);
-    const QString summary = summaryText(outcomes.size() - failed, failed);
-    const QString body = bodyText(outcomes, sizes);
+    const QString summary = report.notificationSummary();
+    const QString body = report.notificationBody();
 
     // A service that reads the body as markup needs the file names escaped; one that does not
     // would show the escapes.

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "engine/FileOutcome.h"
-
 #include <QDBusConnection>
+#include <QHash>
 #include <QObject>
 #include <QUrl>
 
-struct SizeSummary;
+class BatchReport;
 
 // Posts the desktop notification that a batch has ended, through the freedesktop notification
-// service on the session bus, with the batch's summary and an action that opens the output
+// service on the session bus, with the batch's report and an action that opens the output
 // folder. Without a service or a bus it does nothing.
 class BatchNotifier : public QObject
 {
@@ -20,13 +19,7 @@ public:
 
     explicit BatchNotifier(const QDBusConnection &bus, QObject *parent = nullptr);
 
-    void notifyBatchEnded(const BatchOutcomes &outcomes, const SizeSummary &sizes,
-                          const QUrl &folder);
-
-    static QString summaryText(qsizetype converted, qsizetype failed);
-    // The counts, what the converted files gained, and the first failed files with why, as the
-    // completion screen says them, one a line.
-    static QString bodyText(const BatchOutcomes &outcomes, const SizeSummary &sizes);
+    void notifyBatchEnded(const BatchReport &report, const QUrl &folder);
 
 Q_SIGNALS:
     // The user chose the notification's action: open the folder that the batch wrote into.

@@ -1,6 +1,7 @@
 #include "ClipforgerApp.h"
 
 #include "ApplicationService.h"
+#include "DesktopIntegration.h"
 #include "MainWindow.h"
 #include "QuitSignals.h"
 #include "engine/StaleOutputCleanup.h"
@@ -20,14 +21,23 @@ void ClipforgerApp::describeApplication(QApplication &application)
     application.setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(desktopFileName)));
 }
 
+std::unique_ptr<ApplicationService> ClipforgerApp::claimApplicationId(const QDBusConnection &bus)
+{
+    return std::make_unique<ApplicationService>(QString::fromLatin1(desktopFileName), bus);
+}
+
 ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFolder,
-                             const QDBusConnection &sessionBus, QObject *parent)
+                             const QDBusConnection &sessionBus,
+                             std::unique_ptr<ApplicationService> service, QObject *parent)
     : QObject(parent)
     , m_session(new BatchSession(encoderPath, outputFolder, this))
-    , m_window(std::make_unique<MainWindow>(m_session, sessionBus))
+    , m_window(std::make_unique<MainWindow>(m_session))
+    , m_desktop(
+          std::make_unique<DesktopIntegration>(m_session->state(), sessionBus, m_window.get()))
     , m_quitSignals(new QuitSignals(this))
-    , m_service(new ApplicationService(QString::fromLatin1(desktopFileName), sessionBus, this))
+    , m_service(service ? service.release() : claimApplicationId(sessionBus).release())
 {
+    m_service->setParent(this);
     connect(m_quitSignals, &QuitSignals::received, this, &ClipforgerApp::onQuitSignal);
     connect(m_service, &ApplicationService::filesOpened, m_session, &BatchSession::addFiles);
     connect(m_service, &ApplicationService::activationRequested, this,

@@ -1,22 +1,24 @@
 #pragma once
 
+#include "ApplicationService.h"
+
 #include <QDBusConnection>
+#include <QList>
 #include <QObject>
+#include <QUrl>
 
 #include <memory>
 
-#include <QList>
-#include <QUrl>
-
-class ApplicationService;
 class BatchSession;
+class DesktopIntegration;
 class MainWindow;
 class QApplication;
 class QuitSignals;
 
-// Clipforger as one object: the batch session, its window, the answer to the quit signals, and
-// the application id on the session bus through which later launches hand over their files.
-// main() only makes the QApplication, this, and runs the event loop.
+// Clipforger as one object: the batch session, its window, what a batch means to the desktop,
+// the answer to the quit signals, and the application id on the session bus through which later
+// launches hand over their files. main() only makes the QApplication, this, and runs the event
+// loop.
 class ClipforgerApp : public QObject
 {
     Q_OBJECT
@@ -28,13 +30,19 @@ public:
     // "Clipforger" and matches the window to its desktop entry.
     static void describeApplication(QApplication &application);
 
+    // Claims the application id on the bus, unless another instance owns it already: then this
+    // launch should hand its files over and go, without building an app of its own.
+    static std::unique_ptr<ApplicationService> claimApplicationId(const QDBusConnection &bus);
+
+    // With the service that claimed the id, or none to claim it here.
     ClipforgerApp(const QString &encoderPath, const QString &outputFolder,
-                  const QDBusConnection &sessionBus, QObject *parent = nullptr);
+                  const QDBusConnection &sessionBus,
+                  std::unique_ptr<ApplicationService> service = nullptr, QObject *parent = nullptr);
     ~ClipforgerApp() override;
 
     BatchSession *session() const { return m_session; }
     MainWindow *window() const { return m_window.get(); }
-    // False when another instance owns the application id: this one should hand over and go.
+    // False when another instance owns the application id.
     bool ownsApplicationId() const;
 
     // Lists the files as if they had been dropped, and brings the window forward.
@@ -46,6 +54,8 @@ private:
 
     BatchSession *m_session;
     std::unique_ptr<MainWindow> m_window;
+    // Goes before the window it asks whether it is watched.
+    std::unique_ptr<DesktopIntegration> m_desktop;
     QuitSignals *m_quitSignals;
     ApplicationService *m_service;
     bool m_quitRequested = false;

@@ -1,9 +1,6 @@
 #include "MainWindow.h"
 
-#include "BatchNotifier.h"
 #include "FileChooser.h"
-#include "SleepInhibitor.h"
-#include "TaskbarProgress.h"
 #include "screens/ContentView.h"
 #include "session/BatchProgress.h"
 #include "session/BatchSession.h"
@@ -16,14 +13,11 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus, QWidget *parent)
+MainWindow::MainWindow(BatchSession *session, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
-    , m_contentView(new ContentView(session, this))
-    , m_inhibitor(new SleepInhibitor(sessionBus, this))
-    , m_notifier(new BatchNotifier(sessionBus, this))
+    , m_contentView(new ContentView(session->state(), this))
     , m_fileChooser(new FileChooser(this))
-    , m_taskbar(new TaskbarProgress(sessionBus, this))
 {
     setWindowTitle(QStringLiteral("Clipforger"));
     auto *layout = new QVBoxLayout(this);
@@ -33,10 +27,7 @@ MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus,
 
     connect(m_contentView, &ContentView::screenShown, this, &MainWindow::fitToContent);
     connect(m_contentView, &ContentView::frameResized, this, &MainWindow::fitToContent);
-    connect(m_contentView, &ContentView::chooseFilesRequested, m_fileChooser, &FileChooser::open);
-    connect(m_fileChooser, &FileChooser::filesChosen, m_session, &BatchSession::addFiles);
-    connect(m_notifier, &BatchNotifier::folderOpenRequested, this,
-            [](const QUrl &folder) { QDesktopServices::openUrl(folder); });
+    connectRequests();
 
     // The desktop's usual keys; both go through closeEvent, so a running encoder is stopped.
     for (const QKeySequence &keys :
@@ -44,10 +35,22 @@ MainWindow::MainWindow(BatchSession *session, const QDBusConnection &sessionBus,
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
     const ScreenState *state = m_session->state();
-    connect(state, &ScreenState::isConvertingChanged, this, &MainWindow::onConvertingChanged);
-    connect(state, &ScreenState::showCompletionViewChanged, this, &MainWindow::onCompletionShown);
-    connect(state, &ScreenState::currentFileIndexChanged, this, &MainWindow::renderBatchProgress);
-    connect(state, &ScreenState::conversionProgressChanged, this, &MainWindow::renderBatchProgress);
+    connect(state, &ScreenState::screenChanged, this, &MainWindow::onScreenChanged);
+    connect(state, &ScreenState::currentFileIndexChanged, this, &MainWindow::renderTitle);
+    connect(state, &ScreenState::conversionProgressChanged, this, &MainWindow::renderTitle);
+}
+
+void MainWindow::connectRequests()
+{
+    BatchSession *session = m_session;
+    connect(m_contentView, &ContentView::addFilesRequested, session, &BatchSession::addFiles);
+    connect(m_contentView, &ContentView::clearRequested, session, &BatchSession::clearFiles);
+    connect(m_contentView, &ContentView::convertRequested, session, &BatchSession::startConversion);
+    connect(m_contentView, &ContentView::stopRequested, session, &BatchSession::stopConversion);
+    connect(m_contentView, &ContentView::backRequested, session, &BatchSession::goBack);
+    connect(m_contentView, &ContentView::viewFilesRequested, this, &MainWindow::viewFiles);
+    connect(m_contentView, &ContentView::chooseFilesRequested, m_fileChooser, &FileChooser::open);
+    connect(m_fileChooser, &FileChooser::filesChosen, session, &BatchSession::addFiles);
 }
 
 QDBusConnection MainWindow::sessionBusIfAny()
@@ -79,55 +82,37 @@ void MainWindow::closeEvent(QCloseEvent *event)
         QWidget::closeEvent(event);
         return;
     }
-    // Stop the encoder and remove its partial output first; the window closes once the
-    // batch has ended, which takes at most the encoder's grace period.
+    // Stop the encoders and remove their partial outputs first; the window closes once the
+    // batch has ended. The encoders stop side by side, within one grace period.
     event->ignore();
     m_closeWhenStopped = true;
     m_session->cancelConversion();
 }
 
-void MainWindow::onConvertingChanged(bool converting)
+void MainWindow::onScreenChanged()
 {
-    renderBatchProgress();
-    if (converting) {
-        m_inhibitor->inhibit(tr("Converting videos"));
-        return;
-    }
-    m_inhibitor->release();
-    if (m_closeWhenStopped)
+    renderTitle();
+    if (!m_session->state()->isConverting() && m_closeWhenStopped)
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
-void MainWindow::onCompletionShown(bool shown)
+void MainWindow::viewFiles()
 {
-    if (!shown || m_closeWhenStopped || isActiveWindow())
-        return;
-    const ScreenState *state = m_session->state();
-    m_notifier->notifyBatchEnded(state->batchOutcomes(), state->sizeSummary(),
-                                 state->outputFolder());
+    // Where the desktop cannot open it (no xdg-open, say), the screen shows where it is.
+    if (!QDesktopServices::openUrl(m_session->state()->outputFolder()))
+        m_contentView->showFolderNotOpened();
 }
 
-void MainWindow::renderBatchProgress()
+void MainWindow::renderTitle()
 {
     const ScreenState *state = m_session->state();
-    if (!state->isConverting()) {
-        if (m_shownPercent < 0)
-            return;
-        m_shownPercent = -1;
-        m_shownFilesLeft = -1;
-        setWindowTitle(QStringLiteral("Clipforger"));
-        m_taskbar->clear();
-        return;
-    }
-    const qsizetype fileCount = state->droppedFiles().size();
-    const double fraction =
-        BatchProgress::fraction(state->currentFileIndex(), state->conversionProgress(), fileCount);
-    const int percent = int(fraction * 100.0);
-    const qint64 filesLeft = std::max<qint64>(fileCount - state->currentFileIndex(), 0);
-    if (percent == m_shownPercent && filesLeft == m_shownFilesLeft)
+    const int percent =
+        state->isConverting() ? int(BatchProgress::fraction(state->files().all()) * 100.0) : -1;
+    if (percent == m_shownPercent)
         return;
     m_shownPercent = percent;
-    m_shownFilesLeft = filesLeft;
-    setWindowTitle(tr("%1% – Clipforger", "window title: percent of the batch done").arg(percent));
-    m_taskbar->show(percent / 100.0, filesLeft);
+    setWindowTitle(
+        percent < 0
+            ? QStringLiteral("Clipforger")
+            : tr("%1% – Clipforger", "window title: percent of the batch done").arg(percent));
 }

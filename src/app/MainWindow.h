@@ -3,26 +3,24 @@
 #include <QDBusConnection>
 #include <QWidget>
 
-class BatchNotifier;
 class BatchSession;
 class ContentView;
 class FileChooser;
-class SleepInhibitor;
-class TaskbarProgress;
 
-// Clipforger's one window. Its content shows the session's screens; the window adds its title,
-// its size, and what a batch means to the rest of the desktop: its progress in the title and on
-// the taskbar entry, no suspend while it runs, a notification when it ends unseen, and no
-// encoder left behind when the window closes. It fits itself to its content only while the user
-// has left its size alone.
+// Clipforger's one window. Its content shows the session's screens, and the window hands what the
+// user asks for there to the session. It adds its title, with the batch's progress, its size,
+// the file chooser, and no encoder left behind when it closes. It fits itself to its content only
+// while the user has left its size alone.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    MainWindow(BatchSession *session, const QDBusConnection &sessionBus, QWidget *parent = nullptr);
+    explicit MainWindow(BatchSession *session, QWidget *parent = nullptr);
 
     ContentView *contentView() const { return m_contentView; }
+    // The window was closed mid-batch and goes once the batch has ended.
+    bool closesWhenBatchEnds() const { return m_closeWhenStopped; }
 
     // The session bus, or a disconnected connection where the session has none.
     static QDBusConnection sessionBusIfAny();
@@ -31,22 +29,19 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void onConvertingChanged(bool converting);
-    void onCompletionShown(bool shown);
-    void renderBatchProgress();
+    void connectRequests();
+    void onScreenChanged();
+    void viewFiles();
+    void renderTitle();
     void fitToContent();
 
     BatchSession *m_session;
     ContentView *m_contentView;
-    SleepInhibitor *m_inhibitor;
-    BatchNotifier *m_notifier;
     FileChooser *m_fileChooser;
-    TaskbarProgress *m_taskbar;
     bool m_closeWhenStopped = false;
-    // What the title and the taskbar show, so that they change only when it does: the whole
-    // percent of the batch (none while idle) and the files left.
+    // The whole percent of the batch the title shows, none while idle, so that the title changes
+    // only when it does.
     int m_shownPercent = -1;
-    qint64 m_shownFilesLeft = -1;
     // The size the window last gave itself; any other size in the normal state is the user's.
     QSize m_fittedSize;
 };

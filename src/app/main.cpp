@@ -18,12 +18,17 @@ int main(int argc, char *argv[])
     Translations::install(application, QLocale::system());
     const QList<QUrl> files = CommandLine::filesToOpen(argc, argv);
 
+    // A later launch hands its files to the window that runs already, before it builds anything
+    // of its own.
     const QDBusConnection bus = MainWindow::sessionBusIfAny();
-    ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(), bus);
-    if (!clipforger.ownsApplicationId() &&
+    std::unique_ptr<ApplicationService> service = ClipforgerApp::claimApplicationId(bus);
+    if (!service->ownsApplicationId() &&
         ApplicationService::handOver(QString::fromLatin1(ClipforgerApp::desktopFileName), bus,
                                      files))
         return 0;
+
+    ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(), bus,
+                             std::move(service));
     clipforger.session()->recordBatchesAt(BatchRecord::defaultPath());
     clipforger.open(files);
     return application.exec();

@@ -1,5 +1,6 @@
 #include "BatchConverter.h"
 
+#include "BatchList.h"
 #include "EncoderRunner.h"
 #include "OutputFile.h"
 
@@ -42,34 +43,28 @@ struct BatchConverter::Encode
 };
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
-                               QObject *parent)
+                               BatchList *files, QObject *parent)
     : QObject(parent)
     , m_encoderPath(encoderPath)
     , m_outputFolder(outputFolder)
-{}
+    , m_files(files)
+{
+    // Files that join the running batch wait at the list's end.
+    connect(m_files, &BatchList::filesChanged, this, [this] {
+        if (m_running)
+            startFilesLater();
+    });
+}
 
 BatchConverter::~BatchConverter() = default;
 
-void BatchConverter::start(const QList<QUrl> &files)
+void BatchConverter::start()
 {
-    if (files.isEmpty() || m_running)
+    if (m_running || !m_files->hasPendingFiles())
         return;
-    m_files = files;
-    m_outcomes = QList<std::optional<FileOutcome>>(files.size());
     m_nextToStart = 0;
-    m_endedCount = 0;
-    m_takenPaths.clear();
     m_running = true;
     m_cancelRequested = false;
-    startFilesLater();
-}
-
-void BatchConverter::append(const QList<QUrl> &files)
-{
-    if (!m_running)
-        return;
-    m_files.append(files);
-    m_outcomes.resize(m_files.size());
     startFilesLater();
 }
 
@@ -97,28 +92,31 @@ void BatchConverter::startFiles()
     m_startScheduled = false;
     if (!m_running)
         return;
+    const auto nextWaiting = [this] {
+        while (m_nextToStart < m_files->size() &&
+               m_files->at(m_nextToStart).stage != BatchFile::Stage::Waiting)
+            ++m_nextToStart;
+        return m_nextToStart < m_files->size();
+    };
     // Once the disk is full, the files still to come cannot succeed either.
     if (m_cancelRequested || diskIsFull()) {
         const Failure failure = m_cancelRequested ? Failure::Cancelled : Failure::DiskFull;
-        while (m_nextToStart < m_files.size())
+        while (nextWaiting())
             record(m_nextToStart++, failure);
     }
-    while (m_nextToStart < m_files.size() && !anEncoderIsOpening() &&
+    while (nextWaiting() && !anEncoderIsOpening() &&
            m_capacity.allowsAnother(runningEncoderSizes()))
         startFile(m_nextToStart++);
 
-    if (m_endedCount == m_files.size() && m_encodes.empty()) {
+    if (!m_files->hasPendingFiles() && m_encodes.empty()) {
         m_running = false;
-        BatchOutcomes outcomes;
-        for (const std::optional<FileOutcome> &outcome : std::as_const(m_outcomes))
-            outcomes.append(*outcome);
-        Q_EMIT finished(outcomes);
+        Q_EMIT finished();
     }
 }
 
 void BatchConverter::startFile(qsizetype index)
 {
-    const QUrl &input = m_files.at(index);
+    const QUrl input = m_files->at(index).url;
     if (!isReadable(input.toLocalFile())) {
         record(index, Failure::InputUnreadable);
         return;
@@ -141,15 +139,15 @@ void BatchConverter::startFile(qsizetype index)
             raw->encoding = true;
             startFilesLater();
         }
-        Q_EMIT fileProgress(raw->index, fraction);
+        m_files->setProgress(raw->index, fraction);
     });
     connect(raw->runner, &EncoderRunner::secondsLeft, this,
-            [this, index](qint64 seconds) { Q_EMIT fileSecondsLeftReported(index, seconds); });
+            [this, index](qint64 seconds) { m_files->setEncoderSecondsLeft(index, seconds); });
     connect(raw->runner, &EncoderRunner::finished, this,
             [this, raw](Failure failure, int detail) { onEncoderFinished(raw, failure, detail); });
     m_encodes.push_back(std::move(encode));
+    m_files->setConverting(index);
     raw->runner->start(input.toLocalFile(), raw->output->temporaryPath());
-    Q_EMIT fileStarted(index);
 }
 
 // Opening and scanning a file keeps about half a core busy, encoding it every core. Encoders
@@ -197,8 +195,6 @@ void BatchConverter::publish(Encode *encode)
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, encode] {
         const auto [path, failure] = watcher->result();
         watcher->deleteLater();
-        if (!path.isEmpty())
-            m_takenPaths.insert(path);
         const qsizetype index = encode->index;
         endEncode(encode);
         record(index, failure, 0, path);
@@ -206,7 +202,7 @@ void BatchConverter::publish(Encode *encode)
     });
     watcher->setFuture(
         QtConcurrent::run([output = std::shared_ptr<OutputFile>(std::move(encode->output)),
-                           taken = m_takenPaths]() mutable {
+                           taken = publishedPaths()]() mutable {
             Failure failure = Failure::None;
             const QString path = output->publish(taken, &failure);
             output.reset(); // a failed file is gone before its outcome is told
@@ -230,7 +226,7 @@ Failure BatchConverter::causeOf(const Encode &encode, Failure failure) const
         return Failure::DiskFull;
     if (encode.output->temporaryFileIsGone())
         return Failure::OutputUnwritable;
-    if (!isReadable(m_files.at(encode.index).toLocalFile()))
+    if (!isReadable(m_files->at(encode.index).url.toLocalFile()))
         return Failure::InputUnreadable;
     return failure;
 }
@@ -239,19 +235,29 @@ void BatchConverter::record(qsizetype index, Failure failure, int detail, const 
                             const QStringList &encoderLines)
 {
     FileOutcome outcome;
-    outcome.input = m_files.at(index);
+    outcome.input = m_files->at(index).url;
     outcome.outputPath = outputPath;
     outcome.failure = failure;
     outcome.detail = detail;
     outcome.encoderLines = encoderLines;
-    m_outcomes[index] = outcome;
-    ++m_endedCount;
-    Q_EMIT fileFinished(index, outcome);
+    m_files->finish(index, outcome);
 }
 
 bool BatchConverter::diskIsFull() const
 {
-    return std::any_of(m_outcomes.cbegin(), m_outcomes.cend(), [](const auto &outcome) {
-        return outcome && outcome->failure == Failure::DiskFull;
+    return std::any_of(m_files->begin(), m_files->end(), [](const BatchFile &file) {
+        return file.stage == BatchFile::Stage::Finished &&
+               file.outcome.failure == Failure::DiskFull;
     });
+}
+
+// The names this batch's files were given, which a later file must not take even where the
+// user has moved the file away since.
+QSet<QString> BatchConverter::publishedPaths() const
+{
+    QSet<QString> paths;
+    for (const BatchFile &file : *m_files)
+        if (file.stage == BatchFile::Stage::Finished && !file.outcome.outputPath.isEmpty())
+            paths.insert(file.outcome.outputPath);
+    return paths;
 }

@@ -4,23 +4,25 @@
 #include "FileOutcome.h"
 
 #include <QObject>
-#include <QSet>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
-// Converts a list of files, each into a new, never-overwriting "_converted.mp4" file in the
-// output folder, and records what became of every file. Files begin in list order, each once
-// the one before has begun encoding, as many at once as the capacity allows, and may end in any
-// order. The folder only ever shows finished
-// files: each is written under a hidden temporary name first.
+class BatchList;
+
+// Converts the waiting files of a batch list, each into a new, never-overwriting
+// "_converted.mp4" file in the output folder, and moves each file of the list on: converting,
+// then finished with its outcome. Files begin in list order, each once the one before has begun
+// encoding, as many at once as the capacity allows, and may end in any order; files that join
+// the list while the batch runs are converted too. The folder only ever shows finished files:
+// each is written under a hidden temporary name first.
 class BatchConverter : public QObject
 {
     Q_OBJECT
 
 public:
-    BatchConverter(const QString &encoderPath, const QString &outputFolder,
+    BatchConverter(const QString &encoderPath, const QString &outputFolder, BatchList *files,
                    QObject *parent = nullptr);
     // Kills running encoders and removes their partial outputs, without waiting. A finished file
     // that is being flushed to disk still gets its name.
@@ -29,11 +31,9 @@ public:
     // How many encodes may run side by side: one unless set.
     void setCapacity(const EncodeCapacity &capacity) { m_capacity = capacity; }
 
-    // Does nothing for an empty list or while a batch runs. The files are converted from the
-    // event loop.
-    void start(const QList<QUrl> &files);
-    // Adds files to the end of the running batch; does nothing when none runs.
-    void append(const QList<QUrl> &files);
+    // Converts the list's waiting files, from the event loop; does nothing while a batch runs or
+    // when no file waits.
+    void start();
     // Stops every running encoder, removes their partial outputs, marks them and every file not
     // yet begun as Cancelled, then emits finished().
     void cancel();
@@ -41,15 +41,8 @@ public:
     bool isRunning() const { return m_running; }
 
 Q_SIGNALS:
-    // The encoder has been started for the file at `index` in the batch.
-    void fileStarted(qsizetype index);
-    void fileProgress(qsizetype index, double fraction);
-    // The encoder's own estimate of the time that file still needs.
-    void fileSecondsLeftReported(qsizetype index, qint64 seconds);
-    // The file at `index` has ended, converted or not.
-    void fileFinished(qsizetype index, const FileOutcome &outcome);
-    // Every file has ended; the outcomes are in batch order.
-    void finished(const BatchOutcomes &outcomes);
+    // No file of the list is waiting or converting any more.
+    void finished();
 
 private:
     struct Encode;
@@ -66,15 +59,14 @@ private:
     void record(qsizetype index, FileOutcome::Failure failure, int detail = 0,
                 const QString &outputPath = {}, const QStringList &encoderLines = {});
     bool diskIsFull() const;
+    QSet<QString> publishedPaths() const;
 
     QString m_encoderPath;
     QString m_outputFolder;
+    BatchList *m_files;
     EncodeCapacity m_capacity;
-    QList<QUrl> m_files;
-    QList<std::optional<FileOutcome>> m_outcomes; // in batch order, as files end
+    // Every file before it has begun or ended.
     qsizetype m_nextToStart = 0;
-    qsizetype m_endedCount = 0;
-    QSet<QString> m_takenPaths;
     std::vector<std::unique_ptr<Encode>> m_encodes; // encoding or being published
     bool m_startScheduled = false;
     bool m_running = false;

@@ -16,7 +16,7 @@ struct FileOutcome
         ExitStatus,       // the encoder exited with a non-zero status (detail)
         Signal,           // the encoder was killed by a signal (detail)
         NoOutput,         // the encoder exited 0 without a usable output file
-        Cancelled,        // the app quit while this file was being encoded, or before it began
+        Cancelled,        // the batch was stopped, or the app quit, before this file ended
         OutputUnwritable, // no output file could be created in the output folder
         DiskFull,         // the output folder's disk ran out of space; later files are not tried
         InputUnreadable,  // the input was gone or could not be read

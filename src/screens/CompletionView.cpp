@@ -7,7 +7,6 @@
 #include "Theme.h"
 #include "session/ScreenState.h"
 
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,18 +31,18 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     : QWidget(parent)
     , m_outputFolder(state->outputFolder())
 {
-    const BatchOutcomes &outcomes = state->batchOutcomes();
-    const Verdict verdict = verdictFor(outcomes);
+    const BatchReport &batch = state->report();
+    const Verdict verdict = batch.verdict();
 
     auto *icon = new SymbolView(symbolFor(verdict), Theme::Metrics::completionIconHeight,
                                 colourFor(verdict), this);
-    auto *title = new QLabel(titleFor(verdict), this);
+    auto *title = new QLabel(batch.title(), this);
     title->setFont(Theme::font(Theme::TextStyle::LargeTitle, QFont::Bold));
     title->setAlignment(Qt::AlignCenter);
     auto *report = new FailureReport(this);
-    report->showOutcomes(outcomes, verdict == Verdict::Stopped);
+    report->showReport(batch);
     report->setVisible(verdict != Verdict::AllConverted);
-    const QString sizes = state->sizeSummary().text();
+    const QString sizes = batch.sizeLine();
     auto *sizesLine = captionLine(sizes, this);
     sizesLine->setVisible(!sizes.isEmpty());
     m_details = new QWidget(this);
@@ -57,7 +56,10 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
 
     auto *viewFilesButton = new LargeButton(tr("View files"), LargeButton::Look::Prominent, this);
     auto *backButton = new LargeButton(tr("Convert more files"), LargeButton::Look::Bordered, this);
-    connect(viewFilesButton, &LargeButton::clicked, this, &CompletionView::viewFiles);
+    connect(viewFilesButton, &LargeButton::clicked, this, [this] {
+        if (!m_outputFolder.isEmpty())
+            Q_EMIT viewFilesRequested();
+    });
     connect(backButton, &LargeButton::clicked, this, &CompletionView::backRequested);
 
     // The report belongs to the title, closer to it than the column's parts are to each other.
@@ -85,33 +87,6 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(column, 0, Qt::AlignCenter);
-}
-
-CompletionView::Verdict CompletionView::verdictFor(const BatchOutcomes &outcomes)
-{
-    const bool stopped = std::any_of(outcomes.cbegin(), outcomes.cend(), [](const auto &outcome) {
-        return outcome.failure == FileOutcome::Failure::Cancelled;
-    });
-    if (stopped)
-        return Verdict::Stopped;
-    const qsizetype failed = failedCount(outcomes);
-    if (failed == 0)
-        return Verdict::AllConverted;
-    return failed == outcomes.size() ? Verdict::NoneConverted : Verdict::SomeFailed;
-}
-
-QString CompletionView::titleFor(Verdict verdict)
-{
-    switch (verdict) {
-    case Verdict::NoneConverted:
-        return tr("Conversion failed");
-    case Verdict::Stopped:
-        return tr("Stopped");
-    case Verdict::AllConverted:
-    case Verdict::SomeFailed:
-        break;
-    }
-    return tr("Complete");
 }
 
 QString CompletionView::symbolFor(Verdict verdict)
@@ -169,14 +144,8 @@ QWidget *CompletionView::buildFolderNotOpened()
     return block;
 }
 
-void CompletionView::viewFiles()
+void CompletionView::showFolderNotOpened()
 {
-    if (m_outputFolder.isEmpty())
-        return;
-    // Where the desktop cannot open it (no xdg-open, say), the user is told where it is, in
-    // place of the details of the batch: the screen has no room for both.
-    if (QDesktopServices::openUrl(m_outputFolder))
-        return;
     m_details->hide();
     m_folderNotOpened->show();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/FileOutcome.h"
+#include "session/BatchReport.h"
 
 #include <QUrl>
 #include <QWidget>
@@ -8,30 +8,30 @@
 class ScreenState;
 
 // The screen shown once a batch has ended. It says how the batch went (converted, partly
-// failed, failed, or stopped), why files failed and what the converted ones gained, opens the
-// output folder, and leads back to the drop screen.
+// failed, failed, or stopped), why files failed and what the converted ones gained, asks for the
+// output folder to be opened, and for the way back to the drop screen.
 class CompletionView : public QWidget
 {
     Q_OBJECT
 
 public:
-    enum class Verdict { AllConverted, SomeFailed, NoneConverted, Stopped };
-
-    // Built from the state's outcomes and output folder, as they are when the batch has ended.
+    // Built from the state's report and output folder, as they are when the batch has ended.
     explicit CompletionView(const ScreenState *state, QWidget *parent = nullptr);
 
-    // A batch with a file stopped before its end was stopped, whatever else became of it.
-    static Verdict verdictFor(const BatchOutcomes &outcomes);
+    // Where the desktop could not open the folder, the user is told where it is, in place of
+    // the details of the batch: the screen has no room for both.
+    void showFolderNotOpened();
 
 Q_SIGNALS:
+    void viewFilesRequested();
     void backRequested();
 
 private:
-    static QString titleFor(Verdict verdict);
+    using Verdict = BatchReport::Verdict;
+
     static QString symbolFor(Verdict verdict);
     static QColor colourFor(Verdict verdict);
     QWidget *buildFolderNotOpened();
-    void viewFiles();
 
     QUrl m_outputFolder;
     QWidget *m_details = nullptr;

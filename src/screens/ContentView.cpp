@@ -2,15 +2,14 @@
 
 #include "CompletionView.h"
 #include "MainConversionView.h"
-#include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
 #include <QEvent>
 #include <QVBoxLayout>
 
-ContentView::ContentView(BatchSession *session, QWidget *parent)
+ContentView::ContentView(const ScreenState *state, QWidget *parent)
     : QWidget(parent)
-    , m_session(session)
+    , m_state(state)
     , m_frame(new QWidget(this))
 {
     auto *frameLayout = new QVBoxLayout(m_frame);
@@ -20,13 +19,17 @@ ContentView::ContentView(BatchSession *session, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_frame, 0, Qt::AlignCenter);
 
-    connect(m_session->state(), &ScreenState::showCompletionViewChanged, this,
-            &ContentView::placeScreen);
+    connect(m_state, &ScreenState::screenChanged, this, [this] {
+        // The drop screen and the converting face are the two faces of one screen.
+        if (m_state->showCompletionView() != m_showsCompletion)
+            placeScreen();
+    });
     placeScreen();
 }
 
 void ContentView::placeScreen()
 {
+    m_showsCompletion = m_state->showCompletionView();
     // The old screen may be the sender of the change that brought us here (a button of the
     // completion screen): let it finish before it goes.
     if (m_screen) {
@@ -35,12 +38,21 @@ void ContentView::placeScreen()
         m_screen->deleteLater();
     }
 
-    if (m_session->state()->showCompletionView()) {
-        auto *completion = new CompletionView(m_session->state(), m_frame);
-        connect(completion, &CompletionView::backRequested, m_session, &BatchSession::goBack);
+    if (m_showsCompletion) {
+        auto *completion = new CompletionView(m_state, m_frame);
+        connect(completion, &CompletionView::backRequested, this, &ContentView::backRequested);
+        connect(completion, &CompletionView::viewFilesRequested, this,
+                &ContentView::viewFilesRequested);
         m_screen = completion;
     } else {
-        auto *conversion = new MainConversionView(m_session, m_frame);
+        auto *conversion = new MainConversionView(m_state, m_frame);
+        connect(conversion, &MainConversionView::addFilesRequested, this,
+                &ContentView::addFilesRequested);
+        connect(conversion, &MainConversionView::clearRequested, this,
+                &ContentView::clearRequested);
+        connect(conversion, &MainConversionView::convertRequested, this,
+                &ContentView::convertRequested);
+        connect(conversion, &MainConversionView::stopRequested, this, &ContentView::stopRequested);
         connect(conversion, &MainConversionView::chooseFilesRequested, this,
                 &ContentView::chooseFilesRequested);
         m_screen = conversion;
@@ -51,6 +63,12 @@ void ContentView::placeScreen()
     fitFrame();
     m_screen->show();
     focusFirstControl();
+}
+
+void ContentView::showFolderNotOpened()
+{
+    if (auto *completion = qobject_cast<CompletionView *>(m_screen))
+        completion->showFolderNotOpened();
 }
 
 QSize ContentView::frameSize() const

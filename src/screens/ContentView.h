@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QList>
+#include <QUrl>
 #include <QWidget>
 
-class BatchSession;
+class ScreenState;
 
 // The window's content: shows exactly one screen, the conversion screen or the completion
-// screen, in a frame of the screens' size, as the session's state says.
+// screen, in a frame of the screens' size, as the state says, and passes on what the user asks
+// of either.
 class ContentView : public QWidget
 {
     Q_OBJECT
@@ -15,17 +18,26 @@ public:
     // frame grows as far as the screen's content needs.
     static constexpr QSize screenSize{500, 400};
 
-    explicit ContentView(BatchSession *session, QWidget *parent = nullptr);
+    explicit ContentView(const ScreenState *state, QWidget *parent = nullptr);
 
     QWidget *currentScreen() const { return m_screen; }
     QSize frameSize() const;
+    // The completion screen says where the folder is, as the desktop could not open it.
+    void showFolderNotOpened();
 
 Q_SIGNALS:
     // A newly placed screen has been shown.
     void screenShown();
-    // The drop screen asks for the desktop's file chooser.
-    void chooseFilesRequested();
     void frameResized();
+
+    // What the user asks for, on whichever screen.
+    void addFilesRequested(const QList<QUrl> &urls);
+    void clearRequested();
+    void convertRequested();
+    void stopRequested();
+    void chooseFilesRequested();
+    void backRequested();
+    void viewFilesRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -35,7 +47,9 @@ private:
     void fitFrame();
     void focusFirstControl();
 
-    BatchSession *m_session;
+    const ScreenState *m_state;
+    // Which screen is placed, so that a change among the others leaves it alone.
+    bool m_showsCompletion = false;
     QWidget *m_frame;
     QWidget *m_screen = nullptr;
 };

@@ -71,8 +71,9 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     connect(m_turn, &QVariantAnimation::valueChanged, m_gear,
             [this](const QVariant &angle) { m_gear->setRotation(angle.toDouble()); });
 
-    connect(m_state, &ScreenState::isConvertingChanged, this, &ConvertingView::onConvertingChanged);
-    connect(m_state, &ScreenState::droppedFilesChanged, this, &ConvertingView::renderCounter);
+    connect(m_state, &ScreenState::screenChanged, this,
+            [this] { onConvertingChanged(m_state->isConverting()); });
+    connect(&m_state->files(), &BatchList::filesChanged, this, &ConvertingView::renderCounter);
     connect(m_state, &ScreenState::currentFileIndexChanged, this, &ConvertingView::renderCounter);
     connect(m_state, &ScreenState::conversionProgressChanged, this, &ConvertingView::renderPercent);
     connect(m_state, &ScreenState::secondsLeftChanged, this, &ConvertingView::renderTimeLeft);
@@ -167,7 +168,7 @@ void ConvertingView::onConvertingChanged(bool converting)
 
 void ConvertingView::renderCounter()
 {
-    const QString text = counterText(m_state->currentFileIndex(), m_state->droppedFiles().size());
+    const QString text = counterText(m_state->currentFileIndex(), m_state->files().size());
     m_counter->setText(text);
     m_counter->setVisible(!text.isEmpty());
     m_percent->setProgressName(text.isEmpty() ? m_title->text() : text);

@@ -2,19 +2,10 @@
 
 #include "NameList.h"
 #include "Theme.h"
+#include "session/BatchReport.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-
-QString displayName(const QUrl &input)
-{
-    const QString name = input.fileName();
-    return name.isEmpty() ? input.toDisplayString(QUrl::PreferLocalFile) : name;
-}
-
-} // namespace
 
 FailureReport::FailureReport(QWidget *parent)
     : QWidget(parent)
@@ -32,40 +23,14 @@ FailureReport::FailureReport(QWidget *parent)
     layout->addWidget(m_names);
 }
 
-QString FailureReport::countLine(qsizetype failedCount, qsizetype totalCount)
+void FailureReport::showReport(const BatchReport &report)
 {
-    // The noun agrees with the total ("1 of 1 file", "1 of 3 files"). Two source texts, so that
-    // English reads right with no translation loaded.
-    const int total = int(totalCount);
-    const QString line =
-        total == 1 ? tr("%1 of %n file could not be converted", "failed of all files", total)
-                   : tr("%1 of %n files could not be converted", "failed of all files", total);
-    return line.arg(failedCount);
-}
-
-QString FailureReport::convertedLine(qsizetype convertedCount, qsizetype totalCount)
-{
-    const int total = int(totalCount);
-    const QString line = total == 1
-                             ? tr("%1 of %n file converted", "converted of all files", total)
-                             : tr("%1 of %n files converted", "converted of all files", total);
-    return line.arg(convertedCount);
-}
-
-void FailureReport::showOutcomes(const BatchOutcomes &outcomes, bool stopped)
-{
-    QStringList failedNames;
+    QStringList names;
     QStringList reasons;
-    for (const FileOutcome &outcome : outcomes) {
-        const bool stoppedHere = outcome.failure == FileOutcome::Failure::Cancelled;
-        if (outcome.converted() || (stopped && stoppedHere))
-            continue;
-        failedNames.append(displayName(outcome.input));
-        reasons.append(outcome.reason());
+    for (const BatchReport::FailedFile &file : report.failedFiles()) {
+        names.append(file.name);
+        reasons.append(file.reason);
     }
-
-    const qsizetype failed = failedCount(outcomes);
-    m_countLine->setText(stopped ? convertedLine(outcomes.size() - failed, outcomes.size())
-                                 : countLine(failed, outcomes.size()));
-    m_names->showNames(failedNames, failedNames.size(), reasons);
+    m_countLine->setText(report.countLine());
+    m_names->showNames(names, names.size(), reasons);
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "engine/FileOutcome.h"
-
-#include <QList>
 #include <QWidget>
 
+class BatchReport;
 class NameList;
 class QLabel;
 
@@ -18,10 +16,7 @@ class FailureReport : public QWidget
 public:
     explicit FailureReport(QWidget *parent = nullptr);
 
-    void showOutcomes(const BatchOutcomes &outcomes, bool stopped = false);
-
-    static QString countLine(qsizetype failedCount, qsizetype totalCount);
-    static QString convertedLine(qsizetype convertedCount, qsizetype totalCount);
+    void showReport(const BatchReport &report);
 
 private:
     QLabel *m_countLine;

@@ -6,7 +6,6 @@
 #include "FileDropTarget.h"
 #include "LargeButton.h"
 #include "Theme.h"
-#include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
 #include <QClipboard>
@@ -46,9 +45,9 @@ QWidget *centredColumn(QWidget *parent, int spacing, const QList<ColumnItem> &it
 
 } // namespace
 
-MainConversionView::MainConversionView(BatchSession *session, QWidget *parent)
+MainConversionView::MainConversionView(const ScreenState *state, QWidget *parent)
     : QWidget(parent)
-    , m_session(session)
+    , m_state(state)
     , m_faces(new QStackedLayout(this))
 {
     m_idleFace = buildIdleFace();
@@ -56,24 +55,23 @@ MainConversionView::MainConversionView(BatchSession *session, QWidget *parent)
     m_faces->addWidget(m_idleFace);
     m_faces->addWidget(m_convertingFace);
 
-    const ScreenState *state = m_session->state();
-    connect(state, &ScreenState::droppedFilesChanged, this, &MainConversionView::render);
-    connect(state, &ScreenState::isConvertingChanged, this, &MainConversionView::render);
-    connect(state, &ScreenState::restoredFileCountChanged, this, &MainConversionView::render);
-    connect(m_convertButton, &ConvertButton::clicked, m_session, &BatchSession::startConversion);
-    connect(m_dropZone, &DropZone::filesDropped, m_session, &BatchSession::addFiles);
+    connect(&m_state->files(), &BatchList::filesChanged, this, &MainConversionView::render);
+    connect(m_state, &ScreenState::screenChanged, this, &MainConversionView::render);
+    connect(m_state, &ScreenState::restoredFileCountChanged, this, &MainConversionView::render);
+    connect(m_convertButton, &ConvertButton::clicked, this, &MainConversionView::convertRequested);
+    connect(m_dropZone, &DropZone::filesDropped, this, &MainConversionView::addFilesRequested);
     connect(m_dropZone, &DropZone::chooseFilesRequested, this,
             &MainConversionView::chooseFilesRequested);
-    connect(m_dropZone, &DropZone::clearRequested, m_session, &BatchSession::clearFiles);
+    connect(m_dropZone, &DropZone::clearRequested, this, &MainConversionView::clearRequested);
 
     // Shortcuts of a hidden face do not fire: these work on the drop screen only.
     connect(new QShortcut(QKeySequence::Open, m_idleFace), &QShortcut::activated, this,
             &MainConversionView::chooseFilesRequested);
-    connect(new QShortcut(QKeySequence::Delete, m_idleFace), &QShortcut::activated, m_session,
-            &BatchSession::clearFiles);
+    connect(new QShortcut(QKeySequence::Delete, m_idleFace), &QShortcut::activated, this,
+            &MainConversionView::clearRequested);
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
             &MainConversionView::paste);
-    connect(m_stopButton, &LargeButton::clicked, m_session, &BatchSession::stopConversion);
+    connect(m_stopButton, &LargeButton::clicked, this, &MainConversionView::stopRequested);
     // Stopping takes the encoder a moment; one press is enough.
     connect(m_stopButton, &LargeButton::clicked, m_stopButton,
             [this] { m_stopButton->setEnabled(false); });
@@ -102,7 +100,7 @@ QWidget *MainConversionView::buildIdleFace()
 
 QWidget *MainConversionView::buildConvertingFace()
 {
-    auto *progress = new ConvertingView(m_session->state());
+    auto *progress = new ConvertingView(m_state);
     // Quiet, so that the gear stays the centre; no confirmation, as a mistaken press costs no
     // more than the current file's work.
     m_stopButton = new LargeButton(tr("Stop"), LargeButton::Look::Bordered);
@@ -110,8 +108,8 @@ QWidget *MainConversionView::buildConvertingFace()
     QWidget *face = centredColumn(this, Theme::Metrics::sectionSpacing,
                                   {{progress, Qt::AlignHCenter}, {m_stopButton, Qt::AlignHCenter}});
     // Files dropped here join the running batch.
-    connect(new FileDropTarget(face), &FileDropTarget::filesDropped, m_session,
-            &BatchSession::addFiles);
+    connect(new FileDropTarget(face), &FileDropTarget::filesDropped, this,
+            &MainConversionView::addFilesRequested);
     return face;
 }
 
@@ -124,16 +122,18 @@ QString MainConversionView::restoredNoticeText(qsizetype restoredCount)
 
 void MainConversionView::render()
 {
-    const ScreenState *state = m_session->state();
-    const QList<QUrl> &files = state->droppedFiles();
-    m_dropZone->showFiles(files);
-    const qsizetype restored = state->restoredFileCount();
+    const BatchList &files = m_state->files();
+    const bool converting = m_state->isConverting();
+    // While a batch runs the idle face is hidden: files joining it need not be listed there.
+    if (!converting)
+        m_dropZone->showFiles(files.urls());
+    const qsizetype restored = m_state->restoredFileCount();
     m_restoredNotice->setText(restored > 0 ? restoredNoticeText(restored) : QString());
     m_restoredNotice->setVisible(restored > 0 && !files.isEmpty());
     m_convertButton->setText(ConvertButton::titleFor(files.size()));
-    m_convertButton->setEnabled(!files.isEmpty() && !state->isConverting());
-    m_stopButton->setEnabled(state->isConverting());
-    m_faces->setCurrentWidget(state->isConverting() ? m_convertingFace : m_idleFace);
+    m_convertButton->setEnabled(!files.isEmpty() && !converting);
+    m_stopButton->setEnabled(converting);
+    m_faces->setCurrentWidget(converting ? m_convertingFace : m_idleFace);
 }
 
 void MainConversionView::paste()
@@ -142,7 +142,7 @@ void MainConversionView::paste()
     if (!copied)
         return;
     if (copied->hasUrls()) {
-        m_session->addFiles(copied->urls());
+        Q_EMIT addFilesRequested(copied->urls());
         return;
     }
     // GNOME's file managers copy files as "copy" or "cut", then one URL a line.
@@ -151,5 +151,5 @@ void MainConversionView::paste()
     QList<QUrl> urls;
     for (const QByteArray &line : lines.mid(1))
         urls.append(QUrl::fromEncoded(line.trimmed()));
-    m_session->addFiles(urls);
+    Q_EMIT addFilesRequested(urls);
 }

@@ -1,28 +1,34 @@
 #pragma once
 
+#include <QList>
+#include <QUrl>
 #include <QWidget>
 
-class BatchSession;
 class ConvertButton;
 class DropZone;
 class LargeButton;
 class QLabel;
 class QStackedLayout;
+class ScreenState;
 
 // The working screen: the drop zone and the convert button while idle, the progress display and
-// the Stop button while a batch runs. It renders from the session's state and sends it what the
-// user asks for: files dropped on either face, pasted (Ctrl+V), or cleared (Delete). The file
-// chooser (a click on the zone, Ctrl+O) belongs to the desktop: it is asked for.
+// the Stop button while a batch runs. It renders from the state and asks for what the user wants:
+// files dropped on either face or pasted (Ctrl+V), the list cleared (Delete), the batch started
+// or stopped (Esc), and the desktop's file chooser (a click on the zone, Ctrl+O).
 class MainConversionView : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit MainConversionView(BatchSession *session, QWidget *parent = nullptr);
+    explicit MainConversionView(const ScreenState *state, QWidget *parent = nullptr);
 
     static QString restoredNoticeText(qsizetype restoredCount);
 
 Q_SIGNALS:
+    void addFilesRequested(const QList<QUrl> &urls);
+    void clearRequested();
+    void convertRequested();
+    void stopRequested();
     void chooseFilesRequested();
 
 private:
@@ -31,7 +37,7 @@ private:
     void render();
     void paste();
 
-    BatchSession *m_session;
+    const ScreenState *m_state;
     QStackedLayout *m_faces;
     QWidget *m_idleFace;
     QWidget *m_convertingFace;

@@ -2,6 +2,7 @@
 
 #include "ElidedLabel.h"
 #include "Theme.h"
+#include "session/BatchReport.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -30,12 +31,12 @@ NameList::NameList(QWidget *parent)
 
 QString NameList::furtherNamesLine(qsizetype furtherCount)
 {
-    return tr("... and %n more", "files listed beyond the names shown", int(furtherCount));
+    return BatchReport::furtherNamesLine(furtherCount);
 }
 
 QString NameList::notedNameLine(const QString &name, const QString &note)
 {
-    return tr("%1: %2", "a file name, then what became of the file").arg(name, note);
+    return BatchReport::notedNameLine(name, note);
 }
 
 void NameList::showNames(const QStringList &names, qsizetype totalCount, const QStringList &notes)

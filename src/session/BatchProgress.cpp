@@ -7,12 +7,12 @@ namespace BatchProgress {
 
 namespace {
 
+using Stage = BatchFile::Stage;
+
 double clampedFraction(double fraction)
 {
     return std::isfinite(fraction) ? std::clamp(fraction, 0.0, 1.0) : 0.0;
 }
-
-using Stage = FileTiming::Stage;
 
 std::optional<qint64> believable(double seconds)
 {
@@ -21,14 +21,14 @@ std::optional<qint64> believable(double seconds)
     return qint64(std::llround(seconds));
 }
 
-// The encoders' estimates, when every file still to do is running and has one.
-std::optional<double> encoderEstimate(const Timing &timing)
+// The encoders' estimates, when every file still to do is converting and has one.
+std::optional<double> encoderEstimate(const QList<BatchFile> &files)
 {
     double longest = 0;
-    for (const FileTiming &file : timing.files) {
+    for (const BatchFile &file : files) {
         if (file.stage == Stage::Waiting)
             return std::nullopt;
-        if (file.stage != Stage::Running)
+        if (file.stage != Stage::Converting)
             continue;
         if (!file.encoderSecondsLeft)
             return std::nullopt;
@@ -37,54 +37,64 @@ std::optional<double> encoderEstimate(const Timing &timing)
     return longest;
 }
 
-// The bytes still to convert at the batch's speed so far: converted files and the running
+// The bytes still to convert at the batch's speed so far: converted files and the converting
 // files' parts done, over the time since the batch began.
-std::optional<double> measuredEstimate(const Timing &timing)
+std::optional<double> measuredEstimate(const QList<BatchFile> &files, qint64 elapsedMs)
 {
     double done = 0;
     double remaining = 0;
-    for (const FileTiming &file : timing.files) {
+    for (const BatchFile &file : files) {
         const double size = double(std::max<qint64>(file.size, 0));
         switch (file.stage) {
-        case Stage::Converted:
-            done += size;
+        case Stage::Finished:
+            done += file.outcome.converted() ? size : 0.0;
             break;
-        case Stage::Running:
+        case Stage::Converting:
             done += clampedFraction(file.fraction) * size;
             remaining += (1.0 - clampedFraction(file.fraction)) * size;
             break;
         case Stage::Waiting:
             remaining += size;
             break;
-        case Stage::Failed:
+        case Stage::Listed:
             break;
         }
     }
-    if (timing.elapsedMs < shortestMeasurementMs || done <= 0)
+    if (elapsedMs < shortestMeasurementMs || done <= 0)
         return std::nullopt;
-    return remaining / (done / (double(timing.elapsedMs) / 1000.0));
+    return remaining / (done / (double(elapsedMs) / 1000.0));
 }
 
 } // namespace
 
-double fraction(qint64 currentFileIndex, double fileFraction, qsizetype fileCount)
+qsizetype currentFileIndex(const QList<BatchFile> &files)
 {
-    if (fileCount <= 0)
-        return 0.0;
-    const double done =
-        double(std::clamp<qint64>(currentFileIndex, 0, fileCount)) + clampedFraction(fileFraction);
-    return std::clamp(done / double(fileCount), 0.0, 1.0);
+    qsizetype current = 0;
+    while (current + 1 < files.size() && files[current].stage == Stage::Finished)
+        ++current;
+    return current;
 }
 
-std::optional<qint64> secondsLeft(const Timing &timing)
+double fraction(const QList<BatchFile> &files)
 {
-    const bool anythingLeft = std::any_of(timing.files.cbegin(), timing.files.cend(),
-                                          [](const FileTiming &file) { return !file.hasEnded(); });
+    if (files.isEmpty())
+        return 0.0;
+    const qsizetype current = currentFileIndex(files);
+    const BatchFile &file = files[current];
+    const double fileFraction =
+        file.stage == Stage::Converting ? clampedFraction(file.fraction) : 0.0;
+    return std::clamp((double(current) + fileFraction) / double(files.size()), 0.0, 1.0);
+}
+
+std::optional<qint64> secondsLeft(const QList<BatchFile> &files, qint64 elapsedMs)
+{
+    const bool anythingLeft = std::any_of(files.cbegin(), files.cend(),
+                                          [](const BatchFile &file) { return file.isPending(); });
     if (!anythingLeft)
         return std::nullopt;
-    if (const std::optional<double> seconds = encoderEstimate(timing))
+    if (const std::optional<double> seconds = encoderEstimate(files))
         return believable(*seconds);
-    if (const std::optional<double> seconds = measuredEstimate(timing))
+    if (const std::optional<double> seconds = measuredEstimate(files, elapsedMs))
         return believable(*seconds);
     return std::nullopt;
 }

@@ -1,25 +1,20 @@
 #pragma once
 
-#include "BatchProgress.h"
 #include "engine/EncodeCapacity.h"
-#include "engine/FileOutcome.h"
 
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QUrl>
 
-#include <memory>
-
 class BatchConverter;
-class BatchRecord;
+class BatchRecorder;
 class DropIntake;
-class QLockFile;
 class ScreenState;
 
 // The one place where a batch starts, advances, ends and is cancelled. It owns what the screens
-// show (the ScreenState), the intake that types incoming files, and the converter; views render
-// from the state and send their requests here.
+// show (the ScreenState, with the one list of files), the intake that types incoming files, the
+// converter and the batch's record; views render from the state and send their requests here.
 class BatchSession : public QObject
 {
     Q_OBJECT
@@ -41,15 +36,15 @@ public:
     void recordBatchesAt(const QString &path);
 
     // Types the URLs off the main thread; each video among them, and each inside a folder among
-    // them, is listed once it is known. While a batch runs, new files join its end; on the
-    // completion screen they start the next list on the drop screen.
+    // them, is listed in the order given once it is known. While a batch runs, new files join
+    // its end; on the completion screen they start the next list on the drop screen.
     void addFiles(const QList<QUrl> &urls);
     // Empties the drop screen's list and forgets files still being typed for it.
     void clearFiles();
     // Converts the listed files; does nothing without files or while a batch runs.
     void startConversion();
     // Stops a running batch because the user asked to: it ends as usual with the stopped files
-    // marked cancelled; the files converted so far stay, the one being converted is removed.
+    // marked cancelled; the files converted so far stay, the ones being converted are removed.
     void stopConversion();
     // The same because the app is going away: its record stays, so that the files not converted
     // are offered at the next start.
@@ -59,30 +54,14 @@ public:
 
 private:
     void onVideosFound(const QList<QUrl> &urls);
-    void onFileStarted(qsizetype index);
-    void onFileProgress(qsizetype index, double fraction);
-    void onFileSecondsLeft(qsizetype index, qint64 seconds);
-    void onFileFinished(qsizetype index, const FileOutcome &outcome);
-    void finishConversion(const BatchOutcomes &outcomes);
-    void forgetRestoredFilesIfCleared();
-    void writeRecord();
-    void addToBatch(const QList<QUrl> &files);
-    void showCurrentFile();
-    void estimateTimeLeft();
+    void followBatch();
+    void finishConversion();
 
     QString m_outputFolder;
     ScreenState *m_state;
+    // Hears of each file's end before the screens do.
+    BatchRecorder *m_recorder;
     DropIntake *m_intake;
     BatchConverter *m_converter;
-
-    std::unique_ptr<QLockFile> m_recordLock;
-    std::unique_ptr<BatchRecord> m_record;
-    QList<QUrl> m_batchFiles;
-    bool m_keepRecord = false;
-    // Unconverted files of an earlier run, while their typing is under way.
-    QList<QUrl> m_restoring;
-    // Where each file of the batch stands, which the screens and the time left are made from,
-    // and the clock of the batch.
-    BatchProgress::Timing m_timing;
     QElapsedTimer m_batchClock;
 };

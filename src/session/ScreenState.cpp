@@ -2,34 +2,15 @@
 
 ScreenState::ScreenState(QObject *parent)
     : QObject(parent)
+    , m_files(new BatchList(this))
 {}
 
-void ScreenState::setDroppedFiles(const QList<QUrl> &files)
+void ScreenState::setScreen(Screen screen)
 {
-    if (files == m_droppedFiles)
+    if (screen == m_screen)
         return;
-    m_droppedFiles = files;
-    Q_EMIT droppedFilesChanged();
-}
-
-void ScreenState::addDroppedFile(const QUrl &file)
-{
-    addDroppedFiles({file});
-}
-
-QList<QUrl> ScreenState::addDroppedFiles(const QList<QUrl> &files)
-{
-    // Plain URL equality on purpose: no link resolution, no case folding.
-    QList<QUrl> added;
-    for (const QUrl &file : files) {
-        if (!m_droppedFiles.contains(file) && !added.contains(file))
-            added.append(file);
-    }
-    if (added.isEmpty())
-        return added;
-    m_droppedFiles.append(added);
-    Q_EMIT droppedFilesChanged();
-    return added;
+    m_screen = screen;
+    Q_EMIT screenChanged(screen);
 }
 
 void ScreenState::setRestoredFileCount(qsizetype count)
@@ -38,14 +19,6 @@ void ScreenState::setRestoredFileCount(qsizetype count)
         return;
     m_restoredFileCount = count;
     Q_EMIT restoredFileCountChanged(count);
-}
-
-void ScreenState::setConverting(bool converting)
-{
-    if (converting == m_isConverting)
-        return;
-    m_isConverting = converting;
-    Q_EMIT isConvertingChanged(converting);
 }
 
 void ScreenState::setCurrentFileIndex(qint64 index)
@@ -72,32 +45,10 @@ void ScreenState::setSecondsLeft(std::optional<qint64> seconds)
     Q_EMIT secondsLeftChanged();
 }
 
-void ScreenState::setShowCompletionView(bool show)
-{
-    if (show == m_showCompletionView)
-        return;
-    m_showCompletionView = show;
-    Q_EMIT showCompletionViewChanged(show);
-}
-
 void ScreenState::setOutputFolder(const QUrl &folder)
 {
     if (folder == m_outputFolder)
         return;
     m_outputFolder = folder;
     Q_EMIT outputFolderChanged();
-}
-
-void ScreenState::setBatchOutcomes(const BatchOutcomes &outcomes)
-{
-    // FileOutcome has no equality, and a batch sets its outcomes once: always announce them.
-    m_batchOutcomes = outcomes;
-    Q_EMIT batchOutcomesChanged();
-}
-
-void ScreenState::setSizeSummary(const SizeSummary &summary)
-{
-    // Set once per batch, like the outcomes.
-    m_sizeSummary = summary;
-    Q_EMIT sizeSummaryChanged();
 }

@@ -25,9 +25,12 @@ int main(int argc, char **argv)
     QList<QUrl> files;
     for (const QString &path : args.mid(3))
         files.append(QUrl::fromLocalFile(path));
-    session.state()->setDroppedFiles(files);
-    QObject::connect(session.state(), &ScreenState::showCompletionViewChanged, &app,
-                     &QCoreApplication::quit);
+    session.state()->files().replace(files);
+    QObject::connect(session.state(), &ScreenState::screenChanged, &app,
+                     [&app](ScreenState::Screen screen) {
+                         if (screen == ScreenState::Screen::Completion)
+                             app.quit();
+                     });
     session.startConversion();
     return app.exec();
 }

@@ -138,13 +138,13 @@ private Q_SLOTS:
     void batchEndsOnACompletionScreenThatTellsTheTruth()
     {
         FakeEncoderLog log;
-        state()->setDroppedFiles({input("good.mov", "ok"), input("bad.mov", "exit 3")});
+        state()->files().replace({input("good.mov", "ok"), input("bad.mov", "exit 3")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QVERIFY(state()->isConverting());
         QVERIFY(m_window->findChild<ConvertingView *>()->isVisible());
 
         QTRY_VERIFY(qobject_cast<CompletionView *>(contentView()->currentScreen()));
-        const BatchOutcomes &outcomes = state()->batchOutcomes();
+        const BatchOutcomes &outcomes = state()->files().outcomes();
         QCOMPARE(outcomes.size(), 2);
         QVERIFY(outcomes[0].converted());
         QCOMPARE(outcomes[1].failure, FileOutcome::Failure::ExitStatus);
@@ -160,7 +160,7 @@ private Q_SLOTS:
     {
         FakeEncoderLog log;
         m_app->session()->setEncodeCapacity(EncodeCapacity(2));
-        state()->setDroppedFiles(
+        state()->files().replace(
             {input("long.mov", "sleep"), input("longer.mov", "sleep"), input("next.mov", "ok")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_COMPARE(log.runCount(), 2);
@@ -187,7 +187,7 @@ private Q_SLOTS:
         FakeEncoderLog log;
         m_app->session()->setEncodeCapacity(EncodeCapacity(2));
         const QString go = m_home->path() + QStringLiteral("/go");
-        state()->setDroppedFiles({input("first.mov", "wait-for " + go.toUtf8()),
+        state()->files().replace({input("first.mov", "wait-for " + go.toUtf8()),
                                   input("second.mov", "sleep"), input("third.mov", "ok")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         // The first reports 25%, the second 5%: the screen names the first.
@@ -205,7 +205,7 @@ private Q_SLOTS:
         QTest::mouseClick(button(QStringLiteral("Stop")), Qt::LeftButton);
         QTRY_VERIFY(state()->showCompletionView());
         QVERIFY(shownTexts().contains(QStringLiteral("2 of 3 files converted")));
-        QCOMPARE(state()->batchOutcomes().at(1).failure, FileOutcome::Failure::Cancelled);
+        QCOMPARE(state()->files().outcomes().at(1).failure, FileOutcome::Failure::Cancelled);
         QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"first_converted.mp4", "third_converted.mp4"}));
     }
@@ -237,7 +237,7 @@ private Q_SLOTS:
     void progressShowsInTheTitleOnTheTaskbarAndAsTimeLeft()
     {
         FakeEncoderLog log;
-        state()->setDroppedFiles({input("first.mov", "ok"), input("long.mov", "sleep")});
+        state()->files().replace({input("first.mov", "ok"), input("long.mov", "sleep")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_VERIFY(shownTexts().contains(QStringLiteral("5%")));
 
@@ -261,7 +261,7 @@ private Q_SLOTS:
     {
         FakeEncoderLog log;
         m_app->session()->setEncodeCapacity(EncodeCapacity(2));
-        state()->setDroppedFiles({input("done.mov", "ok"), input("long.mov", "sleep"),
+        state()->files().replace({input("done.mov", "ok"), input("long.mov", "sleep"),
                                   input("longer.mov", "sleep"), input("never.mov", "ok")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_COMPARE(log.runCount(), 3);
@@ -294,7 +294,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
 
         runBatch({input("quiet.mov", "ok")});
-        QVERIFY(state()->batchOutcomes().first().converted());
+        QVERIFY(state()->files().outcomes().first().converted());
         // Quitting with both calls still unanswered.
         m_app.reset();
         m_portal.silent = m_notifications.silent = false;
@@ -304,7 +304,7 @@ private Q_SLOTS:
     {
         FakeEncoderLog log;
         const QUrl late = QUrl::fromLocalFile(media(QStringLiteral("clip.mp4")));
-        state()->setDroppedFiles({input("first.mov", "sleep"), input("second.mov", "ok")});
+        state()->files().replace({input("first.mov", "sleep"), input("second.mov", "ok")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_VERIFY(log.pid(1) > 0);
 
@@ -318,8 +318,8 @@ private Q_SLOTS:
         QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
         m_app->session()->cancelConversion();
         QTRY_VERIFY(state()->showCompletionView());
-        QCOMPARE(state()->batchOutcomes().size(), 3);
-        QCOMPARE(state()->batchOutcomes().last().input, late);
+        QCOMPARE(state()->files().outcomes().size(), 3);
+        QCOMPARE(state()->files().outcomes().last().input, late);
 
         // Arriving on the completion screen, it starts the next list.
         m_app->open({late});
@@ -368,10 +368,10 @@ private Q_SLOTS:
         QCOMPARE(launch.exitCode(), 0);
         QVERIFY(QString::fromUtf8(launch.readAllStandardOutput()).contains(printed));
 
-        QTRY_COMPARE(state()->droppedFiles().size(), listed.size());
+        QTRY_COMPARE(state()->files().urls().size(), listed.size());
         QTest::qWait(300);
         QStringList names;
-        for (const QUrl &file : state()->droppedFiles())
+        for (const QUrl &file : state()->files().urls())
             names.append(file.fileName());
         names.sort();
         QCOMPARE(names, listed);
@@ -413,7 +413,7 @@ private Q_SLOTS:
         chooser->setDirectory(m_media.path());
         chooser->selectFile(QStringLiteral("clip.mp4"));
         static_cast<QDialog *>(chooser)->accept(); // what its Open button does
-        QTRY_COMPARE(state()->droppedFiles(),
+        QTRY_COMPARE(state()->files().urls(),
                      QList<QUrl>{QUrl::fromLocalFile(media(QStringLiteral("clip.mp4")))});
 
         // It opens where it was left.
@@ -448,7 +448,7 @@ private Q_SLOTS:
             QTest::keyClick(m_window, Qt::Key_Delete);
         else
             QTest::mouseClick(button(QStringLiteral("Clear")), Qt::LeftButton);
-        QVERIFY(state()->droppedFiles().isEmpty());
+        QVERIFY(state()->files().urls().isEmpty());
         QVERIFY(shownTexts().contains(QStringLiteral("Drop video files here")));
         QVERIFY(!button(QStringLiteral("Clear")));
     }
@@ -457,7 +457,7 @@ private Q_SLOTS:
     {
         FakeEncoderLog log;
         StandInFileManager fileManager;
-        state()->setDroppedFiles({input("keys.mov", "ok")});
+        state()->files().replace({input("keys.mov", "ok")});
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
 
@@ -499,7 +499,7 @@ private Q_SLOTS:
         FakeEncoderLog log;
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
-        state()->setDroppedFiles({input("first.mov", "sleep"), input("second.mov", "ok")});
+        state()->files().replace({input("first.mov", "sleep"), input("second.mov", "ok")});
         QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window);
 
         const QList<QAccessibleInterface *> buttons = withRole(window, QAccessible::Button);
@@ -534,7 +534,7 @@ private Q_SLOTS:
     void secondQuitSignalQuitsAtOnce()
     {
         FakeEncoderLog log;
-        state()->setDroppedFiles({input("stubborn.mov", "sleep-ignoring-interrupt")});
+        state()->files().replace({input("stubborn.mov", "sleep-ignoring-interrupt")});
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_VERIFY(log.pid(1) > 0);
         const pid_t encoder = log.pid(1);
@@ -575,7 +575,7 @@ private:
 
     void runBatch(const QList<QUrl> &files)
     {
-        state()->setDroppedFiles(files);
+        state()->files().replace(files);
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QVERIFY(state()->isConverting());
         QTRY_VERIFY(state()->showCompletionView());

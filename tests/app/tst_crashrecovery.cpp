@@ -53,15 +53,15 @@ private Q_SLOTS:
         next.session()->recordBatchesAt(record);
         next.window()->show();
         ScreenState *state = next.session()->state();
-        QTRY_COMPARE(state->droppedFiles().size(), 2);
-        QCOMPARE(QSet<QUrl>(state->droppedFiles().cbegin(), state->droppedFiles().cend()),
+        QTRY_COMPARE(state->files().urls().size(), 2);
+        QCOMPARE(QSet<QUrl>(state->files().urls().cbegin(), state->files().urls().cend()),
                  QSet<QUrl>({clips[1], clips[2]}));
         QVERIFY(labelTexts(next.window())
                     .contains(QStringLiteral("2 files were not converted last time")));
 
         QTest::mouseClick(next.window()->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(state->showCompletionView(), 240000);
-        QCOMPARE(failedCount(state->batchOutcomes()), 0);
+        QCOMPARE(failedCount(state->files().outcomes()), 0);
         QCOMPARE(
             QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
             QStringList({QStringLiteral("one_converted.mp4"), QStringLiteral("three_converted.mp4"),

@@ -2,6 +2,7 @@
 #include "app/BatchNotifier.h"
 #include "app/SleepInhibitor.h"
 #include "app/TaskbarProgress.h"
+#include "session/BatchReport.h"
 #include "session/SizeSummary.h"
 
 #include <QDBusConnection>
@@ -100,7 +101,7 @@ private Q_SLOTS:
         withoutBus.inhibit(QStringLiteral("Converting videos"));
         withoutBus.release();
         BatchNotifier notifierWithoutBus(noBus);
-        notifierWithoutBus.notifyBatchEnded({}, {}, QUrl::fromLocalFile(QStringLiteral("/out")));
+        notifierWithoutBus.notifyBatchEnded({}, QUrl::fromLocalFile(QStringLiteral("/out")));
         TaskbarProgress taskbarWithoutBus(noBus);
         taskbarWithoutBus.show(0.5, 1);
         QVERIFY(!withoutBus.isInhibited());
@@ -121,7 +122,7 @@ private Q_SLOTS:
                          {},
                          FileOutcome::Failure::EncoderMissing,
                          0});
-        notifier.notifyBatchEnded(outcomes, {2'000'000, 500'000, 3}, folder);
+        notifier.notifyBatchEnded(BatchReport(outcomes, {2'000'000, 500'000, 3}), folder);
 
         QTRY_COMPARE(notifications.posted.size(), 1);
         const auto &posted = notifications.posted.first();
@@ -150,7 +151,7 @@ private Q_SLOTS:
         QCOMPARE(opened.size(), 1);
 
         notifications.capabilities = {QStringLiteral("body-markup")};
-        notifier.notifyBatchEnded(outcomes, {}, folder);
+        notifier.notifyBatchEnded(BatchReport(outcomes, {}), folder);
         QTRY_COMPARE(notifications.posted.size(), 2);
         QVERIFY(notifications.posted.last().body.contains(QStringLiteral("a&lt;b&gt;.mov: ")));
     }
@@ -159,20 +160,36 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("converted");
         QTest::addColumn<int>("failed");
+        QTest::addColumn<int>("stopped");
         QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("firstLine");
 
-        QTest::newRow("all converted") << 2 << 0 << QStringLiteral("Conversion complete");
+        QTest::newRow("all converted") << 2 << 0 << 0 << QStringLiteral("Conversion complete")
+                                       << QStringLiteral("Converted: 2. Failed: 0.");
         QTest::newRow("some failed")
-            << 1 << 1 << QStringLiteral("Conversion finished with failures");
-        QTest::newRow("none converted") << 0 << 3 << QStringLiteral("Conversion failed");
+            << 1 << 1 << 0 << QStringLiteral("Conversion finished with failures")
+            << QStringLiteral("Converted: 1. Failed: 1.");
+        QTest::newRow("none converted") << 0 << 3 << 0 << QStringLiteral("Conversion failed")
+                                        << QStringLiteral("Converted: 0. Failed: 3.");
+        // Said "Conversion failed" while the window said "Stopped".
+        QTest::newRow("stopped before any file converted")
+            << 0 << 0 << 2 << QStringLiteral("Conversion stopped")
+            << QStringLiteral("0 of 2 files converted");
     }
 
     void notificationTexts()
     {
         QFETCH(int, converted);
         QFETCH(int, failed);
+        QFETCH(int, stopped);
         QFETCH(QString, summary);
-        QCOMPARE(BatchNotifier::summaryText(converted, failed), summary);
+        QFETCH(QString, firstLine);
+        BatchOutcomes outcomes(converted, FileOutcome{});
+        outcomes += BatchOutcomes(failed, FileOutcome{{}, {}, FileOutcome::Failure::NoOutput, 0});
+        outcomes += BatchOutcomes(stopped, FileOutcome{{}, {}, FileOutcome::Failure::Cancelled, 0});
+        const BatchReport report(outcomes, {});
+        QCOMPARE(report.notificationSummary(), summary);
+        QCOMPARE(report.notificationBody().split(u'\n').first(), firstLine);
     }
 
 private:

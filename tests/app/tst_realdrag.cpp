@@ -120,7 +120,7 @@ void tst_RealDrag::dragFromAnotherProcess()
 
     BatchSession session(QStringLiteral("/nonexistent/HandBrakeCLI"),
                          m_dir.filePath(QStringLiteral("out")));
-    MainWindow window(&session, QDBusConnection(QStringLiteral("no bus")));
+    MainWindow window(&session);
     // No window manager runs here: windows stay exactly where they are put.
     window.move(400, 100);
     window.show();
@@ -153,9 +153,9 @@ void tst_RealDrag::dragFromAnotherProcess()
 
     QVERIFY(waitForLine(source, action));
     ScreenState *state = session.state();
-    QTRY_COMPARE(state->droppedFiles().size(), expectedUrls.size());
+    QTRY_COMPARE(state->files().urls().size(), expectedUrls.size());
     QTest::qWait(300);
-    QCOMPARE(sorted(state->droppedFiles()), sorted(expectedUrls));
+    QCOMPARE(sorted(state->files().urls()), sorted(expectedUrls));
     for (const QString &name : dragged)
         QVERIFY2(QFileInfo::exists(m_dir.filePath(name)), qPrintable(name));
 

@@ -7,6 +7,7 @@
 #include "screens/FileSummary.h"
 #include "screens/MainConversionView.h"
 #include "screens/NameList.h"
+#include "session/BatchReport.h"
 #include "session/ScreenState.h"
 
 #include <QLabel>
@@ -61,8 +62,10 @@ void TestTranslations::englishNeedsNoCatalogue()
 
     QCOMPARE(FileSummary::countLine(1), QStringLiteral("1 file selected"));
     QCOMPARE(FileSummary::countLine(5), QStringLiteral("5 files selected"));
-    QCOMPARE(FailureReport::countLine(1, 1), QStringLiteral("1 of 1 file could not be converted"));
-    QCOMPARE(FailureReport::countLine(2, 5), QStringLiteral("2 of 5 files could not be converted"));
+    QCOMPARE(BatchReport::failedCountLine(1, 1),
+             QStringLiteral("1 of 1 file could not be converted"));
+    QCOMPARE(BatchReport::failedCountLine(2, 5),
+             QStringLiteral("2 of 5 files could not be converted"));
     QCOMPARE(ConvertButton::titleFor(3), QStringLiteral("Make 3 small, fast, and compatible"));
 }
 
@@ -94,9 +97,9 @@ void TestTranslations::germanTexts_data()
     QTest::newRow("five files selected") << FileSummary::countLine(5) << "5 Dateien ausgewählt";
     QTest::newRow("one more") << NameList::furtherNamesLine(1) << "... und 1 weitere";
     QTest::newRow("one of one failed")
-        << FailureReport::countLine(1, 1) << "1 von 1 Datei nicht umgewandelt";
+        << BatchReport::failedCountLine(1, 1) << "1 von 1 Datei nicht umgewandelt";
     QTest::newRow("two of five failed")
-        << FailureReport::countLine(2, 5) << "2 von 5 Dateien nicht umgewandelt";
+        << BatchReport::failedCountLine(2, 5) << "2 von 5 Dateien nicht umgewandelt";
     QTest::newRow("button with a count")
         << ConvertButton::titleFor(3) << "3 klein, schnell, kompatibel machen";
     QTest::newRow("file counter") << ConvertingView::counterText(1, 4) << "Datei 2 von 4";
@@ -110,7 +113,7 @@ void TestTranslations::germanTexts_data()
     QTest::newRow("time left, hours and minutes")
         << ConvertingView::timeLeftText(4790) << "Noch etwa 1 Stunde, 20 Minuten";
     QTest::newRow("stopped batch")
-        << FailureReport::convertedLine(1, 1) << "1 von 1 Datei umgewandelt";
+        << BatchReport::convertedCountLine(1, 1) << "1 von 1 Datei umgewandelt";
     QTest::newRow("why a file failed")
         << FileOutcome{{}, {}, FileOutcome::Failure::ExitStatus, 4, {"No space left on device"}}
                .reason()
@@ -131,11 +134,11 @@ void TestTranslations::germanScreensShowGermanTexts()
     QVERIFY(Translations::install(*qApp, QLocale(QLocale::German, QLocale::Germany)));
 
     ScreenState state;
-    state.setBatchOutcomes(outcomes(2, 0));
+    state.setReport(BatchReport(outcomes(2, 0), {}));
     const CompletionView allConverted(&state);
     QVERIFY(labelTexts(allConverted).contains(QStringLiteral("Abgeschlossen")));
 
-    state.setBatchOutcomes(outcomes(0, 3));
+    state.setReport(BatchReport(outcomes(0, 3), {}));
     const CompletionView noneConverted(&state);
     const QStringList texts = labelTexts(noneConverted);
     QVERIFY2(texts.contains(QStringLiteral("Umwandlung fehlgeschlagen")),

@@ -118,7 +118,7 @@ private Q_SLOTS:
         QTRY_COMPARE(serverSideSize(*m_window), QSize(800, 600));
 
         // Each new screen used to snap the window back to 500x400, maximised or not.
-        m_session->state()->setShowCompletionView(true);
+        m_session->state()->setScreen(ScreenState::Screen::Completion);
         QTest::qWait(200);
         QCOMPARE(serverSideSize(*m_window), QSize(800, 600));
         QCOMPARE(m_window->windowState(), state);
@@ -158,8 +158,7 @@ private:
     {
         m_window.reset();
         m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent"), m_dir.path());
-        m_window = std::make_unique<MainWindow>(m_session.get(),
-                                                QDBusConnection(QStringLiteral("no bus")));
+        m_window = std::make_unique<MainWindow>(m_session.get());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }

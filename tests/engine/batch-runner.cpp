@@ -2,6 +2,7 @@
 // Prints a line per outcome, "outcome <failure> <output file name>", then one per entry of the
 // output folder once the batch is over, "entry <name>".
 #include "engine/BatchConverter.h"
+#include "engine/BatchList.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,9 +22,11 @@ int main(int argc, char **argv)
     QList<QUrl> files;
     for (const QString &path : args.mid(3))
         files.append(QUrl::fromLocalFile(path));
-    BatchConverter batch(args.at(1), args.at(2));
-    QObject::connect(&batch, &BatchConverter::finished, &app, [&](const BatchOutcomes &outcomes) {
-        for (const FileOutcome &outcome : outcomes)
+    BatchList list;
+    list.append(files, BatchFile::Stage::Waiting);
+    BatchConverter batch(args.at(1), args.at(2), &list);
+    QObject::connect(&batch, &BatchConverter::finished, &app, [&] {
+        for (const FileOutcome &outcome : list.outcomes())
             std::printf("outcome %d %s\n", int(outcome.failure),
                         qPrintable(QFileInfo(outcome.outputPath).fileName()));
         for (const QString &entry :
@@ -32,6 +35,6 @@ int main(int argc, char **argv)
             std::printf("entry %s\n", qPrintable(entry));
         app.quit();
     });
-    batch.start(files);
+    batch.start();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "FakeEncoderLog.h"
 #include "FilePermissions.h"
 #include "engine/BatchConverter.h"
+#include "engine/BatchList.h"
 #include "engine/OutputNaming.h"
 #include "engine/StaleOutputCleanup.h"
 
@@ -12,6 +13,43 @@
 #include <QUrl>
 
 using Failure = FileOutcome::Failure;
+
+namespace {
+
+// A converter with a list of its own, as the session gives it one, and the order in which the
+// list's files began and ended.
+struct Batch
+{
+    Batch(const QString &encoderPath, const QString &outputFolder)
+        : converter(encoderPath, outputFolder, &files)
+    {
+        QObject::connect(&files, &BatchList::stageChanged, &converter, [this](qsizetype index) {
+            (files.at(index).stage == BatchFile::Stage::Finished ? ended : started).append(index);
+        });
+    }
+
+    void start(const QList<QUrl> &urls)
+    {
+        files.replace(urls);
+        files.enterBatch();
+        converter.start();
+    }
+    BatchOutcomes outcomes() const { return files.outcomes(); }
+    QList<Failure> failures() const
+    {
+        QList<Failure> list;
+        for (const FileOutcome &outcome : files.outcomes())
+            list.append(outcome.failure);
+        return list;
+    }
+
+    BatchList files;
+    BatchConverter converter;
+    QList<qsizetype> started;
+    QList<qsizetype> ended;
+};
+
+} // namespace
 
 class tst_BatchConverter : public QObject
 {
@@ -40,8 +78,6 @@ private slots:
 private:
     QUrl input(const QString &name, const QByteArray &instruction);
     QStringList outputFiles(QDir::Filters filters = QDir::Files | QDir::Hidden) const;
-    static QList<Failure> failures(const BatchOutcomes &outcomes);
-    static QList<Failure> failures(const QSignalSpy &finished);
     static QList<qsizetype> indexes(const QSignalSpy &spy);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -65,29 +101,12 @@ QUrl tst_BatchConverter::input(const QString &name, const QByteArray &instructio
 {
     const QString path = m_dir->filePath(name);
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(instruction + '\n') < 0)
-        qFatal("cannot write %s", qPrintable(path));
-    return QUrl::fromLocalFile(path);
+    return FakeEncoderLog::instructedInput(path, instruction);
 }
 
 QStringList tst_BatchConverter::outputFiles(QDir::Filters filters) const
 {
     return QDir(m_outputFolder).entryList(filters, QDir::Name);
-}
-
-QList<Failure> tst_BatchConverter::failures(const BatchOutcomes &outcomes)
-{
-    QList<Failure> list;
-    for (const FileOutcome &outcome : outcomes)
-        list.append(outcome.failure);
-    return list;
-}
-
-QList<Failure> tst_BatchConverter::failures(const QSignalSpy &finished)
-{
-    return finished.isEmpty() ? QList<Failure>()
-                              : failures(finished.last().first().value<BatchOutcomes>());
 }
 
 QList<qsizetype> tst_BatchConverter::indexes(const QSignalSpy &spy)
@@ -125,12 +144,12 @@ void tst_BatchConverter::namesOutputs()
 void tst_BatchConverter::emptyListDoesNothing()
 {
     FakeEncoderLog log;
-    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
 
     batch.start({});
 
-    QVERIFY(!batch.isRunning());
+    QVERIFY(!batch.converter.isRunning());
     QTest::qWait(100);
     QVERIFY(finished.isEmpty());
     QCOMPARE(log.runCount(), 0);
@@ -139,10 +158,10 @@ void tst_BatchConverter::emptyListDoesNothing()
 void tst_BatchConverter::startEncodesLaterAndAgainAfterABatch()
 {
     FakeEncoderLog log;
-    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), "ok")});
-    QVERIFY(batch.isRunning());
+    QVERIFY(batch.converter.isRunning());
     QCOMPARE(log.runCount(), 0);
     QVERIFY(finished.wait(10000));
 
@@ -150,16 +169,15 @@ void tst_BatchConverter::startEncodesLaterAndAgainAfterABatch()
 
     QVERIFY(finished.wait(10000));
     QCOMPARE(log.runCount(), 3);
-    QCOMPARE(failures(finished), QList<Failure>({Failure::None}));
+    QCOMPARE(batch.failures(), QList<Failure>({Failure::None}));
 }
 
 void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
 {
     FakeEncoderLog log;
-    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy started(&batch, &BatchConverter::fileStarted);
-    QSignalSpy progress(&batch, &BatchConverter::fileProgress);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch.files, &BatchList::progressChanged);
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     const QList<QUrl> files = {
         input(QStringLiteral("first.mov"), "ok"),
         input(QStringLiteral("exit.mov"), "exit 3"),
@@ -173,14 +191,14 @@ void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
 
     QVERIFY(finished.wait(30000));
     QCOMPARE(finished.size(), 1);
-    QVERIFY(!batch.isRunning());
+    QVERIFY(!batch.converter.isRunning());
     QVERIFY2(!log.overlapped(), "two encoders ran at once");
     QCOMPARE(log.runCount(), 6);
-    QCOMPARE(indexes(started), QList<qsizetype>({0, 1, 2, 3, 4, 5}));
+    QCOMPARE(batch.started, QList<qsizetype>({0, 1, 2, 3, 4, 5}));
     QVERIFY(!progress.isEmpty());
 
-    const BatchOutcomes outcomes = finished.at(0).at(0).value<BatchOutcomes>();
-    QCOMPARE(failures(outcomes),
+    const BatchOutcomes outcomes = batch.outcomes();
+    QCOMPARE(batch.failures(),
              QList<Failure>({Failure::None, Failure::ExitStatus, Failure::Signal,
                              Failure::ExitStatus, Failure::NoOutput, Failure::None}));
     QCOMPARE(outcomes.at(1).detail, 3);
@@ -199,11 +217,9 @@ void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
 void tst_BatchConverter::twoAtOnceKeepNamesOrderAndFailuresApart()
 {
     FakeEncoderLog log;
-    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    batch.setCapacity(EncodeCapacity(2));
-    QSignalSpy started(&batch, &BatchConverter::fileStarted);
-    QSignalSpy ended(&batch, &BatchConverter::fileFinished);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    batch.converter.setCapacity(EncodeCapacity(2));
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     const QList<QUrl> files = {
         input(QStringLiteral("a/clip.mov"), "ok"), input(QStringLiteral("b/clip.mov"), "ok"),
         input(QStringLiteral("slow.mov"), "wait-for " + m_dir->filePath("go").toUtf8()),
@@ -211,18 +227,18 @@ void tst_BatchConverter::twoAtOnceKeepNamesOrderAndFailuresApart()
 
     batch.start(files);
     // The slow file holds one place; the others pass through the second, past a failure.
-    QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 4, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(batch.ended.size(), 4, 20000);
     QVERIFY(FakeEncoderLog::isAlive(log.pidFor(files.at(2))));
     QFile(m_dir->filePath("go")).open(QIODevice::WriteOnly);
 
     QVERIFY(finished.wait(10000));
     QVERIFY2(log.overlapped(), "the encoders ran one at a time");
     QCOMPARE(log.runCount(), 5);
-    QCOMPARE(indexes(started), QList<qsizetype>({0, 1, 2, 3, 4}));
-    QCOMPARE(indexes(ended).last(), 2);
-    const BatchOutcomes outcomes = finished.first().first().value<BatchOutcomes>();
-    QCOMPARE(failures(outcomes), QList<Failure>({Failure::None, Failure::None, Failure::None,
-                                                 Failure::ExitStatus, Failure::None}));
+    QCOMPARE(batch.started, QList<qsizetype>({0, 1, 2, 3, 4}));
+    QCOMPARE(batch.ended.last(), 2);
+    const BatchOutcomes outcomes = batch.outcomes();
+    QCOMPARE(batch.failures(), QList<Failure>({Failure::None, Failure::None, Failure::None,
+                                               Failure::ExitStatus, Failure::None}));
     for (qsizetype i = 0; i < files.size(); ++i)
         QCOMPARE(outcomes.at(i).input, files.at(i));
     QCOMPARE(QSet<QString>({QFileInfo(outcomes.at(0).outputPath).fileName(),
@@ -253,15 +269,14 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
     FakeEncoderLog log;
     const QString folder =
         folderUsable ? m_outputFolder : input(QStringLiteral("x"), "").toLocalFile();
-    BatchConverter batch(encoderExists ? FakeEncoderLog::encoderPath() : m_dir->filePath("nothing"),
-                         folder);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    Batch batch(encoderExists ? FakeEncoderLog::encoderPath() : m_dir->filePath("nothing"), folder);
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
 
     batch.start(
         {input(QStringLiteral("1/") + name, "ok"), input(QStringLiteral("2/") + name, "ok")});
 
     QVERIFY(finished.wait(10000));
-    QCOMPARE(failures(finished), QList<Failure>({failure, failure}));
+    QCOMPARE(batch.failures(), QList<Failure>({failure, failure}));
     QCOMPARE(log.runCount(), 0);
     QCOMPARE(outputFiles(), QStringList());
 }
@@ -285,17 +300,17 @@ void tst_BatchConverter::shortensNamesThatWouldNotFit()
     FakeEncoderLog log;
     const QList<QUrl> sameFile = {input(base + QStringLiteral(".mov"), "ok")};
     // Two batches at once race for the same name.
-    BatchConverter first(FakeEncoderLog::encoderPath(), m_outputFolder);
-    BatchConverter second(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy firstFinished(&first, &BatchConverter::finished);
-    QSignalSpy secondFinished(&second, &BatchConverter::finished);
+    Batch first(FakeEncoderLog::encoderPath(), m_outputFolder);
+    Batch second(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy firstFinished(&first.converter, &BatchConverter::finished);
+    QSignalSpy secondFinished(&second.converter, &BatchConverter::finished);
 
     first.start(sameFile);
     second.start(sameFile);
 
     QVERIFY(secondFinished.wait(10000));
-    QTRY_VERIFY(!first.isRunning());
-    QCOMPARE(failures(firstFinished) + failures(secondFinished), QList<Failure>(2, Failure::None));
+    QTRY_VERIFY(!first.converter.isRunning());
+    QCOMPARE(first.failures() + second.failures(), QList<Failure>(2, Failure::None));
     const QStringList names = outputFiles();
     QCOMPARE(names.size(), 2);
     const QString stem = names.at(1).chopped(int(strlen("_converted.mp4")));
@@ -334,14 +349,14 @@ void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
         QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
         contents.insert(path, file.readAll());
     }
-    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
 
     batch.start(files);
 
     QVERIFY(finished.wait(20000));
-    QCOMPARE(failures(finished), QList<Failure>(3, Failure::None));
-    const BatchOutcomes outcomes = finished.first().first().value<BatchOutcomes>();
+    QCOMPARE(batch.failures(), QList<Failure>(3, Failure::None));
+    const BatchOutcomes outcomes = batch.outcomes();
     const QStringList expected = {QStringLiteral("clip_converted (2).mp4"),
                                   QStringLiteral("clip_converted (4).mp4"),
                                   QStringLiteral("clip_converted (5).mp4")};
@@ -398,9 +413,9 @@ void tst_BatchConverter::survivesChangesMidBatch()
     const QString resume = m_dir->filePath(QStringLiteral("resume"));
     const QUrl first = input(QStringLiteral("first.mov"), "wait-for " + resume.toUtf8());
     const QUrl second = input(QStringLiteral("second.mov"), "ok");
-    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(&batch, &BatchConverter::fileProgress);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch.files, &BatchList::progressChanged);
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     batch.start({first, second});
     QVERIFY(progress.wait(10000));
     const auto unlock = qScopeGuard(
@@ -411,7 +426,7 @@ void tst_BatchConverter::survivesChangesMidBatch()
              0);
 
     QVERIFY(finished.wait(10000));
-    QCOMPARE(failures(finished), expected);
+    QCOMPARE(batch.failures(), expected);
     QCOMPARE(outputFiles(QDir::Files), files);
     // A read-only folder keeps even the temporary file; elsewhere it is gone.
     if (!change.startsWith(QStringLiteral("chmod 0500")))
@@ -430,9 +445,9 @@ void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
 {
     QFETCH(QByteArray, instruction);
     FakeEncoderLog log;
-    BatchConverter batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(&batch, &BatchConverter::fileProgress);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch.files, &BatchList::progressChanged);
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), instruction),
                  input(QStringLiteral("c.mov"), "ok")});
     QTRY_VERIFY_WITH_TIMEOUT(indexes(progress).contains(1), 10000);
@@ -443,10 +458,10 @@ void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
     QCOMPARE(outputFiles().size(), 2);
     QCOMPARE(StaleOutputCleanup::run(m_outputFolder), 0); // b's is a running batch's file
 
-    batch.cancel();
+    batch.converter.cancel();
 
     QVERIFY(finished.wait(5000));
-    QCOMPARE(failures(finished),
+    QCOMPARE(batch.failures(),
              QList<Failure>({Failure::None, Failure::Cancelled, Failure::Cancelled}));
     QVERIFY(!FakeEncoderLog::isAlive(pid));
     QCOMPARE(log.runCount(), 2);
@@ -456,8 +471,8 @@ void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
 void tst_BatchConverter::deletingMidEncodeLeavesNoProcessAndNoPartialFile()
 {
     FakeEncoderLog log;
-    auto batch = std::make_unique<BatchConverter>(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(batch.get(), &BatchConverter::fileProgress);
+    auto batch = std::make_unique<Batch>(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch->files, &BatchList::progressChanged);
     batch->start({input(QStringLiteral("a.mov"), "sleep-ignoring-interrupt")});
     QVERIFY(progress.wait(10000));
     const pid_t pid = log.pid(1);

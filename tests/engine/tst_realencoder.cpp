@@ -1,5 +1,6 @@
 #include "SampleMedia.h"
 #include "engine/BatchConverter.h"
+#include "engine/BatchList.h"
 #include "engine/EncoderLocation.h"
 #include "engine/StaleOutputCleanup.h"
 #include "intake/DropIntake.h"
@@ -89,15 +90,17 @@ void tst_RealEncoder::convertsToPlayableMp4()
         files.append(QUrl::fromLocalFile(path));
     }
     const QString outputFolder = dir.filePath(QStringLiteral("Clipforger"));
-    BatchConverter batch(encoder, outputFolder);
+    BatchList list;
+    list.append(files, BatchFile::Stage::Waiting);
+    BatchConverter batch(encoder, outputFolder, &list);
     batch.setCapacity(EncodeCapacity(2));
-    QSignalSpy progress(&batch, &BatchConverter::fileProgress);
+    QSignalSpy progress(&list, &BatchList::progressChanged);
     QSignalSpy finished(&batch, &BatchConverter::finished);
 
-    batch.start(files);
+    batch.start();
 
     QVERIFY(finished.wait(240000));
-    const BatchOutcomes outcomes = finished.first().first().value<BatchOutcomes>();
+    const BatchOutcomes outcomes = list.outcomes();
     QCOMPARE(outcomes.size(), clips.size());
     QVERIFY(!progress.isEmpty()); // the real output format is understood
     QCOMPARE_GT(progress.last().last().toDouble(), 0.0);
@@ -233,12 +236,14 @@ void tst_RealEncoder::convertsCamcorderFilesAndNamesThatAreNotUtf8()
                  QUrl::fromEncoded("file://" + folder.toPercentEncoding("/"))});
     QTRY_COMPARE(listed.size(), 2);
 
-    BatchConverter batch(bundledEncoderPath(), dir.filePath(QStringLiteral("Clipforger")));
+    BatchList list;
+    list.append(listed, BatchFile::Stage::Waiting);
+    BatchConverter batch(bundledEncoderPath(), dir.filePath(QStringLiteral("Clipforger")), &list);
     QSignalSpy finished(&batch, &BatchConverter::finished);
-    batch.start(listed);
+    batch.start();
     QVERIFY(finished.wait(240000));
     QStringList outputs;
-    for (const FileOutcome &outcome : finished.first().first().value<BatchOutcomes>()) {
+    for (const FileOutcome &outcome : list.outcomes()) {
         QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
         QCOMPARE(run(QStringLiteral("ffprobe"), {"-v", "error", outcome.outputPath}), 0);
         outputs.append(QFileInfo(outcome.outputPath).fileName());

@@ -1,4 +1,5 @@
 #include "DesktopStandIns.h"
+#include "app/MainWindow.h"
 #include "screens/CompletionView.h"
 #include "screens/ContentView.h"
 #include "screens/ElidedLabel.h"
@@ -55,9 +56,9 @@ std::unique_ptr<ScreenState> endedBatch(const BatchOutcomes &outcomes, const QUr
                                         const SizeSummary &sizes = {})
 {
     auto state = std::make_unique<ScreenState>();
-    state->setBatchOutcomes(outcomes);
-    state->setSizeSummary(sizes);
+    state->setReport(BatchReport(outcomes, sizes));
     state->setOutputFolder(folder);
+    state->setScreen(ScreenState::Screen::Completion);
     return state;
 }
 
@@ -94,6 +95,9 @@ private Q_SLOTS:
     void viewFiles();
     void backRunsTheBackAction();
     void rootShowsTheOutcomesAndGoesBack();
+
+private:
+    QTemporaryDir m_folderDir;
 };
 
 void TestCompletionView::variants_data()
@@ -268,12 +272,15 @@ void TestCompletionView::viewFiles()
     auto unregister =
         qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
 
-    const auto state = endedBatch({}, folder);
-    CompletionView view(state.get());
-    QSignalSpy backs(&view, &CompletionView::backRequested);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    LargeButton *viewFilesButton = button(&view, "View files");
+    BatchSession session(QString(), m_folderDir.path());
+    MainWindow window(&session);
+    session.state()->setOutputFolder(folder);
+    session.state()->setScreen(ScreenState::Screen::Completion);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *view = qobject_cast<CompletionView *>(window.contentView()->currentScreen());
+    QSignalSpy backs(view, &CompletionView::backRequested);
+    LargeButton *viewFilesButton = button(view, "View files");
     QVERIFY(viewFilesButton->isEnabled());
     for (int i = 0; i < presses; ++i)
         QTest::mouseClick(viewFilesButton, Qt::LeftButton);
@@ -281,8 +288,8 @@ void TestCompletionView::viewFiles()
     const bool opens = desktopOpensIt && !folder.isEmpty();
     QCOMPARE(opened.urls, opens ? QList<QUrl>(presses, folder) : QList<QUrl>{});
     QCOMPARE(backs.size(), 0);
-    QVERIFY(view.isVisible());
-    const auto *path = view.findChild<QLineEdit *>();
+    QVERIFY(view->isVisible());
+    const auto *path = view->findChild<QLineEdit *>();
     QCOMPARE(path->isVisible(), !desktopOpensIt);
     QCOMPARE(path->text(), folder.toLocalFile());
     QVERIFY(path->isReadOnly());
@@ -301,18 +308,18 @@ void TestCompletionView::backRunsTheBackAction()
 
 void TestCompletionView::rootShowsTheOutcomesAndGoesBack()
 {
-    QTemporaryDir folderDir;
-    BatchSession session(QString(), folderDir.path());
-    ContentView content(&session);
-    content.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&content));
+    BatchSession session(QString(), m_folderDir.path());
+    MainWindow window(&session);
+    ContentView &content = *window.contentView();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     ScreenState *state = session.state();
     const QUrl folder = QUrl::fromLocalFile(session.outputFolder());
-    state->setDroppedFiles({QUrl::fromLocalFile("/videos/a.mov")});
-    state->setBatchOutcomes({outcome("a.mov", Failure::ExitStatus)});
+    state->files().replace({QUrl::fromLocalFile("/videos/a.mov")});
+    state->setReport(BatchReport({outcome("a.mov", Failure::ExitStatus)}, {}));
     state->setOutputFolder(folder);
-    state->setShowCompletionView(true);
+    state->setScreen(ScreenState::Screen::Completion);
 
     auto *completion = qobject_cast<CompletionView *>(content.currentScreen());
     QVERIFY(completion);
@@ -321,7 +328,7 @@ void TestCompletionView::rootShowsTheOutcomesAndGoesBack()
 
     QTest::mouseClick(button(completion, "Convert more files"), Qt::LeftButton);
     QVERIFY(qobject_cast<MainConversionView *>(content.currentScreen()));
-    QVERIFY(state->droppedFiles().isEmpty());
+    QVERIFY(state->files().urls().isEmpty());
     QCOMPARE(state->outputFolder(), folder);
 }
 

@@ -22,11 +22,11 @@ private Q_SLOTS:
 
     void launchShowsAnEmptyConversionScreen()
     {
-        ContentView view(m_session.get());
+        ContentView view(m_session->state());
         const ScreenState *state = m_session->state();
 
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));
-        QVERIFY(state->droppedFiles().isEmpty());
+        QVERIFY(state->files().urls().isEmpty());
         QVERIFY(!state->isConverting());
         QVERIFY(!state->showCompletionView());
         QVERIFY(state->outputFolder().isEmpty());
@@ -34,7 +34,7 @@ private Q_SLOTS:
 
     void screenSwitchRebuildsTheScreenAndSaysSo()
     {
-        ContentView view(m_session.get());
+        ContentView view(m_session->state());
         QSignalSpy shown(&view, &ContentView::screenShown);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -42,7 +42,7 @@ private Q_SLOTS:
 
         ScreenState *state = m_session->state();
         state->setOutputFolder(QUrl::fromLocalFile(m_dir.path()));
-        state->setShowCompletionView(true);
+        state->setScreen(ScreenState::Screen::Completion);
         QVERIFY(qobject_cast<CompletionView *>(view.currentScreen()));
         QCOMPARE(view.currentScreen()->size(), ContentView::screenSize);
         QCOMPARE(shown.size(), 2);
@@ -55,13 +55,14 @@ private Q_SLOTS:
 
     void backButtonEmptiesTheListAndKeepsTheFolder()
     {
-        ContentView view(m_session.get());
+        ContentView view(m_session->state());
+        connect(&view, &ContentView::backRequested, m_session.get(), &BatchSession::goBack);
         view.show();
         ScreenState *state = m_session->state();
         const QUrl folder = QUrl::fromLocalFile(m_dir.path());
-        state->setDroppedFiles({QUrl::fromLocalFile(QStringLiteral("/videos/a.mov"))});
+        state->files().replace({QUrl::fromLocalFile(QStringLiteral("/videos/a.mov"))});
         state->setOutputFolder(folder);
-        state->setShowCompletionView(true);
+        state->setScreen(ScreenState::Screen::Completion);
 
         // Pressed on the completion screen itself, which goes away while handling the click.
         QPointer<QWidget> completion = view.currentScreen();
@@ -73,7 +74,7 @@ private Q_SLOTS:
         QVERIFY(back);
         QTest::mouseClick(back, Qt::LeftButton);
 
-        QVERIFY(state->droppedFiles().isEmpty());
+        QVERIFY(state->files().urls().isEmpty());
         QVERIFY(!state->showCompletionView());
         QVERIFY(!state->isConverting());
         QCOMPARE(state->outputFolder(), folder);

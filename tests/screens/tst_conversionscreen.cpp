@@ -54,7 +54,7 @@ private Q_SLOTS:
         m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent"),
                                                    m_dir.filePath(QStringLiteral("out")));
         m_state = m_session->state();
-        m_screen = std::make_unique<MainConversionView>(m_session.get());
+        m_screen = std::make_unique<MainConversionView>(m_state);
         m_screen->setFixedSize(500, 400);
         m_screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
@@ -113,7 +113,7 @@ private Q_SLOTS:
         QFETCH(QString, buttonTitle);
         QFETCH(bool, buttonEnabled);
 
-        m_state->setDroppedFiles(filesNamed(count));
+        m_state->files().replace(filesNamed(count));
 
         auto *dropZone = m_screen->findChild<DropZone *>();
         QCOMPARE(visibleTexts(dropZone), texts);
@@ -133,15 +133,15 @@ private Q_SLOTS:
     {
         auto *dropZone = m_screen->findChild<DropZone *>();
         for (const QUrl &file : filesNamed(4))
-            m_state->addDroppedFile(file);
+            m_state->files().append({file});
         QVERIFY(visibleTexts(dropZone).contains(QStringLiteral("... and 1 more")));
-        m_state->setDroppedFiles({});
+        m_state->files().replace({});
         QCOMPARE(visibleTexts(dropZone).first(), QStringLiteral("Drop video files here"));
     }
 
     void filesLeftByAnUnfinishedBatchAreSaidSo()
     {
-        m_state->setDroppedFiles(filesNamed(2));
+        m_state->files().replace(filesNamed(2));
         m_state->setRestoredFileCount(2);
         auto *button = m_screen->findChild<ConvertButton *>();
         QVERIFY(visibleTexts(m_screen.get())
@@ -157,7 +157,7 @@ private Q_SLOTS:
     void longNameIsElidedToOneLine()
     {
         const QString longName = QString(300, u'x') + QStringLiteral(".mkv");
-        m_state->setDroppedFiles({QUrl::fromLocalFile(QStringLiteral("/videos/") + longName)});
+        m_state->files().replace({QUrl::fromLocalFile(QStringLiteral("/videos/") + longName)});
 
         auto *nameLine = m_screen->findChild<DropZone *>()->findChild<ElidedLabel *>();
         QCOMPARE(nameLine->text(), longName);
@@ -170,7 +170,7 @@ private Q_SLOTS:
 
     void idleFaceHasTheProductSizes()
     {
-        m_state->setDroppedFiles(filesNamed(2));
+        m_state->files().replace(filesNamed(2));
         auto *dropZone = m_screen->findChild<DropZone *>();
         auto *button = m_screen->findChild<ConvertButton *>();
 
@@ -181,8 +181,8 @@ private Q_SLOTS:
 
     void convertingHidesZoneAndButton()
     {
-        m_state->setDroppedFiles(filesNamed(1));
-        m_state->setConverting(true);
+        m_state->files().replace(filesNamed(1));
+        m_state->setScreen(ScreenState::Screen::Converting);
         QVERIFY(!m_screen->findChild<DropZone *>()->isVisible());
         QVERIFY(!m_screen->findChild<ConvertButton *>()->isVisible());
         QVERIFY(m_screen->findChild<ConvertingView *>()->isVisible());
@@ -191,15 +191,16 @@ private Q_SLOTS:
     void convertButtonStartsOnlyWithFiles()
     {
         auto *button = m_screen->findChild<ConvertButton *>();
+        QSignalSpy asked(m_screen.get(), &MainConversionView::convertRequested);
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!m_state->isConverting());
+        QCOMPARE(asked.size(), 0);
 
         m_session->startConversion();
         QVERIFY(!m_state->isConverting());
 
-        m_state->setDroppedFiles(filesNamed(1));
+        m_state->files().replace(filesNamed(1));
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(m_state->isConverting());
+        QCOMPARE(asked.size(), 1);
     }
 
 private:

@@ -156,7 +156,7 @@ void TestConvertingView::texts()
     QFETCH(QStringList, expected);
 
     ScreenState state;
-    state.setDroppedFiles(files(fileCount));
+    state.files().replace(files(fileCount));
     ConvertingView view(&state);
     state.setCurrentFileIndex(index);
     state.setConversionProgress(progress);
@@ -173,10 +173,10 @@ void TestConvertingView::gearTurnsWhileConvertingAndRestsUprightAfter()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     const QImage upright = gearPicture(&view);
 
-    state.setConverting(true);
+    state.setScreen(ScreenState::Screen::Converting);
     QTRY_VERIFY(gearPicture(&view) != upright);
 
-    state.setConverting(false);
+    state.setScreen(ScreenState::Screen::Drop);
     QCOMPARE(gearPicture(&view), upright);
     QCOMPARE(wakeUpSources(&view), 0);
 }
@@ -197,14 +197,14 @@ void TestConvertingView::startsWhenTheConvertingFaceAppears()
 {
     QTemporaryDir dir;
     BatchSession session(QString(), dir.path());
-    session.state()->setDroppedFiles(files(2));
-    MainConversionView screen(&session);
+    session.state()->files().replace(files(2));
+    MainConversionView screen(session.state());
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto *view = screen.findChild<ConvertingView *>();
     QVERIFY(!view->isVisible());
 
-    session.state()->setConverting(true);
+    session.state()->setScreen(ScreenState::Screen::Converting);
     QVERIFY(view->isVisible());
     const QImage first = gearPicture(view);
     QTRY_VERIFY(gearPicture(view) != first);
@@ -214,12 +214,12 @@ void TestConvertingView::offScreenNothingWakesTheApp()
 {
     QTemporaryDir dir;
     BatchSession session(QString(), dir.path());
-    ContentView content(&session);
+    ContentView content(session.state());
     content.show();
     QVERIFY(QTest::qWaitForWindowExposed(&content));
     ScreenState *state = session.state();
-    state->setDroppedFiles(files(1));
-    state->setConverting(true);
+    state->files().replace(files(1));
+    state->setScreen(ScreenState::Screen::Converting);
     QPointer<ConvertingView> view = content.findChild<ConvertingView *>();
     QVERIFY(wakeUpSources(view) > 0);
 
@@ -230,7 +230,7 @@ void TestConvertingView::offScreenNothingWakesTheApp()
     QVERIFY(wakeUpSources(view) > 0);
 
     // The completion screen can take over while isConverting is still true.
-    state->setShowCompletionView(true);
+    state->setScreen(ScreenState::Screen::Completion);
     QVERIFY(view);
     QCOMPARE(wakeUpSources(view), 0);
 }
@@ -270,7 +270,7 @@ void TestConvertingView::gearIsSharpAtTheScreensRatio()
 void TestConvertingView::progressIsAnnouncedAFewTimesASecond()
 {
     ScreenState state;
-    state.setDroppedFiles(files(3));
+    state.files().replace(files(3));
     ConvertingView view(&state);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));

@@ -65,7 +65,9 @@ void tst_DropZone::init()
 {
     m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent/HandBrakeCLI"),
                                                m_dir.filePath(QStringLiteral("out")));
-    m_contentView = std::make_unique<ContentView>(m_session.get());
+    m_contentView = std::make_unique<ContentView>(m_session->state());
+    connect(m_contentView.get(), &ContentView::addFilesRequested, m_session.get(),
+            &BatchSession::addFiles);
     m_contentView->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_contentView.get()));
     QVERIFY(dropZone());
@@ -146,11 +148,11 @@ void tst_DropZone::dropListsOnlyTheVideoFiles()
     const auto mimeData = uriList(dragged);
     QCOMPARE(drop(*mimeData), Qt::CopyAction);
 
-    QTRY_COMPARE(state()->droppedFiles().size(), videos.size());
+    QTRY_COMPARE(state()->files().urls().size(), videos.size());
     QTest::qWait(200);
     for (const QUrl &video : videos)
-        QVERIFY2(state()->droppedFiles().contains(video), qPrintable(video.toLocalFile()));
-    QCOMPARE(state()->droppedFiles().size(), videos.size());
+        QVERIFY2(state()->files().urls().contains(video), qPrintable(video.toLocalFile()));
+    QCOMPARE(state()->files().urls().size(), videos.size());
 
     // The screen shows what the state holds.
     const auto labels = dropZone()->findChildren<QLabel *>();
@@ -165,12 +167,12 @@ void tst_DropZone::loadsLandingOnTheCompletionScreenStartTheNextList()
     const auto mimeData = uriList({url(videoNames[0])});
     QCOMPARE(drop(*mimeData), Qt::CopyAction);
     // The conversion screen that took the drop is replaced before its load can finish.
-    state()->setShowCompletionView(true);
+    state()->setScreen(ScreenState::Screen::Completion);
 
     // The file used to wait unseen until "Convert more files"; now it brings the drop screen
     // back, listing it.
     QTRY_VERIFY(!state()->showCompletionView());
-    QCOMPARE(state()->droppedFiles(), QList<QUrl>{url(videoNames[0])});
+    QCOMPARE(state()->files().urls(), QList<QUrl>{url(videoNames[0])});
     QTRY_VERIFY(dropZone() && dropZone()->isVisible());
 }
 

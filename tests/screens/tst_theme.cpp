@@ -108,7 +108,7 @@ private Q_SLOTS:
         QApplication::setPalette(palette);
         QTemporaryDir dir;
         BatchSession session(QString(), dir.path());
-        ContentView content(&session);
+        ContentView content(session.state());
         QVERIFY(TourFaces::show(session, face));
         content.show();
         QVERIFY(QTest::qWaitForWindowExposed(&content));

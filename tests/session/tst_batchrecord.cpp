@@ -31,7 +31,7 @@ private Q_SLOTS:
         session.setEncodeCapacity(EncodeCapacity(1));
         const QList<QUrl> files = {input("a.mov", "ok"), input("b.mov", "exit 1"),
                                    input("c.mov", "ok")};
-        session.state()->setDroppedFiles(files);
+        session.state()->files().replace(files);
 
         // What a crash at the start of each file would leave behind.
         QList<QList<QVariant>> recorded;
@@ -61,7 +61,7 @@ private Q_SLOTS:
             BatchSession session(FakeEncoderLog::encoderPath(),
                                  m_dir->filePath(QStringLiteral("out")));
             session.recordBatchesAt(m_recordPath);
-            session.state()->setDroppedFiles({input("done.mov", "ok"), input("long.mov", "sleep")});
+            session.state()->files().replace({input("done.mov", "ok"), input("long.mov", "sleep")});
             session.startConversion();
             QTRY_COMPARE(log.runCount(), 2);
             QTRY_VERIFY(QFile::exists(m_dir->filePath(QStringLiteral("out/done_converted.mp4"))));
@@ -90,19 +90,19 @@ private Q_SLOTS:
 
         BatchSession session(QString(), m_dir->filePath(QStringLiteral("out")));
         session.recordBatchesAt(m_recordPath);
-        QTRY_COMPARE(session.state()->droppedFiles().size(), 2);
+        QTRY_COMPARE(session.state()->files().urls().size(), 2);
         QTest::qWait(200);
-        QCOMPARE(sorted(session.state()->droppedFiles()), sorted({failed, notBegun}));
+        QCOMPARE(session.state()->files().urls(), QList<QUrl>({failed, notBegun}));
         QCOMPARE(session.state()->restoredFileCount(), 2);
 
         // A second instance neither lists them nor takes the record.
         BatchSession other(QString(), m_dir->filePath(QStringLiteral("out")));
         other.recordBatchesAt(m_recordPath);
         QTest::qWait(200);
-        QVERIFY(other.state()->droppedFiles().isEmpty());
+        QVERIFY(other.state()->files().urls().isEmpty());
 
         // Emptying the list forgets them.
-        session.state()->setDroppedFiles({});
+        session.state()->files().replace({});
         QCOMPARE(session.state()->restoredFileCount(), 0);
         QVERIFY(!QFile::exists(m_recordPath));
     }
@@ -134,7 +134,7 @@ private Q_SLOTS:
         BatchSession session(QString(), m_dir->filePath(QStringLiteral("out")));
         session.recordBatchesAt(m_recordPath);
         QTest::qWait(100);
-        QVERIFY(session.state()->droppedFiles().isEmpty());
+        QVERIFY(session.state()->files().urls().isEmpty());
         QVERIFY(!QFile::exists(m_recordPath));
         const QStringList setAside = QDir(QFileInfo(m_recordPath).path())
                                          .entryList({QStringLiteral("batch.json.unreadable-*")});
@@ -153,12 +153,6 @@ private:
         if (!SampleMedia::makeClip(path))
             qFatal("ffmpeg could not make %s", name);
         return QUrl::fromLocalFile(path);
-    }
-    static QList<QUrl> sorted(QList<QUrl> urls)
-    {
-        std::sort(urls.begin(), urls.end(),
-                  [](const QUrl &a, const QUrl &b) { return a.toString() < b.toString(); });
-        return urls;
     }
     // Per recorded file: whether it was converted, or nothing while it has not ended.
     QList<QVariant> convertedFlags() const

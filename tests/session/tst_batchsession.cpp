@@ -24,16 +24,18 @@ private Q_SLOTS:
         const QList<QUrl> files = {
             FakeEncoderLog::instructedInput(dir.filePath(QStringLiteral("a.mov")), "ok"),
             FakeEncoderLog::instructedInput(dir.filePath(QStringLiteral("b.mov")), "exit 3")};
-        state->setDroppedFiles(files);
+        state->files().replace(files);
 
         QSignalSpy indexes(state, &ScreenState::currentFileIndexChanged);
         QSignalSpy progress(state, &ScreenState::conversionProgressChanged);
         // What a completion screen built at that moment would read.
         qsizetype outcomesWhenShown = -1;
         bool convertingWhenShown = true;
-        connect(state, &ScreenState::showCompletionViewChanged, this, [&] {
-            outcomesWhenShown = state->batchOutcomes().size();
-            convertingWhenShown = state->isConverting();
+        connect(state, &ScreenState::screenChanged, this, [&](ScreenState::Screen screen) {
+            if (screen != ScreenState::Screen::Completion)
+                return;
+            outcomesWhenShown = state->report().fileCount();
+            convertingWhenShown = state->files().hasPendingFiles();
         });
 
         session.startConversion();
@@ -47,8 +49,9 @@ private Q_SLOTS:
         QCOMPARE(outcomesWhenShown, 2);
         QVERIFY(!convertingWhenShown);
         QCOMPARE(state->outputFolder(), QUrl::fromLocalFile(session.outputFolder()));
-        QCOMPARE(failedCount(state->batchOutcomes()), 1);
-        QCOMPARE(state->sizeSummary().fileCount, 1);
+        QCOMPARE(failedCount(state->files().outcomes()), 1);
+        QCOMPARE(state->report().convertedCount(), 1);
+        QVERIFY(!state->report().sizeLine().isEmpty());
         QVERIFY(!state->secondsLeft());
         QCOMPARE(log.runCount(), 2);
     }
@@ -98,25 +101,26 @@ private Q_SLOTS:
         QFETCH(qint64, elapsedMs);
         QFETCH(qint64, expected);
 
-        using Stage = BatchProgress::FileTiming::Stage;
+        using Stage = BatchFile::Stage;
         const QList<qint64> sizes = {1000, 3000, 500};
-        BatchProgress::Timing timing;
-        timing.elapsedMs = elapsedMs;
+        QList<BatchFile> files;
         for (qsizetype i = 0; i < stages.size(); ++i) {
-            BatchProgress::FileTiming file;
+            BatchFile file;
             file.size = sizes[i];
+            file.stage = Stage::Waiting;
             if (stages[i] == QLatin1String("converted") || stages[i] == QLatin1String("failed")) {
-                file.stage =
-                    stages[i] == QLatin1String("converted") ? Stage::Converted : Stage::Failed;
+                file.stage = Stage::Finished;
+                if (stages[i] == QLatin1String("failed"))
+                    file.outcome.failure = FileOutcome::Failure::ExitStatus;
             } else if (stages[i] != QLatin1String("waiting")) {
-                file.stage = Stage::Running;
+                file.stage = Stage::Converting;
                 file.fraction = stages[i].toDouble();
                 if (encoderSeconds.value(i, -1) >= 0)
                     file.encoderSecondsLeft = encoderSeconds[i];
             }
-            timing.files.append(file);
+            files.append(file);
         }
-        QCOMPARE(BatchProgress::secondsLeft(timing).value_or(-1), expected);
+        QCOMPARE(BatchProgress::secondsLeft(files, elapsedMs).value_or(-1), expected);
     }
 
     void sizeSummary_data()
@@ -175,11 +179,11 @@ private Q_SLOTS:
         session.startConversion();
         QVERIFY(!state->isConverting());
 
-        state->setDroppedFiles({QUrl::fromLocalFile(dir.filePath(QStringLiteral("x.mov")))});
-        state->setShowCompletionView(true);
+        state->files().replace({QUrl::fromLocalFile(dir.filePath(QStringLiteral("x.mov")))});
+        state->setScreen(ScreenState::Screen::Completion);
         session.goBack();
         QVERIFY(!state->showCompletionView());
-        QVERIFY(state->droppedFiles().isEmpty());
+        QVERIFY(state->files().urls().isEmpty());
     }
 };
 

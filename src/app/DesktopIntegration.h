@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+
+class BatchNotifier;
+class MainWindow;
+class ScreenState;
+class SleepInhibitor;
+class TaskbarProgress;
+
+// What a batch means to the rest of the desktop: no suspend while it runs, its progress and the
+// files left on the taskbar entry, and a notification when it ends while the window is not
+// watched. Without a session bus, none of it.
+class DesktopIntegration : public QObject
+{
+    Q_OBJECT
+
+public:
+    DesktopIntegration(const ScreenState *state, const QDBusConnection &sessionBus,
+                       const MainWindow *window, QObject *parent = nullptr);
+
+private:
+    void onScreenChanged();
+    void renderProgress();
+
+    const ScreenState *m_state;
+    const MainWindow *m_window;
+    SleepInhibitor *m_inhibitor;
+    BatchNotifier *m_notifier;
+    TaskbarProgress *m_taskbar;
+    // What the taskbar entry shows, so that it changes only when it does: the whole percent of
+    // the batch (none while idle) and the files left.
+    int m_shownPercent = -1;
+    qint64 m_shownFilesLeft = -1;
+};

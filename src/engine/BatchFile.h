@@ -1,0 +1,31 @@
+#pragma once
+
+#include "FileOutcome.h"
+
+#include <QUrl>
+
+#include <optional>
+
+// One file of the list the user builds and a batch converts: which file it is, where it stands,
+// and, once it has ended, what became of it.
+struct BatchFile
+{
+    enum class Stage {
+        Listed,     // on the drop screen, not part of a batch
+        Waiting,    // in the running batch, not begun
+        Converting, // its encoder runs
+        Finished,   // converted or not: see the outcome
+    };
+
+    bool isPending() const { return stage == Stage::Waiting || stage == Stage::Converting; }
+
+    QUrl url;
+    qint64 size = 0; // in bytes, as measured when the file joined its batch
+    Stage stage = Stage::Listed;
+    // While converting: the share the encoder reports as done, unclamped, and its own estimate
+    // of the time the file still needs.
+    double fraction = 0.0;
+    std::optional<qint64> encoderSecondsLeft;
+    // Once finished; its output path is where the converted file went.
+    FileOutcome outcome;
+};

@@ -1,0 +1,121 @@
+#include "BatchList.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+qint64 sizeOf(const QUrl &url)
+{
+    return QFileInfo(url.toLocalFile()).size();
+}
+
+} // namespace
+
+BatchList::BatchList(QObject *parent)
+    : QObject(parent)
+{}
+
+QList<QUrl> BatchList::urls() const
+{
+    QList<QUrl> urls;
+    urls.reserve(m_files.size());
+    for (const BatchFile &file : m_files)
+        urls.append(file.url);
+    return urls;
+}
+
+bool BatchList::hasPendingFiles() const
+{
+    return std::any_of(m_files.cbegin(), m_files.cend(),
+                       [](const BatchFile &file) { return file.isPending(); });
+}
+
+BatchOutcomes BatchList::outcomes() const
+{
+    BatchOutcomes outcomes;
+    for (const BatchFile &file : m_files)
+        if (file.stage == Stage::Finished)
+            outcomes.append(file.outcome);
+    return outcomes;
+}
+
+QList<QUrl> BatchList::append(const QList<QUrl> &urls, Stage stage)
+{
+    // Plain URL equality on purpose: no link resolution, no case folding.
+    QList<QUrl> added;
+    for (const QUrl &url : urls) {
+        if (m_urls.contains(url))
+            continue;
+        m_urls.insert(url);
+        BatchFile file;
+        file.url = url;
+        file.stage = stage;
+        if (stage != Stage::Listed)
+            file.size = sizeOf(url);
+        m_files.append(file);
+        added.append(url);
+    }
+    if (!added.isEmpty())
+        Q_EMIT filesChanged();
+    return added;
+}
+
+void BatchList::replace(const QList<QUrl> &urls)
+{
+    if (m_files.isEmpty() && urls.isEmpty())
+        return;
+    m_files.clear();
+    m_urls.clear();
+    if (append(urls).isEmpty())
+        Q_EMIT filesChanged();
+}
+
+void BatchList::clear()
+{
+    replace({});
+}
+
+void BatchList::enterBatch()
+{
+    for (BatchFile &file : m_files) {
+        BatchFile waiting;
+        waiting.url = file.url;
+        waiting.stage = Stage::Waiting;
+        waiting.size = sizeOf(file.url);
+        file = waiting;
+    }
+    Q_EMIT filesChanged();
+}
+
+void BatchList::setConverting(qsizetype index)
+{
+    m_files[index].stage = Stage::Converting;
+    Q_EMIT stageChanged(index);
+}
+
+void BatchList::setProgress(qsizetype index, double fraction)
+{
+    if (m_files[index].fraction == fraction)
+        return;
+    m_files[index].fraction = fraction;
+    Q_EMIT progressChanged(index);
+}
+
+void BatchList::setEncoderSecondsLeft(qsizetype index, qint64 seconds)
+{
+    if (m_files[index].encoderSecondsLeft == seconds)
+        return;
+    m_files[index].encoderSecondsLeft = seconds;
+    Q_EMIT progressChanged(index);
+}
+
+void BatchList::finish(qsizetype index, const FileOutcome &outcome)
+{
+    BatchFile &file = m_files[index];
+    file.stage = Stage::Finished;
+    file.encoderSecondsLeft.reset();
+    file.outcome = outcome;
+    Q_EMIT stageChanged(index);
+}

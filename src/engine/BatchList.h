@@ -1,0 +1,61 @@
+#pragma once
+
+#include "BatchFile.h"
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+
+// The one list of files that the drop screen shows and a batch converts, in the order given.
+// Each file is listed once. The converter advances each file's stage, and everything else that
+// speaks of the batch (the screens, the time left, the crash record, the desktop) reads it here.
+class BatchList : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Stage = BatchFile::Stage;
+
+    explicit BatchList(QObject *parent = nullptr);
+
+    qsizetype size() const { return m_files.size(); }
+    bool isEmpty() const { return m_files.isEmpty(); }
+    const BatchFile &at(qsizetype index) const { return m_files.at(index); }
+    const QList<BatchFile> &all() const { return m_files; }
+    QList<BatchFile>::const_iterator begin() const { return m_files.cbegin(); }
+    QList<BatchFile>::const_iterator end() const { return m_files.cend(); }
+
+    QList<QUrl> urls() const;
+    bool contains(const QUrl &url) const { return m_urls.contains(url); }
+    // Whether any file is still waiting or converting.
+    bool hasPendingFiles() const;
+    // What became of each finished file, in list order.
+    BatchOutcomes outcomes() const;
+
+    // Appends each file that no equal URL is listed for, at `stage`, in one change; returns
+    // those added. Files that join a batch are measured.
+    QList<QUrl> append(const QList<QUrl> &urls, Stage stage = Stage::Listed);
+    // Replaces the whole list with listed files.
+    void replace(const QList<QUrl> &urls);
+    void clear();
+    // Every listed file joins a new batch, measured as it joins.
+    void enterBatch();
+
+    void setConverting(qsizetype index);
+    void setProgress(qsizetype index, double fraction);
+    void setEncoderSecondsLeft(qsizetype index, qint64 seconds);
+    void finish(qsizetype index, const FileOutcome &outcome);
+
+Q_SIGNALS:
+    // Files were added, removed, or all entered a batch.
+    void filesChanged();
+    // The file at `index` moved on: it began converting or it ended.
+    void stageChanged(qsizetype index);
+    // The encoder reported on the file at `index`: its share done or its own time estimate.
+    void progressChanged(qsizetype index);
+
+private:
+    QList<BatchFile> m_files;
+    // Beside the list, so that adding many files costs no more than listing them.
+    QSet<QUrl> m_urls;
+};

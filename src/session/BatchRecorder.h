@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+class BatchRecord;
+class QLockFile;
+class ScreenState;
+
+// Keeps the record of the running batch as its files end, so that a batch cut short by a crash,
+// a logout or a power cut is offered again at the next start, and offers it: the files it left
+// unconverted are listed with a note saying so, until the list is emptied or converted. Only one
+// running instance holds the record; for the others this does nothing.
+class BatchRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Files that join a running batch are recorded this long after they arrive, so that a
+    // folder listed in many small steps is written once, not at every step.
+    static constexpr int joinedFilesDelayMs = 500;
+
+    explicit BatchRecorder(ScreenState *state, QObject *parent = nullptr);
+    ~BatchRecorder() override;
+
+    // Takes the record at `path` unless another instance holds it, and returns the files an
+    // unfinished batch of an earlier run left unconverted, to be listed again.
+    QList<QUrl> takeRecordAt(const QString &path);
+    // The app is going away: the running batch's record stays when it ends, so that its files
+    // not converted are offered at the next start.
+    void keepRecordAtEnd() { m_keepRecord = true; }
+
+private:
+    void onScreenChanged();
+    void onFilesChanged();
+    void onStageChanged(qsizetype index);
+    void countRestoredFiles();
+    void write();
+
+    ScreenState *m_state;
+    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<BatchRecord> m_record;
+    bool m_keepRecord = false;
+    // Offered files not yet listed, and how far the list has been looked through for them.
+    QSet<QUrl> m_restoring;
+    qsizetype m_listedLookedAt = 0;
+    QTimer m_joinedFilesWrite;
+};

@@ -1,0 +1,123 @@
+#include "BatchReport.h"
+
+#include <algorithm>
+
+namespace {
+
+QString displayName(const QUrl &input)
+{
+    const QString name = input.fileName();
+    return name.isEmpty() ? input.toDisplayString(QUrl::PreferLocalFile) : name;
+}
+
+} // namespace
+
+BatchReport::BatchReport(const BatchOutcomes &outcomes, const SizeSummary &sizes)
+    : m_fileCount(outcomes.size())
+    , m_convertedCount(outcomes.size() - failedCount(outcomes))
+    , m_sizeLine(sizes.text())
+{
+    const bool stopped = std::any_of(outcomes.cbegin(), outcomes.cend(), [](const auto &outcome) {
+        return outcome.failure == FileOutcome::Failure::Cancelled;
+    });
+    if (stopped)
+        m_verdict = Verdict::Stopped;
+    else if (m_convertedCount == m_fileCount)
+        m_verdict = Verdict::AllConverted;
+    else
+        m_verdict = m_convertedCount == 0 ? Verdict::NoneConverted : Verdict::SomeFailed;
+
+    for (const FileOutcome &outcome : outcomes) {
+        if (!outcome.converted() && outcome.failure != FileOutcome::Failure::Cancelled)
+            m_failedFiles.append({displayName(outcome.input), outcome.reason()});
+    }
+}
+
+QString BatchReport::title() const
+{
+    switch (m_verdict) {
+    case Verdict::NoneConverted:
+        return tr("Conversion failed");
+    case Verdict::Stopped:
+        return tr("Stopped");
+    case Verdict::AllConverted:
+    case Verdict::SomeFailed:
+        break;
+    }
+    return tr("Complete");
+}
+
+QString BatchReport::countLine() const
+{
+    switch (m_verdict) {
+    case Verdict::AllConverted:
+        return {};
+    case Verdict::Stopped:
+        return convertedCountLine(m_convertedCount, m_fileCount);
+    case Verdict::SomeFailed:
+    case Verdict::NoneConverted:
+        break;
+    }
+    return failedCountLine(m_fileCount - m_convertedCount, m_fileCount);
+}
+
+QString BatchReport::notificationSummary() const
+{
+    switch (m_verdict) {
+    case Verdict::NoneConverted:
+        return tr("Conversion failed");
+    case Verdict::Stopped:
+        return tr("Conversion stopped");
+    case Verdict::SomeFailed:
+        return tr("Conversion finished with failures");
+    case Verdict::AllConverted:
+        break;
+    }
+    return tr("Conversion complete");
+}
+
+QString BatchReport::notificationBody() const
+{
+    QStringList lines = {m_verdict == Verdict::Stopped ? countLine()
+                                                       : tr("Converted: %1. Failed: %2.")
+                                                             .arg(m_convertedCount)
+                                                             .arg(m_fileCount - m_convertedCount)};
+    if (!m_sizeLine.isEmpty())
+        lines.append(m_sizeLine);
+    const qsizetype named = std::min<qsizetype>(m_failedFiles.size(), namedFailures);
+    for (const FailedFile &file : m_failedFiles.first(named))
+        lines.append(notedNameLine(file.name, file.reason));
+    if (m_failedFiles.size() > named)
+        lines.append(furtherNamesLine(m_failedFiles.size() - named));
+    return lines.join(u'\n');
+}
+
+QString BatchReport::failedCountLine(qsizetype failedCount, qsizetype totalCount)
+{
+    // The noun agrees with the total ("1 of 1 file", "1 of 3 files"). Two source texts, so that
+    // English reads right with no translation loaded.
+    const int total = int(totalCount);
+    const QString line =
+        total == 1 ? tr("%1 of %n file could not be converted", "failed of all files", total)
+                   : tr("%1 of %n files could not be converted", "failed of all files", total);
+    return line.arg(failedCount);
+}
+
+QString BatchReport::convertedCountLine(qsizetype convertedCount, qsizetype totalCount)
+{
+    const int total = int(totalCount);
+    const QString line = total == 1
+                             ? tr("%1 of %n file converted", "converted of all files", total)
+                             : tr("%1 of %n files converted", "converted of all files", total);
+    return line.arg(convertedCount);
+}
+
+QString BatchReport::notedNameLine(const QString &name, const QString &note)
+{
+    return tr("%1: %2", "a file name, then what became of the file").arg(name, note);
+}
+
+QString BatchReport::furtherNamesLine(qsizetype furtherCount)
+{
+    return tr("... and %n more", "files listed beyond the names shown", int(furtherCount));
+}
