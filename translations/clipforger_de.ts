@@ -4,29 +4,99 @@
 <context>
     <name>BatchNotifier</name>
     <message>
-        <location filename="../src/app/BatchNotifier.cpp" line="+37"/>
+        <location filename="../src/app/BatchNotifier.cpp" line="+60"/>
+        <source>View files</source>
+        <translation>Dateien anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <location filename="../src/session/BatchReport.cpp" line="+40"/>
+        <location line="+28"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Conversion complete</source>
-        <translation>Umwandlung abgeschlossen</translation>
+        <location line="-26"/>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+5"/>
+        <source>Complete</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Conversion stopped</source>
+        <translation>Umwandlung gestoppt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Conversion finished with failures</source>
         <translation>Umwandlung mit Fehlern beendet</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+4"/>
+        <source>Conversion complete</source>
+        <translation>Umwandlung abgeschlossen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Converted: %1. Failed: %2.</source>
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>%1 of %n file could not be converted</source>
+        <comment>failed of all files</comment>
+        <translation>
+            <numerusform>%1 von %n Datei nicht umgewandelt</numerusform>
+            <numerusform>%1 von %n Dateien nicht umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1 of %n files could not be converted</source>
+        <comment>failed of all files</comment>
+        <translation>
+            <numerusform>%1 von %n Datei nicht umgewandelt</numerusform>
+            <numerusform>%1 von %n Dateien nicht umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%1 of %n file converted</source>
+        <comment>converted of all files</comment>
+        <translation>
+            <numerusform>%1 von %n Datei umgewandelt</numerusform>
+            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1 of %n files converted</source>
+        <comment>converted of all files</comment>
+        <translation>
+            <numerusform>%1 von %n Datei umgewandelt</numerusform>
+            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+45"/>
-        <source>View files</source>
-        <translation>Dateien anzeigen</translation>
+        <location line="+6"/>
+        <source>%1: %2</source>
+        <comment>a file name, then what became of the file</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>... and %n more</source>
+        <comment>files listed beyond the names shown</comment>
+        <translation>
+            <numerusform>... und %n weitere</numerusform>
+            <numerusform>... und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -45,22 +115,7 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+107"/>
-        <source>Conversion failed</source>
-        <translation>Umwandlung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Stopped</source>
-        <translation>Gestoppt</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Complete</source>
-        <translation>Abgeschlossen</translation>
-    </message>
-    <message>
-        <location line="+34"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+123"/>
         <source>The folder could not be opened. It is here:</source>
         <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
     </message>
@@ -70,7 +125,7 @@
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-73"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -101,7 +156,7 @@
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+53"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>
@@ -174,6 +229,14 @@
     </message>
 </context>
 <context>
+    <name>DesktopIntegration</name>
+    <message>
+        <location filename="../src/app/DesktopIntegration.cpp" line="+34"/>
+        <source>Converting videos</source>
+        <translation>Videos werden umgewandelt</translation>
+    </message>
+</context>
+<context>
     <name>DropZone</name>
     <message>
         <location filename="../src/screens/DropZone.cpp" line="+22"/>
@@ -216,45 +279,6 @@
         <translation>
             <numerusform>%n Datei aufgelistet</numerusform>
             <numerusform>%n Dateien aufgelistet</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>FailureReport</name>
-    <message numerus="yes">
-        <location filename="../src/screens/FailureReport.cpp" line="+41"/>
-        <source>%1 of %n file could not be converted</source>
-        <comment>failed of all files</comment>
-        <translation>
-            <numerusform>%1 von %n Datei nicht umgewandelt</numerusform>
-            <numerusform>%1 von %n Dateien nicht umgewandelt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>%1 of %n files could not be converted</source>
-        <comment>failed of all files</comment>
-        <translation>
-            <numerusform>%1 von %n Datei nicht umgewandelt</numerusform>
-            <numerusform>%1 von %n Dateien nicht umgewandelt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+8"/>
-        <source>%1 of %n file converted</source>
-        <comment>converted of all files</comment>
-        <translation>
-            <numerusform>%1 von %n Datei umgewandelt</numerusform>
-            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>%1 of %n files converted</source>
-        <comment>converted of all files</comment>
-        <translation>
-            <numerusform>%1 von %n Datei umgewandelt</numerusform>
-            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
         </translation>
     </message>
 </context>
@@ -401,7 +425,7 @@
 <context>
     <name>MainConversionView</name>
     <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+121"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+119"/>
         <source>%n file was not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>
@@ -427,33 +451,10 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+93"/>
-        <source>Converting videos</source>
-        <translation>Videos werden umgewandelt</translation>
-    </message>
-    <message>
-        <location line="+38"/>
+        <location filename="../src/app/MainWindow.cpp" line="+116"/>
         <source>%1% – Clipforger</source>
         <comment>window title: percent of the batch done</comment>
         <translation>%1&#xa0;% – Clipforger</translation>
-    </message>
-</context>
-<context>
-    <name>NameList</name>
-    <message numerus="yes">
-        <location filename="../src/screens/NameList.cpp" line="+33"/>
-        <source>... and %n more</source>
-        <comment>files listed beyond the names shown</comment>
-        <translation>
-            <numerusform>... und %n weitere</numerusform>
-            <numerusform>... und %n weitere</numerusform>
-        </translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1: %2</source>
-        <comment>a file name, then what became of the file</comment>
-        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
