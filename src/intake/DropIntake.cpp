@@ -19,18 +19,18 @@ void DropIntake::take(const QList<QUrl> &urls)
 {
     const quint64 generation = m_generation;
     for (const QUrl &url : urls) {
-        m_pool.start([this, generation, url] {
-            const auto stillWanted = [this, generation] { return m_generation == generation; };
-            const auto deliver = [this, generation](const QList<QUrl> &videos) {
+        const quint64 sequence = m_nextSequence++;
+        m_pool.start([this, generation, sequence, url] {
+            const auto post = [this, generation, sequence](const QList<QUrl> &videos, bool done) {
                 QMetaObject::invokeMethod(
-                    this,
-                    [this, generation, videos] {
-                        if (m_generation == generation)
-                            Q_EMIT videosFound(videos);
-                    },
+                    this, [=, this] { receive(generation, sequence, videos, done); },
                     Qt::QueuedConnection);
             };
-            IntakeWalk(m_aliases, stillWanted, deliver).run(url);
+            const auto stillWanted = [this, generation] { return m_generation == generation; };
+            IntakeWalk(m_aliases, stillWanted, [&post](const QList<QUrl> &videos) {
+                post(videos, false);
+            }).run(url);
+            post({}, true);
         });
     }
 }
@@ -38,4 +38,30 @@ void DropIntake::take(const QList<QUrl> &urls)
 void DropIntake::cancel()
 {
     ++m_generation;
+    m_held.clear();
+    m_nextToTell = m_nextSequence;
+}
+
+void DropIntake::receive(quint64 generation, quint64 sequence, const QList<QUrl> &videos, bool done)
+{
+    if (generation != m_generation)
+        return;
+    Held &held = m_held[sequence];
+    held.videos += videos;
+    held.done = done;
+
+    // Tells what the first unfinished URL has found, and all of each URL after it that is done.
+    QList<QUrl> told;
+    for (auto first = m_held.begin(); first != m_held.end() && first.key() == m_nextToTell;
+         first = m_held.begin()) {
+        told += first->videos;
+        if (!first->done) {
+            first->videos.clear();
+            break;
+        }
+        m_held.erase(first);
+        ++m_nextToTell;
+    }
+    if (!told.isEmpty())
+        Q_EMIT videosFound(told);
 }

@@ -3,15 +3,16 @@
 #include "ReadableAliases.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QThreadPool>
 #include <QUrl>
 
 #include <atomic>
 
-// Types given URLs off the main thread and reports the videos among them as soon as they are
-// known, so that a list fed from it grows in completion order. A folder contributes the video
-// files inside it, in name order, reported in batches while it is walked.
+// Types given URLs off the main thread and reports the videos among them in the order the URLs
+// were given, each as soon as it and every URL given before it are known. A folder contributes
+// the video files inside it, in name order, reported in batches while it is walked.
 class DropIntake : public QObject
 {
     Q_OBJECT
@@ -29,10 +30,24 @@ Q_SIGNALS:
     void videosFound(const QList<QUrl> &urls);
 
 private:
+    // What the typing of one given URL has found so far, while a URL given before it is still
+    // being typed.
+    struct Held
+    {
+        QList<QUrl> videos;
+        bool done = false;
+    };
+
+    void receive(quint64 generation, quint64 sequence, const QList<QUrl> &videos, bool done);
+
     // Our own pool, so that typing never waits behind other users of the global one; its
     // threads are released after a while without work.
     QThreadPool m_pool;
     ReadableAliases m_aliases;
     // Raised by cancel(); work begun under an older value stops and its findings are dropped.
     std::atomic<quint64> m_generation = 0;
+    // Each given URL's place in the order given; the first one whose videos are not all told.
+    quint64 m_nextSequence = 0;
+    quint64 m_nextToTell = 0;
+    QMap<quint64, Held> m_held;
 };

@@ -36,13 +36,6 @@ private:
     QList<QUrl> m_urls;
 };
 
-QList<QUrl> sorted(QList<QUrl> urls)
-{
-    std::sort(urls.begin(), urls.end(),
-              [](const QUrl &a, const QUrl &b) { return a.toString() < b.toString(); });
-    return urls;
-}
-
 } // namespace
 
 class tst_DropIntake : public QObject
@@ -112,7 +105,7 @@ void tst_DropIntake::listsExactlyTheVideoFiles()
     intake.take(others + urls(awkwardNames));
 
     settle(found, awkwardNames.size());
-    QCOMPARE(sorted(found.urls()), sorted(urls(awkwardNames)));
+    QCOMPARE(found.urls(), urls(awkwardNames));
     // The encoder gets these paths later: not a byte of a name may change on the way.
     for (const QUrl &listed : found.urls())
         QVERIFY2(awkwardNames.contains(QFileInfo(listed.toLocalFile()).fileName()),
@@ -151,9 +144,7 @@ void tst_DropIntake::duplicates()
         intake.take(urls(drop));
 
     settle(found, expected.size());
-    const QList<QUrl> listed = found.urls();
-    QCOMPARE(listed.first(listedBefore.size()), urls(listedBefore));
-    QCOMPARE(sorted(listed), sorted(urls(expected)));
+    QCOMPARE(found.urls(), urls(expected));
 }
 
 void tst_DropIntake::folderContributesItsVideosInNameOrder()
