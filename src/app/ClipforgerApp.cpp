@@ -71,9 +71,9 @@ void ClipforgerApp::bringForward()
 
 void ClipforgerApp::onQuitSignal()
 {
-    // The first signal closes the window as the user would, which stops a running encoder and
-    // removes its partial output before the app quits. A second one, from someone who will not
-    // wait for that, quits at once; the encoder then dies with the app.
+    // The first signal closes the window as the user would, which stops every running encoder and
+    // removes their partial outputs before the app quits. A second one, from someone who will not
+    // wait for that, quits at once; the encoders then die with the app.
     if (m_quitRequested || !m_window->isVisible()) {
         QCoreApplication::exit(1);
         return;

@@ -102,7 +102,7 @@ QWidget *MainConversionView::buildConvertingFace()
 {
     auto *progress = new ConvertingView(m_state);
     // Quiet, so that the gear stays the centre; no confirmation, as a mistaken press costs no
-    // more than the current file's work.
+    // more than the work on the files being converted.
     m_stopButton = new LargeButton(tr("Stop"), LargeButton::Look::Bordered);
     m_stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
     QWidget *face = centredColumn(this, Theme::Metrics::sectionSpacing,

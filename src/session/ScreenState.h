@@ -38,7 +38,8 @@ public:
     qint64 currentFileIndex() const { return m_currentFileIndex; }
     void setCurrentFileIndex(qint64 index);
 
-    // The fraction of the current file that the encoder reports as done, unclamped.
+    // The fraction of the file the converting screen names that its encoder reports as done,
+    // unclamped.
     double conversionProgress() const { return m_conversionProgress; }
     void setConversionProgress(double fraction);
 
