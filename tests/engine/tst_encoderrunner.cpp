@@ -42,10 +42,7 @@ QString tst_EncoderRunner::instructions(const QByteArray &firstLine)
 {
     static int count = 0;
     const QString path = m_dir->filePath(QStringLiteral("input%1.mov").arg(++count));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(firstLine + '\n') < 0)
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return FakeEncoderLog::instructedInput(path, firstLine).toLocalFile();
 }
 
 void tst_EncoderRunner::passesFiveArgumentsUnchanged_data()
