@@ -20,8 +20,8 @@ private slots:
     void passesFiveArgumentsUnchanged();
     void reportsOutcome_data();
     void reportsOutcome();
-    void reportsProgressFromBothStreamsInBothShapes();
-    void ignoresProgressCutByChunkBoundary();
+    void reportsTheNewestCompleteLineOfEachRead_data();
+    void reportsTheNewestCompleteLineOfEachRead();
     void floodStaysInBoundedMemory();
     void cancelInterruptsThenKills_data();
     void cancelInterruptsThenKills();
@@ -123,43 +123,42 @@ void tst_EncoderRunner::reportsOutcome()
     QVERIFY(!runner.isRunning());
 }
 
-void tst_EncoderRunner::reportsProgressFromBothStreamsInBothShapes()
+void tst_EncoderRunner::reportsTheNewestCompleteLineOfEachRead_data()
 {
+    QTest::addColumn<QByteArray>("instruction");
+    QTest::addColumn<QList<double>>("reports"); // sorted
+
+    QTest::newRow("both streams, both shapes")
+        << QByteArray("ok") << QList<double>{0.1, 0.2, 0.3, 0.4};
+    // Writes, each ended by a form feed.
+    const QByteArray line =
+        "\rEncoding: task 1 of 1, 55.00 % (30.00 fps, avg 30.00 fps, ETA 00h01m00s)\n\f";
+    QTest::newRow("two lines in one write")
+        << "write\n\rEncoding: task 1 of 1, 10.00 %" + line << QList<double>{0.55};
+    QTest::newRow("one line in two writes")
+        << "write\n" + line.first(24) + '\f' + line.sliced(24) << QList<double>{0.55};
+    QTest::newRow("a burst over two reads, one line across them")
+        << "write\n" + QByteArray(960, ' ') + "\rEncoding: task 1 of 1, 10.00 %" + line
+        << QList<double>{0.55};
+}
+
+void tst_EncoderRunner::reportsTheNewestCompleteLineOfEachRead()
+{
+    QFETCH(QByteArray, instruction);
+    QFETCH(QList<double>, reports);
     FakeEncoderLog log;
     EncoderRunner runner(FakeEncoderLog::encoderPath());
     QSignalSpy progress(&runner, &EncoderRunner::progress);
     QSignalSpy finished(&runner, &EncoderRunner::finished);
 
-    runner.start(instructions("ok"), m_dir->filePath(QStringLiteral("out.mp4")));
+    runner.start(instructions(instruction), m_dir->filePath(QStringLiteral("out.mp4")));
 
     QVERIFY(finished.wait(10000));
     QList<double> values;
     for (const QList<QVariant> &signal : progress)
         values.append(signal.at(0).toDouble());
     std::sort(values.begin(), values.end());
-    QCOMPARE(values, QList<double>({0.1, 0.2, 0.3, 0.4}));
-}
-
-void tst_EncoderRunner::ignoresProgressCutByChunkBoundary()
-{
-    // One write below PIPE_BUF arrives whole; the line straddles the 1024-byte chunk boundary.
-    QByteArray payload(1010, ' ');
-    payload += "Encoding: task 1 of 1, 55.00 %\n";
-    const QString payloadPath = m_dir->filePath(QStringLiteral("payload"));
-    QFile payloadFile(payloadPath);
-    QVERIFY(payloadFile.open(QIODevice::WriteOnly));
-    payloadFile.write(payload);
-    payloadFile.close();
-    FakeEncoderLog log;
-    EncoderRunner runner(FakeEncoderLog::encoderPath());
-    QSignalSpy progress(&runner, &EncoderRunner::progress);
-    QSignalSpy finished(&runner, &EncoderRunner::finished);
-
-    runner.start(instructions("cat " + QFile::encodeName(payloadPath)),
-                 m_dir->filePath(QStringLiteral("out.mp4")));
-
-    QVERIFY(finished.wait(10000));
-    QVERIFY2(progress.isEmpty(), "the halves of a cut line must not be joined");
+    QCOMPARE(values, reports);
 }
 
 static long peakResidentKiB()
