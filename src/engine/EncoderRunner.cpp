@@ -98,7 +98,7 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath)
         if (::getppid() != parent)
             ::_exit(127);
         // Its own process group: Ctrl+C in the app's terminal reaches the app, which then
-        // stops the encoder and removes its partial output, instead of the encoder directly.
+        // stops its encoders and removes their partial outputs, instead of the encoders directly.
         ::setpgid(0, 0);
         yieldToTheDesktop();
     });
