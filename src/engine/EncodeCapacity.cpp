@@ -1,8 +1,8 @@
 #include "EncodeCapacity.h"
 
 #include <QFile>
+#include <QThread>
 
-#include <sched.h>
 #include <unistd.h>
 
 namespace {
@@ -49,12 +49,8 @@ qint64 cgroupRoomBytes()
 
 EncodeCapacity EncodeCapacity::ofThisMachine()
 {
-    cpu_set_t cpus;
-    CPU_ZERO(&cpus);
-    const int cores = ::sched_getaffinity(0, sizeof cpus, &cpus) == 0
-                          ? CPU_COUNT(&cpus)
-                          : int(::sysconf(_SC_NPROCESSORS_ONLN));
-    return EncodeCapacity(encodesForCores(cores));
+    // Counts the CPUs of this process's affinity mask on Linux, not the machine's.
+    return EncodeCapacity(encodesForCores(QThread::idealThreadCount()));
 }
 
 int EncodeCapacity::encodesForCores(int usableCores)

@@ -31,6 +31,16 @@ void yieldToTheDesktop()
               (ioprioClassBestEffort << ioprioClassShift) | ioprioLowestLevel);
 }
 
+// The encoder leads a process group of its own, so whatever it started goes with it.
+void signalGroup(qint64 pid, int signalNumber)
+{
+    if (pid <= 0) // 0 would be this app's own group
+        return;
+    // Just forked, it may not have made its group yet.
+    if (::kill(-pid_t(pid), signalNumber) != 0)
+        ::kill(pid_t(pid), signalNumber);
+}
+
 } // namespace
 
 EncoderRunner::EncoderRunner(const QString &encoderPath, QObject *parent)
@@ -40,8 +50,8 @@ EncoderRunner::EncoderRunner(const QString &encoderPath, QObject *parent)
     m_killTimer.setSingleShot(true);
     m_killTimer.setInterval(CancelGraceMs);
     connect(&m_killTimer, &QTimer::timeout, this, [this] {
-        if (m_process)
-            m_process->kill();
+        if (isRunning())
+            signalGroup(m_process->processId(), SIGKILL);
     });
 }
 
@@ -56,7 +66,7 @@ EncoderRunner::~EncoderRunner()
     delete m_stderrReader;
     m_process->setParent(nullptr);
     connect(m_process, &QProcess::finished, m_process, &QObject::deleteLater);
-    m_process->kill();
+    signalGroup(m_process->processId(), SIGKILL);
 }
 
 QStringList EncoderRunner::arguments(const QString &inputPath, const QString &outputPath)
@@ -88,7 +98,7 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath)
         if (::getppid() != parent)
             ::_exit(127);
         // Its own process group: Ctrl+C in the app's terminal reaches the app, which then
-        // stops the encoder and removes its partial output, instead of the encoder directly.
+        // stops its encoders and removes their partial outputs, instead of the encoders directly.
         ::setpgid(0, 0);
         yieldToTheDesktop();
     });
@@ -112,7 +122,7 @@ void EncoderRunner::cancel()
     if (!isRunning() || m_cancelled)
         return;
     m_cancelled = true;
-    ::kill(pid_t(m_process->processId()), SIGINT);
+    signalGroup(m_process->processId(), SIGINT);
     m_killTimer.start();
 }
 

@@ -20,15 +20,17 @@ public:
     static constexpr int EncoderNice = 10;
 
     explicit EncoderRunner(const QString &encoderPath, QObject *parent = nullptr);
-    // Kills a still-running encoder without waiting for it.
+    // Kills a still-running encoder, and all of its process group, without waiting for it.
     ~EncoderRunner() override;
 
     static QStringList arguments(const QString &inputPath, const QString &outputPath);
 
     void start(const QString &inputPath, const QString &outputPath);
-    // Interrupts the encoder (it stops cleanly on SIGINT) and kills it if it is still there
-    // after a grace period; finished() then reports Cancelled.
+    // Interrupts the encoder's process group (HandBrakeCLI stops cleanly on SIGINT) and kills
+    // the group if the encoder is still there after the grace period; finished() then reports
+    // Cancelled.
     void cancel();
+    void setCancelGrace(int milliseconds) { m_killTimer.setInterval(milliseconds); }
     bool isRunning() const;
     // The encoder's process id while it runs, else 0.
     qint64 processId() const;

@@ -154,6 +154,8 @@ QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)
 
 bool OutputFile::isOnFullDisk() const
 {
+    // By the folder's descriptor, not QStorageInfo's path: that answers nothing once the folder
+    // is removed mid-batch, while the descriptor still stands for the folder this file was in.
     struct statvfs disk = {};
     return ::fstatvfs(m_folderFd, &disk) == 0 &&
            qint64(disk.f_bavail) * qint64(disk.f_frsize) < FullDiskMargin;

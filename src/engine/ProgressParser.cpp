@@ -11,10 +11,10 @@
 
 namespace {
 
-std::optional<double> percentFromJson(const QString &chunk)
+std::optional<double> percentFromJson(const QString &line)
 {
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(chunk.toUtf8(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     const QJsonValue progress = document.object().value(QLatin1String("Progress"));
@@ -26,23 +26,14 @@ std::optional<double> percentFromJson(const QString &chunk)
     return percent.toDouble();
 }
 
-// Unicode \d on purpose: digits of other scripts make the first match, which then fails the
-// C-locale conversion, rather than letting a later line in the same chunk win.
+// "Encoding: task 1 of 2, 58.33 %", with "(33.48 fps, avg 33.48 fps, ETA 00h00m03s)" appended
+// once encoding runs. Unicode \d on purpose: digits of other scripts make the first match, which
+// then fails the C-locale conversion, rather than letting a later match in the line win.
 const QRegularExpression &encodingLine()
 {
     static const QRegularExpression pattern(
-        QStringLiteral(R"(Encoding: task \d+ of \d+, (\d+\.?\d*)\s*%)"),
-        QRegularExpression::UseUnicodePropertiesOption);
-    return pattern;
-}
-
-// The same line as encodingLine() finds first, for its task numbers and the ETA that the encoder
-// appends once encoding runs: "(33.48 fps, avg 33.48 fps, ETA 00h00m03s)".
-const QRegularExpression &taskLine()
-{
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(Encoding: task (\d+) of (\d+), \d+\.?\d*\s*%)"
-                       R"((?: \([^)\r\n]*ETA (\d+)h(\d+)m(\d+)s\))?)"),
+        QStringLiteral(R"(Encoding: task (\d+) of (\d+), (\d+\.?\d*)\s*%)"
+                       R"((?: \([^)]*ETA (\d+)h(\d+)m(\d+)s\))?)"),
         QRegularExpression::UseUnicodePropertiesOption);
     return pattern;
 }
@@ -69,29 +60,7 @@ template <typename Number> std::optional<Number> cLocaleNumber(QStringView text)
     return value;
 }
 
-std::optional<double> percentFromText(const QString &chunk)
-{
-    const QRegularExpressionMatch match = encodingLine().match(chunk);
-    if (!match.hasMatch() || match.capturedStart(1) < 0)
-        return std::nullopt;
-    return cLocaleNumber<double>(match.capturedView(1));
-}
-
-} // namespace
-
-std::optional<double> parseProgress(const QString &chunk)
-{
-    std::optional<double> percent = percentFromJson(chunk);
-    if (!percent)
-        percent = percentFromText(chunk);
-    if (!percent)
-        return std::nullopt;
-    return *percent / 100.0;
-}
-
-namespace {
-
-std::optional<QString> decodedChunk(QByteArrayView bytes)
+std::optional<QString> decodedLine(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                      QStringDecoder::Flag::ConvertInitialBom);
@@ -103,39 +72,70 @@ std::optional<QString> decodedChunk(QByteArrayView bytes)
 
 std::optional<qint64> etaSeconds(const QRegularExpressionMatch &line)
 {
-    const std::optional<int> hours = cLocaleNumber<int>(line.capturedView(3));
-    const std::optional<int> minutes = cLocaleNumber<int>(line.capturedView(4));
-    const std::optional<int> seconds = cLocaleNumber<int>(line.capturedView(5));
+    const std::optional<int> hours = cLocaleNumber<int>(line.capturedView(4));
+    const std::optional<int> minutes = cLocaleNumber<int>(line.capturedView(5));
+    const std::optional<int> seconds = cLocaleNumber<int>(line.capturedView(6));
     if (!hours || !minutes || !seconds)
         return std::nullopt;
     return qint64(*hours) * 3600 + qint64(*minutes) * 60 + *seconds;
 }
 
-} // namespace
-
-std::optional<double> parseProgressChunk(QByteArrayView bytes)
+struct LineReport
 {
-    const std::optional<QString> text = decodedChunk(bytes);
-    return text ? parseProgress(*text) : std::nullopt;
-}
+    double percent;
+    EncoderReport report;
+};
 
-std::optional<EncoderReport> parseReportChunk(QByteArrayView bytes)
+std::optional<LineReport> parseLine(QByteArrayView bytes)
 {
-    const std::optional<QString> text = decodedChunk(bytes);
-    const std::optional<double> fraction = text ? parseProgress(*text) : std::nullopt;
-    if (!fraction)
+    const std::optional<QString> text = decodedLine(bytes);
+    if (!text)
         return std::nullopt;
-    EncoderReport report{*fraction, std::nullopt};
     // A JSON report is one task without an estimate, whatever lines its strings hold.
-    if (percentFromJson(*text))
-        return report;
-    const QRegularExpressionMatch line = taskLine().match(*text);
+    if (const std::optional<double> percent = percentFromJson(*text))
+        return LineReport{*percent, {*percent / 100.0, std::nullopt}};
+    const QRegularExpressionMatch line = encodingLine().match(*text);
+    const std::optional<double> percent = cLocaleNumber<double>(line.capturedView(3));
+    if (!percent)
+        return std::nullopt;
+    LineReport found{*percent, {*percent / 100.0, std::nullopt}};
     const std::optional<int> task = cLocaleNumber<int>(line.capturedView(1));
     const std::optional<int> tasks = cLocaleNumber<int>(line.capturedView(2));
     if (!task || !tasks || *task < 1 || *task > *tasks)
-        return report;
-    report.fileFraction = (*task - 1 + *fraction) / *tasks;
+        return found;
+    found.report.fileFraction = (*task - 1 + *percent / 100.0) / *tasks;
     if (*task == *tasks)
-        report.secondsLeft = etaSeconds(line);
-    return report;
+        found.report.secondsLeft = etaSeconds(line);
+    return found;
+}
+
+// Newest first, so that a burst of lines costs one match.
+std::optional<LineReport> parseNewestLine(QByteArrayView lines)
+{
+    qsizetype end = lines.size();
+    while (end >= 0) {
+        qsizetype start = end;
+        while (start > 0 && lines[start - 1] != '\n' && lines[start - 1] != '\r')
+            --start;
+        if (start < end) {
+            if (std::optional<LineReport> found = parseLine(lines.sliced(start, end - start)))
+                return found;
+        }
+        end = start - 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<EncoderReport> parseReportLines(QByteArrayView lines)
+{
+    const std::optional<LineReport> found = parseNewestLine(lines);
+    return found ? std::optional(found->report) : std::nullopt;
+}
+
+std::optional<double> parseProgressLines(QByteArrayView lines)
+{
+    const std::optional<LineReport> found = parseNewestLine(lines);
+    return found ? std::optional(found->percent / 100.0) : std::nullopt;
 }

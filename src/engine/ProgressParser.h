@@ -1,19 +1,11 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QString>
+#include <QtGlobal>
 
 #include <optional>
 
-// The fraction of the current file that the encoder reports as done (percent / 100, unclamped),
-// read from one chunk of its output: a whole JSON object {"Progress": {"PercentComplete": n}}
-// first, else the first "Encoding: task i of n, p %" line. No text carries over between chunks.
-std::optional<double> parseProgress(const QString &chunk);
-
-// The same for raw bytes: a chunk that is not valid UTF-8 is dropped whole.
-std::optional<double> parseProgressChunk(QByteArrayView bytes);
-
-// What one chunk of the encoder's output says about the current file.
+// What one line of the encoder's output says about the current file.
 struct EncoderReport
 {
     // Of the whole file: an encode that the encoder runs as several tasks (a subtitle scan, then
@@ -24,6 +16,11 @@ struct EncoderReport
     std::optional<qint64> secondsLeft;
 };
 
-// The percent that parseProgressChunk() reads, placed among the tasks of the same line, with
-// that line's ETA.
-std::optional<EncoderReport> parseReportChunk(QByteArrayView bytes);
+// The report of the newest of `lines` that carries a percent: a line that is a whole JSON object
+// {"Progress": {"PercentComplete": n}}, else one holding "Encoding: task i of n, p %". Lines end
+// at "\r" or "\n"; one that is not valid UTF-8 says nothing.
+std::optional<EncoderReport> parseReportLines(QByteArrayView lines);
+
+// The percent of that same line, of its own task rather than of the file, divided by 100 and
+// unclamped.
+std::optional<double> parseProgressLines(QByteArrayView lines);

@@ -1,5 +1,6 @@
 #include "DesktopStandIns.h"
 #include "app/BatchNotifier.h"
+#include "app/QuitSignals.h"
 #include "app/SleepInhibitor.h"
 #include "app/TaskbarProgress.h"
 #include "session/BatchReport.h"
@@ -10,6 +11,9 @@
 #include <QDBusMessage>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <cerrno>
+#include <csignal>
 
 class DesktopServicesTest : public QObject
 {
@@ -190,6 +194,29 @@ private Q_SLOTS:
         const BatchReport report(outcomes, {});
         QCOMPARE(report.notificationSummary(), summary);
         QCOMPARE(report.notificationBody().split(u'\n').first(), firstLine);
+    }
+
+    void quitSignalsHaveOneOwnerAndGiveBackTheHandlers()
+    {
+        static volatile sig_atomic_t caughtBefore = 0;
+        struct sigaction before = {}, original = {};
+        before.sa_handler = [](int number) { caughtBefore = number; };
+        ::sigaction(SIGHUP, &before, &original);
+        {
+            QuitSignals first;
+            QSignalSpy received(&first, &QuitSignals::received);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("stays inert")));
+            delete new QuitSignals; // leaves the first one's handlers and sockets alone
+            // Far more than the socket holds: the handler neither blocks nor touches errno.
+            errno = EDOM;
+            for (int i = 0; i < 10000; ++i)
+                ::raise(SIGHUP);
+            QCOMPARE(errno, EDOM);
+            QTRY_VERIFY(!received.isEmpty());
+        }
+        ::raise(SIGHUP);
+        QCOMPARE(caughtBefore, SIGHUP);
+        ::sigaction(SIGHUP, &original, nullptr);
     }
 
 private:

@@ -39,9 +39,9 @@ void tst_ProgressParser::parsesOneChunk_data()
           "\rEncoding: task 1 of 1, 12.34 % (171.33 fps, avg 180.02 fps, ETA 00h00m03s)\n"
           "more",
           12.34);
-    found("first of two lines wins",
-          "Encoding: task 1 of 1, 10.00 %\rEncoding: task 1 of 1, 10.50 %", 10.00);
-    found("tab and newline before the percent sign", "Encoding: task 1 of 1, 3 \t\n%", 3);
+    found("newest of two lines wins",
+          "Encoding: task 1 of 1, 10.00 %\rEncoding: task 1 of 1, 10.50 %", 10.50);
+    none("line end between number and percent sign", "Encoding: task 1 of 1, 3 \t\n%");
     none("first half of a line cut by a chunk boundary", "Encoding: task 1 of 1, 4");
     none("second half of a line cut by a chunk boundary", "5.5 %\n");
     none("Arabic-Indic digits match but do not convert",
@@ -82,6 +82,7 @@ void tst_ProgressParser::parsesOneChunk_data()
     none("chunk starting with the rest of a multi-byte character is dropped",
          "\xa9 Encoding: task 1 of 1, 48 %");
     none("invalid byte anywhere drops the chunk", "Encoding: task 1 of 1, 49 % \xff");
+    found("invalid newest line leaves the one before", "Encoding: task 1 of 1, 49 %\n\xff", 49);
     none("encoded surrogate is not valid UTF-8", "\xed\xa0\x80 Encoding: task 1 of 1, 50 %");
     none("overlong encoding is not valid UTF-8", "\xc0\xaf Encoding: task 1 of 1, 51 %");
 }
@@ -92,7 +93,7 @@ void tst_ProgressParser::parsesOneChunk()
     QFETCH(bool, found);
     QFETCH(double, percent);
 
-    const std::optional<double> fraction = parseProgressChunk(chunk);
+    const std::optional<double> fraction = parseProgressLines(chunk);
     QCOMPARE(fraction.has_value(), found);
     if (found)
         QCOMPARE(*fraction, percent / 100.0);
@@ -119,10 +120,10 @@ void tst_ProgressParser::readsTasksAndTimeLeft_data()
         << 0.55 << qint64(4805);
     QTest::newRow("task beyond the count: the task's own percent")
         << QByteArray("Encoding: task 3 of 2, 40.00 % (ETA 00h01m00s)") << 0.4 << qint64(-1);
-    QTest::newRow("estimate of the first line only")
+    QTest::newRow("estimate of the newest line only")
         << QByteArray(
-               "Encoding: task 1 of 1, 1.00 %\rEncoding: task 1 of 1, 2.00 % (ETA 00h01m00s)")
-        << 0.01 << qint64(-1);
+               "Encoding: task 1 of 1, 1.00 % (ETA 00h02m00s)\rEncoding: task 1 of 1, 2.00 %")
+        << 0.02 << qint64(-1);
     QTest::newRow("estimate cut by the chunk's end")
         << QByteArray("Encoding: task 1 of 1, 9.00 % (30.00 fps, avg 30.00 fps, ETA 00h0") << 0.09
         << qint64(-1);
@@ -141,7 +142,7 @@ void tst_ProgressParser::readsTasksAndTimeLeft()
     QFETCH(double, fileFraction);
     QFETCH(qint64, secondsLeft);
 
-    const std::optional<EncoderReport> report = parseReportChunk(chunk);
+    const std::optional<EncoderReport> report = parseReportLines(chunk);
     QVERIFY(report);
     QCOMPARE(report->fileFraction, fileFraction);
     QCOMPARE(report->secondsLeft.value_or(-1), secondsLeft);

@@ -4,7 +4,8 @@
 # priority). Overlapping runs append to "overlap". What to do comes from the first line of the input file ($2); an unreadable input
 # does nothing and exits 0, so that paths made up by tests are never written:
 #   ok | exit N | signal N | partial | sleep | sleep-ignoring-interrupt | flood | no-output
-#   | cat FILE (copy FILE to stdout in one write, then succeed)
+#   | write (the rest of the input file to stdout, one write per piece ended by a form feed,
+#     a moment apart, then succeed)
 #   | wait-for FILE (hold the output open until FILE exists, then read the input again, as
 #     HandBrakeCLI does after its scan: exit 3 if that fails, else succeed)
 set -u
@@ -34,9 +35,9 @@ readlink /proc/$$/fd/0 >"$log/stdin.$n"
 echo "$(nice) $(ionice -p $$)" >"$log/priority.$n"
 
 progress() {
-    printf '{"Progress": {"PercentComplete": 10}}'
+    printf '{"Progress": {"PercentComplete": 10}}\n'
     sleep 0.1
-    printf '{"Progress": {"PercentComplete": 20}}' >&2
+    printf '{"Progress": {"PercentComplete": 20}}\n' >&2
     sleep 0.1
     printf 'Encoding: task 1 of 1, 30.00 %%\n'
     sleep 0.1
@@ -63,8 +64,10 @@ partial)
 sleep | sleep-ignoring-interrupt)
     [[ $mode == sleep ]] && trap 'exit 130' INT
     printf 'half an mp4' >"$output"
-    printf 'Encoding: task 1 of 1, 5.00 %% (9.00 fps, avg 9.00 fps, ETA 00h03m00s)\n'
-    while :; do sleep 0.05; done
+    # From a child in the encoder's process group, which outlives an encoder killed alone.
+    while :; do
+        (printf 'Encoding: task 1 of 1, 5.00 %% (9.00 fps, avg 9.00 fps, ETA 00h03m00s)\n'; exec sleep 600)
+    done
     ;;
 flood)
     head -c 16M /dev/urandom >&2
@@ -74,8 +77,11 @@ flood)
     printf 'converted' >"$output"
     ;;
 no-output) ;;
-cat)
-    cat "$argument"
+write)
+    tail -n +2 "$2" | while IFS= read -r -d $'\f' piece; do
+        printf '%s' "$piece"
+        sleep 0.1
+    done
     printf 'converted' >"$output"
     ;;
 wait-for)
