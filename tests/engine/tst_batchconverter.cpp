@@ -473,7 +473,8 @@ void tst_BatchConverter::deletingMidEncodeLeavesNoProcessAndNoPartialFile()
     FakeEncoderLog log;
     auto batch = std::make_unique<Batch>(FakeEncoderLog::encoderPath(), m_outputFolder);
     QSignalSpy progress(&batch->files, &BatchList::progressChanged);
-    batch->start({input(QStringLiteral("a.mov"), "sleep-ignoring-interrupt")});
+    batch->start({input(QStringLiteral("a.mov"), "sleep-ignoring-interrupt"),
+                  input(QStringLiteral("b.mov"), "ok")});
     QVERIFY(progress.wait(10000));
     const pid_t pid = log.pid(1);
 
@@ -481,6 +482,9 @@ void tst_BatchConverter::deletingMidEncodeLeavesNoProcessAndNoPartialFile()
 
     QCOMPARE(outputFiles(), QStringList());
     QTRY_VERIFY_WITH_TIMEOUT(!FakeEncoderLog::isAlive(pid), 5000);
+    // Nor does a converter that is gone start the next file.
+    QTest::qWait(200);
+    QCOMPARE(log.runCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_BatchConverter)
