@@ -17,7 +17,8 @@ namespace {
 constexpr qint64 deliveryIntervalMs = 25;
 
 // The folder's visible entries, in the order a file manager lists them: digits by value,
-// letters without regard to case.
+// letters without regard to case. By their raw bytes rather than through QDir, which decodes
+// names and so loses those that are not UTF-8.
 QList<QByteArray> sortedEntries(const QByteArray &folder)
 {
     QList<QByteArray> names;
