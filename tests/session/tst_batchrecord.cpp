@@ -65,13 +65,17 @@ private Q_SLOTS:
             session.startConversion();
             QTRY_COMPARE(log.runCount(), 2);
             QTRY_VERIFY(QFile::exists(m_dir->filePath(QStringLiteral("out/done_converted.mp4"))));
+            // A file that joins the running batch is recorded too, without waiting for an end.
+            session.addFiles({input("joined.mov", "sleep")});
+            QTRY_COMPARE(convertedFlags().size(), 3);
             if (quitting)
                 session.cancelConversion();
             else
                 session.stopConversion();
             QTRY_VERIFY(session.state()->showCompletionView());
         }
-        QCOMPARE(convertedFlags(), quitting ? (QList<QVariant>{true, false}) : QList<QVariant>());
+        QCOMPARE(convertedFlags(),
+                 quitting ? (QList<QVariant>{true, false, false}) : QList<QVariant>());
     }
 
     void nextStartListsTheUnconvertedFilesThatAreStillVideos()
