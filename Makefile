@@ -4,7 +4,8 @@ JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
 CMAKE_FLAGS ?=
 
-.PHONY: run test build package deps deps-test deps-screenshots configure format check-format bench screenshots clean
+.PHONY: run test build package deps deps-test deps-screenshots deps-release configure format check-format \
+	check-licences bench screenshots clean
 
 run: deps build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -29,6 +30,9 @@ deps-test:
 deps-screenshots:
 	@scripts/install-deps.sh screenshots
 
+deps-release:
+	@scripts/install-deps.sh release
+
 configure:
 	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
@@ -40,6 +44,10 @@ format:
 
 check-format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# Every file states its copyright and licence, in its head or in .reuse/dep5.
+check-licences: deps-release
+	reuse lint
 
 bench: deps-test build
 	bench/run-all.sh $(BUILD_DIR)
