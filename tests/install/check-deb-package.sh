@@ -32,8 +32,8 @@ for path in ./usr/bin/clipforger \
             ./usr/share/dbus-1/services/org.clipforger.Clipforger.service; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
-grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> /usr/bin/HandBrakeCLI" <<<"$contents" ||
-    fail "the package's encoder link does not point at the handbrake-cli package's encoder"
+grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> ../../bin/HandBrakeCLI" <<<"$contents" ||
+    fail "the package's encoder link does not point, relatively, at handbrake-cli's encoder"
 service=$(dpkg-deb --fsys-tarfile "$deb" |
     tar -xO ./usr/share/dbus-1/services/org.clipforger.Clipforger.service 2>/dev/null || true)
 grep -qx "Exec=/usr/bin/clipforger" <<<"$service" ||
