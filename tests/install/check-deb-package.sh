@@ -29,7 +29,9 @@ for path in ./usr/bin/clipforger \
             ./usr/share/applications/org.clipforger.Clipforger.desktop \
             ./usr/share/icons/hicolor/scalable/apps/org.clipforger.Clipforger.svg \
             ./usr/share/metainfo/org.clipforger.Clipforger.metainfo.xml \
-            ./usr/share/dbus-1/services/org.clipforger.Clipforger.service; do
+            ./usr/share/dbus-1/services/org.clipforger.Clipforger.service \
+            ./usr/share/doc/clipforger/copyright \
+            ./usr/share/doc/clipforger/changelog.gz; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
 grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> ../../bin/HandBrakeCLI" <<<"$contents" ||
