@@ -31,7 +31,8 @@ for path in ./usr/bin/clipforger \
             ./usr/share/metainfo/org.clipforger.Clipforger.metainfo.xml \
             ./usr/share/dbus-1/services/org.clipforger.Clipforger.service \
             ./usr/share/doc/clipforger/copyright \
-            ./usr/share/doc/clipforger/changelog.gz; do
+            ./usr/share/doc/clipforger/changelog.gz \
+            ./usr/share/man/man1/clipforger.1.gz; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
 grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> ../../bin/HandBrakeCLI" <<<"$contents" ||

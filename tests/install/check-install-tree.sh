@@ -65,6 +65,15 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
 grep -A1 "<release version=\"$version\"" "$metainfo" | grep -q "<description>" ||
     fail "the metainfo has no release entry with notes for version $version"
 
+# The manual page names every option that --help lists.
+manual=$(zcat "$prefix/share/man/man1/clipforger.1.gz" | sed -e 's/\\f[BIRP]//g' -e 's/\\-/-/g') ||
+    fail "no gzipped manual page in share/man/man1"
+for option in $(LC_ALL=C.UTF-8 LANGUAGE='' QT_QPA_PLATFORM=offscreen "$prefix/bin/clipforger" --help 2>/dev/null |
+                awk -F '  +' '/^ +-/ { gsub(",", " ", $2); print $2 }'); do
+    grep -qE -- "(^|[^-[:alnum:]])$option([^-[:alnum:]]|$)" <<<"$manual" ||
+        fail "the manual page does not name $option"
+done
+
 # An app that loses its resources or plugins on the way into the tree dies at once; a healthy
 # one keeps running until timeout stops it (status 124).
 status=0
