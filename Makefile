@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
 CMAKE_FLAGS ?=
 
-.PHONY: run test build package deps deps-test deps-screenshots deps-release configure format check-format \
+.PHONY: run test build package lint-package deps deps-test deps-screenshots deps-release configure format check-format \
 	check-licences bench screenshots clean
 
 run: deps build
@@ -20,6 +20,12 @@ test: deps-test build
 # clipforger_<version>_<arch>.deb in the build folder.
 package: deps build
 	cd $(BUILD_DIR) && cpack -G DEB
+
+# The package as Debian's lintian sees it: an error or a warning fails, informational tags show.
+lint-package: deps-release package
+	version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD_DIR)/CMakeCache.txt) && \
+	lintian --fail-on error,warning --display-info \
+		$(BUILD_DIR)/clipforger_$${version}_$$(dpkg --print-architecture).deb
 
 deps:
 	@scripts/install-deps.sh run
