@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Links the encoder into the application's resource folder, as Debian's policy has symbolic
 # links: relative within one top-level directory (/usr/libexec/clipforger to /usr/bin, so that
 # the tree holds wherever it is unpacked), absolute across them (a build tree or a home folder to

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack -G DEB` in the build tree makes clipforger_<version>_<arch>.deb, installed under /usr.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME clipforger)

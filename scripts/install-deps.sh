@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that Clipforger needs, and only those that are missing.
 # Usage: install-deps.sh run|test|screenshots|release
 set -euo pipefail

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the .deb from the build tree into a temporary folder and checks what apt would install:
 # everything under /usr, the encoder link intact, and the dependencies that no library scan finds.
 # Usage: check-deb-package.sh BUILD_DIR

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix and checks that the tree is one the desktop can use:
 # the menu entry launches what was installed and shows our icon, hands it the files of "Open With",
 # the session bus can start it by its application id, the encoder link resolves, the desktop and
