@@ -1,10 +1,14 @@
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two commands set everything up: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CTEST_ARGS ?=
 CMAKE_FLAGS ?=
 
-.PHONY: run test build package deps deps-test deps-screenshots configure format check-format bench screenshots clean
+.PHONY: run test build package lint-package deps deps-test deps-screenshots deps-release configure format check-format \
+	check-licences bench screenshots clean
 
 run: deps build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -20,6 +24,12 @@ test: deps-test build
 package: deps build
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# The package as Debian's lintian sees it: an error or a warning fails, informational tags show.
+lint-package: deps-release package
+	version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD_DIR)/CMakeCache.txt) && \
+	lintian --fail-on error,warning --display-info \
+		$(BUILD_DIR)/clipforger_$${version}_$$(dpkg --print-architecture).deb
+
 deps:
 	@scripts/install-deps.sh run
 
@@ -28,6 +38,9 @@ deps-test:
 
 deps-screenshots:
 	@scripts/install-deps.sh screenshots
+
+deps-release:
+	@scripts/install-deps.sh release
 
 configure:
 	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
@@ -40,6 +53,10 @@ format:
 
 check-format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# Every file states its copyright and licence, in its head or in .reuse/dep5.
+check-licences: deps-release
+	reuse lint
 
 bench: deps-test build
 	bench/run-all.sh $(BUILD_DIR)

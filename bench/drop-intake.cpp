@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drops 1,000 files (videos, documents, audio, images, empty files, folders) at once on the drop
 // zone of a real window on the offscreen platform and measures what the user would feel: the
 // longest main-thread stall while the list fills, the time until every video is listed, and how

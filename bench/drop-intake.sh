@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Drop 1,000 files at once on the window, then one folder of 10,000 entries: main-thread stalls,
 # time to list, summary on the way.
 set -euo pipefail

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The conversion engine, running as many encodes at once as the app does on this machine, against
 # HandBrakeCLI run directly one file at a time, on three short clips made here. The engine must
 # cost nothing measurable: wall-time ratio at most 1.02.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Converts the same clips through BatchConverter, as many at once as the app would on this
 // machine, and through the same HandBrakeCLI commands run directly one after another,
 // alternating. Prints the wall-time ratio, the engine's own CPU time as a share of the encoders',

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Long, heavy clips, where one encode alone keeps every core busy: a 4K HEVC clip of 10 s and two
 # 1080p H.264 clips of 30 s. The engine, running as many encodes at once as the app does on this
 # machine, must be no slower than the same HandBrakeCLI commands run one after another (target:

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the benchmarks that time the engine against HandBrakeCLI run one file at a time.
 # Sourced with the script's own arguments, BUILD_DIR [ROUNDS], after setting default_rounds:
 # sets build_dir, rounds and work, a folder that is removed when the script ends.

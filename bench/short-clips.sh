@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A batch like a day's phone recordings: 12 clips of 5 s, 1080p30, H.264 and HEVC at phone
 # bitrates with AAC sound. The engine, running as many encodes at once as the app does on this
 # machine, against the same HandBrakeCLI commands run one after another (target: at most 0.80).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window costs the machine while nothing happens and while a batch runs.
 //
 //   clipforger-ui-cpu idle SECONDS        every face but converting, SECONDS each: timer

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The window's own cost on a real X server (private Xvfb): timer wake-ups while idle on every
 # screen (must be none), and the CPU share of one core while the converting face spins and
 # shows progress, simulated and over a real batch of clips made with ffmpeg (target: under 3%),

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shows the window in one face on a private Xvfb server with a private session bus and prints
 # what a screen reader reads of it over AT-SPI: every object's role, name, value and position.
 # Usage: scripts/accessible-tree.sh BUILD_DIR FACE   (faces: clipforger-screen-tour --list)

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that Clipforger needs, and only those that are missing.
-# Usage: install-deps.sh run|test|screenshots
+# Usage: install-deps.sh run|test|screenshots|release
 set -euo pipefail
 
 build_packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
                 qt6-l10n-tools qt6-qpa-plugins libqt6svg6 handbrake-cli fonts-dejavu-core
-                qt6-wayland xdg-utils dpkg-dev file)
+                qt6-wayland xdg-utils dpkg-dev file help2man)
 test_packages=(ffmpeg xvfb xauth xdotool x11-utils clang-format dbus-daemon desktop-file-utils
                appstream qt6-translations-l10n)
+# What checks a release: the licence of every file, and the package as Debian's policy has it.
+release_packages=(reuse lintian)
 
 case "${1:-run}" in
     run) wanted=("${build_packages[@]}") ;;
@@ -15,7 +21,8 @@ case "${1:-run}" in
     # Also what looking at the window needs: pictures, and what a screen reader reads of it.
     screenshots) wanted=("${build_packages[@]}" "${test_packages[@]}" imagemagick
                          at-spi2-core python3-pyatspi) ;;
-    *) echo "usage: $0 run|test|screenshots" >&2; exit 2 ;;
+    release) wanted=("${build_packages[@]}" "${release_packages[@]}") ;;
+    *) echo "usage: $0 run|test|screenshots|release" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,4 +1,8 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Prints the accessible tree of the application named on the command line, as a screen reader
 reads it over AT-SPI: one object a line, indented by depth, with its role, name, description,
 value, focus and position on the screen."""

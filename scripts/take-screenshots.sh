@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shows the window in each of its faces on a private Xvfb server and saves
 # OUTPUT_DIR/screenshot-<face>.png, cropped to the window: every face in the default look (a
 # 13 px desktop font, for which the product's text sizes were drawn), then a few faces in the

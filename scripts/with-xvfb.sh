@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a command against a private Xvfb server that lives exactly as long as the command.
 # The command finds the server in DISPLAY and its process id in XVFB_PID.
 set -euo pipefail

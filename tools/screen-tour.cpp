@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shows Clipforger's window in one face until it is closed: clipforger-screen-tour FACE
 // With --list, prints the faces it knows, one a line. The environment may set the desktop's
 // look (see TourLook.h).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for a file manager: a window at the given position that starts a real drag of the
 // given URLs when pressed, as Nautilus or Dolphin would, and prints what the target did with it.
 //   dragsource X Y ENCODED_URL...

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs one batch through a session that keeps its record, in a process of its own, so that a
 // test can kill it mid-batch as a crash or a power cut would.
 //   session-runner RECORD FOLDER INPUT...

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs one batch in a process of its own, for tests that run it on a disk of its own or kill it.
 // Prints a line per outcome, "outcome <failure> <output file name>", then one per entry of the
 // output folder once the batch is over, "entry <name>".

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the .deb from the build tree into a temporary folder and checks what apt would install:
 # everything under /usr, the encoder link intact, and the dependencies that no library scan finds.
 # Usage: check-deb-package.sh BUILD_DIR
@@ -29,11 +33,14 @@ for path in ./usr/bin/clipforger \
             ./usr/share/applications/org.clipforger.Clipforger.desktop \
             ./usr/share/icons/hicolor/scalable/apps/org.clipforger.Clipforger.svg \
             ./usr/share/metainfo/org.clipforger.Clipforger.metainfo.xml \
-            ./usr/share/dbus-1/services/org.clipforger.Clipforger.service; do
+            ./usr/share/dbus-1/services/org.clipforger.Clipforger.service \
+            ./usr/share/doc/clipforger/copyright \
+            ./usr/share/doc/clipforger/changelog.gz \
+            ./usr/share/man/man1/clipforger.1.gz; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
-grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> /usr/bin/HandBrakeCLI" <<<"$contents" ||
-    fail "the package's encoder link does not point at the handbrake-cli package's encoder"
+grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> ../../bin/HandBrakeCLI" <<<"$contents" ||
+    fail "the package's encoder link does not point, relatively, at handbrake-cli's encoder"
 service=$(dpkg-deb --fsys-tarfile "$deb" |
     tar -xO ./usr/share/dbus-1/services/org.clipforger.Clipforger.service 2>/dev/null || true)
 grep -qx "Exec=/usr/bin/clipforger" <<<"$service" ||

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Clipforger developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Stands in for HandBrakeCLI. Logs into $FAKE_ENCODER_LOG, per run n: args.n (arguments,
 # NUL-terminated), pid.n, stdin.n (what standard input is) and priority.n (CPU nice value and I/O
 # priority). Overlapping runs append to "overlap". What to do comes from the first line of the input file ($2); an unreadable input
