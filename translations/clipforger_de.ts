@@ -4,7 +4,7 @@
 <context>
     <name>BatchNotifier</name>
     <message>
-        <location filename="../src/app/BatchNotifier.cpp" line="+60"/>
+        <location filename="../src/app/BatchNotifier.cpp" line="+63"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -12,7 +12,7 @@
 <context>
     <name>BatchReport</name>
     <message>
-        <location filename="../src/session/BatchReport.cpp" line="+40"/>
+        <location filename="../src/session/BatchReport.cpp" line="+43"/>
         <location line="+28"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
@@ -43,12 +43,12 @@
         <translation>Umwandlung abgeschlossen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>Converted: %1. Failed: %2.</source>
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
     <message numerus="yes">
-        <location line="+17"/>
+        <location line="+19"/>
         <source>%1 of %n file could not be converted</source>
         <comment>failed of all files</comment>
         <translation>
@@ -102,7 +102,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+36"/>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
         <source>Converts video files into small MP4 files.</source>
         <translation>Wandelt Videodateien in kleine MP4-Dateien um.</translation>
     </message>
@@ -115,7 +115,7 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+123"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+126"/>
         <source>The folder could not be opened. It is here:</source>
         <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
     </message>
@@ -138,7 +138,7 @@
 <context>
     <name>ConvertButton</name>
     <message>
-        <location filename="../src/screens/ConvertButton.cpp" line="+17"/>
+        <location filename="../src/screens/ConvertButton.cpp" line="+20"/>
         <source>Make small, fast, and compatible</source>
         <translation>Klein, schnell, kompatibel machen</translation>
     </message>
@@ -151,7 +151,7 @@
 <context>
     <name>ConvertingView</name>
     <message>
-        <location filename="../src/screens/ConvertingView.cpp" line="+41"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+44"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
@@ -231,7 +231,7 @@
 <context>
     <name>DesktopIntegration</name>
     <message>
-        <location filename="../src/app/DesktopIntegration.cpp" line="+34"/>
+        <location filename="../src/app/DesktopIntegration.cpp" line="+37"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>
@@ -239,7 +239,7 @@
 <context>
     <name>DropZone</name>
     <message>
-        <location filename="../src/screens/DropZone.cpp" line="+22"/>
+        <location filename="../src/screens/DropZone.cpp" line="+25"/>
         <source>Drop video files here</source>
         <translation>Videodateien hier ablegen</translation>
     </message>
@@ -285,7 +285,7 @@
 <context>
     <name>FileChooser</name>
     <message>
-        <location filename="../src/app/FileChooser.cpp" line="+28"/>
+        <location filename="../src/app/FileChooser.cpp" line="+31"/>
         <source>Choose Video Files</source>
         <translation>Videodateien auswählen</translation>
     </message>
@@ -303,7 +303,7 @@
 <context>
     <name>FileOutcome</name>
     <message>
-        <location filename="../src/engine/FileOutcome.cpp" line="+13"/>
+        <location filename="../src/engine/FileOutcome.cpp" line="+16"/>
         <source>Converted</source>
         <translation>Umgewandelt</translation>
     </message>
@@ -404,7 +404,7 @@
 <context>
     <name>FileSummary</name>
     <message numerus="yes">
-        <location filename="../src/screens/FileSummary.cpp" line="+29"/>
+        <location filename="../src/screens/FileSummary.cpp" line="+32"/>
         <source>%n file selected</source>
         <comment>count of listed files</comment>
         <translation>
@@ -425,7 +425,7 @@
 <context>
     <name>MainConversionView</name>
     <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+119"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+122"/>
         <source>%n file was not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>
@@ -451,7 +451,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+116"/>
+        <location filename="../src/app/MainWindow.cpp" line="+120"/>
         <source>%1% – Clipforger</source>
         <comment>window title: percent of the batch done</comment>
         <translation>%1&#xa0;% – Clipforger</translation>
@@ -460,7 +460,7 @@
 <context>
     <name>SizeSummary</name>
     <message>
-        <location filename="../src/session/SizeSummary.cpp" line="+36"/>
+        <location filename="../src/session/SizeSummary.cpp" line="+39"/>
         <source>%1 → %2</source>
         <comment>input size → output size</comment>
         <translation>%1 → %2</translation>
