@@ -150,7 +150,9 @@ void tst_RealEncoder::fullDiskFailsTheRestAndKeepsOnlyFinishedFiles()
     QTemporaryDir dir;
     const QString small = dir.filePath("small.mkv");
     const QString noisy = dir.filePath("noisy.mkv");
+    const QString again = dir.filePath("again.mkv");
     QVERIFY(SampleMedia::makeClip(small));
+    QVERIFY(QFile::copy(small, again));
     QVERIFY(SampleMedia::makeMovie(noisy, "640x360", 25, 1, {"-vf", "noise=alls=60:allf=t"}));
     const QString folder = dir.filePath("Clipforger");
     QVERIFY(QDir().mkpath(folder));
@@ -162,7 +164,7 @@ void tst_RealEncoder::fullDiskFailsTheRestAndKeepsOnlyFinishedFiles()
     const int status =
         run("unshare",
             privateMount + QStringList{"sh", "-c", onSmallDisk, "sh", folder, BATCH_RUNNER_PATH,
-                                       bundledEncoderPath(), folder, small, noisy, small},
+                                       bundledEncoderPath(), folder, small, noisy, again},
             &out);
 
     if (status != 0 && run("unshare", privateMount + QStringList{"true"}) != 0)
