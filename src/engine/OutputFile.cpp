@@ -47,8 +47,8 @@ LiveTemporaryNames &liveTemporaryNames()
 
 // Fails with EEXIST rather than replace `to`; QFile::rename cannot promise that without a race,
 // nor keep errno, which tells a full disk from a taken name. The system call, since older C
-// libraries lack the wrapper; file systems without it (some network and FUSE ones) get a hard link instead,
-// which refuses an existing name just the same.
+// libraries lack the wrapper; file systems without it (some network and FUSE ones) get a hard link
+// instead, which refuses an existing name just the same.
 int renameNoReplace(int folderFd, const char *from, const char *to)
 {
 #ifdef SYS_renameat2
