@@ -30,8 +30,17 @@ export QT_QPA_PLATFORM=xcb HOME="$home"
 export XDG_RUNTIME_DIR="$home/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 if $accessibility; then
-    # The accessibility bus and its registry run before the window starts, as on a desktop.
+    # The accessibility bus and its registry run before the window starts, as on a desktop, and
+    # a listener asks for the events a screen reader follows, so that the bridge sends them.
     /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0)' 2>/dev/null
+    /usr/bin/python3 -c '
+import pyatspi
+pyatspi.Registry.registerEventListener(lambda event: None, "object", "window", "focus")
+print(flush=True)
+pyatspi.Registry.start()' > "$home/listening" 2>/dev/null &
+    listener_pid=$!
+    trap 'kill "$listener_pid"; rm -rf "$home"' EXIT
+    until [[ -s $home/listening ]]; do sleep 0.1; done
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 fi
 
