@@ -6,14 +6,15 @@
 #include "session/ScreenState.h"
 
 #include <QLabel>
-#include <QTimer>
+#include <QPropertyAnimation>
 #include <QVBoxLayout>
-#include <QVariantAnimation>
 
 #include <cmath>
 #include <limits>
 
 namespace {
+
+constexpr int turnDurationMs = 1000;
 
 template <typename Label = QLabel> Label *centredLabel(const QFont &font, QWidget *parent)
 {
@@ -35,8 +36,7 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     , m_percent(
           centredLabel<ProgressLabel>(Theme::font(Theme::TextStyle::Title2, QFont::DemiBold), this))
     , m_timeLeft(centredLabel(Theme::font(Theme::TextStyle::Caption), this))
-    , m_spinTimer(new QTimer(this))
-    , m_turn(new QVariantAnimation(this))
+    , m_turn(new QPropertyAnimation(m_gear, "rotation", this))
 {
     m_title->setText(tr("Converting..."));
     Theme::useSecondaryText(m_counter);
@@ -61,15 +61,12 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     layout->addWidget(m_gear, 0, Qt::AlignHCenter);
     layout->addLayout(texts);
 
-    m_spinTimer->setInterval(tickIntervalMs);
-    m_spinTimer->setTimerType(Qt::PreciseTimer);
-    connect(m_spinTimer, &QTimer::timeout, this, &ConvertingView::tick);
-
-    // Each step lasts one whole tick, so the steps join into one steady turn per second.
-    m_turn->setDuration(tickIntervalMs);
+    // One steady turn per second, over and over.
+    m_turn->setStartValue(0.0);
+    m_turn->setEndValue(360.0);
+    m_turn->setDuration(turnDurationMs);
+    m_turn->setLoopCount(-1);
     m_turn->setEasingCurve(QEasingCurve::Linear);
-    connect(m_turn, &QVariantAnimation::valueChanged, m_gear,
-            [this](const QVariant &angle) { m_gear->setRotation(angle.toDouble()); });
 
     connect(m_state, &ScreenState::isConvertingChanged, this, &ConvertingView::onConvertingChanged);
     connect(m_state, &ScreenState::droppedFilesChanged, this, &ConvertingView::renderCounter);
@@ -133,25 +130,14 @@ QString ConvertingView::timeLeftText(std::optional<qint64> seconds)
 
 void ConvertingView::startSpinner()
 {
-    // QTimer::start() on a running timer restarts it: there is never more than one.
-    m_spinTimer->start();
+    // Does nothing while it runs already.
+    m_turn->start();
 }
 
 void ConvertingView::stopSpinner()
 {
-    m_spinTimer->stop();
     m_turn->stop();
-    m_rotationAngle = 0.0;
     m_gear->setRotation(0.0);
-}
-
-void ConvertingView::tick()
-{
-    m_rotationAngle += degreesPerTick;
-    m_turn->stop();
-    m_turn->setStartValue(m_gear->rotation());
-    m_turn->setEndValue(m_rotationAngle);
-    m_turn->start();
 }
 
 void ConvertingView::onConvertingChanged(bool converting)
@@ -196,7 +182,7 @@ void ConvertingView::showEvent(QShowEvent *event)
 
 void ConvertingView::hideEvent(QHideEvent *event)
 {
-    // Off screen nothing turns, so nothing may tick: the app stays asleep when minimised or
+    // Off screen nothing turns, so nothing may wake: the app stays asleep when minimised or
     // when the completion screen replaces this one before isConverting has turned false.
     stopSpinner();
     QWidget::hideEvent(event);

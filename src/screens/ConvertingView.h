@@ -6,8 +6,7 @@
 
 class ProgressLabel;
 class QLabel;
-class QTimer;
-class QVariantAnimation;
+class QPropertyAnimation;
 class ScreenState;
 class SymbolView;
 
@@ -20,9 +19,6 @@ class ConvertingView : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int tickIntervalMs = 100;
-    static constexpr double degreesPerTick = 36.0;
-
     explicit ConvertingView(const ScreenState *state, QWidget *parent = nullptr);
 
     static QString percentText(double progress);
@@ -39,7 +35,6 @@ protected:
 private:
     void startSpinner();
     void stopSpinner();
-    void tick();
     void onConvertingChanged(bool converting);
     void renderCounter();
     void renderPercent();
@@ -51,8 +46,5 @@ private:
     QLabel *m_counter;
     ProgressLabel *m_percent;
     QLabel *m_timeLeft;
-    QTimer *m_spinTimer;
-    QVariantAnimation *m_turn;
-    // The angle the gear is turning towards: grows by one step per tick, never wrapped.
-    double m_rotationAngle = 0.0;
+    QPropertyAnimation *m_turn;
 };

@@ -65,7 +65,10 @@ void DropZone::showFiles(const QList<QUrl> &files)
     m_summary->setVisible(!files.isEmpty());
     m_clearButton->setVisible(!files.isEmpty());
     m_summary->showFiles(files);
-    setAccessibleDescription(listedFilesDescription(files.size()));
+    // Qt tells screen readers of every description set, an equal one too.
+    const QString description = listedFilesDescription(files.size());
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
 }
 
 QString DropZone::listedFilesDescription(qsizetype count)
