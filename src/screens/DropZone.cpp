@@ -1,22 +1,20 @@
 #include "DropZone.h"
 
-#include "AccessibleWidgets.h"
 #include "FileDropTarget.h"
 #include "FileSummary.h"
 #include "FocusRing.h"
+#include "PaintedButton.h"
 #include "SymbolView.h"
 #include "TextButton.h"
 #include "Theme.h"
 
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
 
 DropZone::DropZone(QWidget *parent)
-    : QWidget(parent)
+    : QAbstractButton(parent)
     , m_icon(new SymbolView(QStringLiteral("video.badge.plus"), Theme::Metrics::dropIconHeight,
                             Theme::accent(), this))
     , m_invitation(new QLabel(tr("Drop video files here"), this))
@@ -25,13 +23,15 @@ DropZone::DropZone(QWidget *parent)
     , m_clearButton(new TextButton(tr("Clear"), this))
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Its texts sit on the window, not on a button's face; they pick their colour by it.
+    setBackgroundRole(QPalette::Window);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Add video files"));
-    AccessibleWidgets::install();
     FocusRing::follow();
     setCursor(Qt::PointingHandCursor);
     auto *dropTarget = new FileDropTarget(this);
     connect(dropTarget, &FileDropTarget::filesDropped, this, &DropZone::filesDropped);
+    connect(this, &DropZone::clicked, this, &DropZone::chooseFilesRequested);
     connect(m_clearButton, &TextButton::clicked, this, &DropZone::clearRequested);
 
     m_invitation->setFont(Theme::font(Theme::TextStyle::Title2));
@@ -80,23 +80,10 @@ QString DropZone::listedFilesDescription(qsizetype count)
                   : tr("%n files listed", "count of listed files", n);
 }
 
-void DropZone::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT chooseFilesRequested();
-}
-
 void DropZone::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        Q_EMIT chooseFilesRequested();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
+    if (!PaintedButton::clickOnEnter(this, event))
+        QAbstractButton::keyPressEvent(event);
 }
 
 QSize DropZone::sizeHint() const
