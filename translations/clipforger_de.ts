@@ -101,7 +101,7 @@
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+49"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>
@@ -123,7 +123,7 @@
     </message>
     <message numerus="yes">
         <location line="+2"/>
-        <source>%n seconds</source>
+        <source>%n second(s)</source>
         <comment>time left</comment>
         <translation>
             <numerusform>%n Sekunde</numerusform>
@@ -131,8 +131,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
-        <source>%n minute</source>
+        <location line="+2"/>
+        <source>%n minute(s)</source>
         <comment>time left</comment>
         <translation>
             <numerusform>%n Minute</numerusform>
@@ -140,26 +140,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
-        <source>%n minutes</source>
-        <comment>time left</comment>
-        <translation>
-            <numerusform>%n Minute</numerusform>
-            <numerusform>%n Minuten</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+9"/>
-        <source>%n hour</source>
-        <comment>time left</comment>
-        <translation>
-            <numerusform>%n Stunde</numerusform>
-            <numerusform>%n Stunden</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+0"/>
-        <source>%n hours</source>
+        <location line="+7"/>
+        <source>%n hour(s)</source>
         <comment>time left</comment>
         <translation>
             <numerusform>%n Stunde</numerusform>
@@ -176,7 +158,7 @@
 <context>
     <name>DropZone</name>
     <message>
-        <location filename="../src/screens/DropZone.cpp" line="+22"/>
+        <location filename="../src/screens/DropZone.cpp" line="+20"/>
         <source>Drop video files here</source>
         <translation>Videodateien hier ablegen</translation>
     </message>
@@ -196,22 +178,13 @@
         <translation>Videodateien hinzufügen</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+48"/>
         <source>No files listed</source>
         <translation>Keine Dateien aufgelistet</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
-        <source>%n file listed</source>
-        <comment>count of listed files</comment>
-        <translation>
-            <numerusform>%n Datei aufgelistet</numerusform>
-            <numerusform>%n Dateien aufgelistet</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <location line="+1"/>
-        <source>%n files listed</source>
+        <source>%n file(s) listed</source>
         <comment>count of listed files</comment>
         <translation>
             <numerusform>%n Datei aufgelistet</numerusform>
@@ -266,7 +239,7 @@
         <translation>Videodateien auswählen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Video files (%1)</source>
         <translation>Videodateien (%1)</translation>
     </message>
@@ -380,17 +353,8 @@
 <context>
     <name>FileSummary</name>
     <message numerus="yes">
-        <location filename="../src/screens/FileSummary.cpp" line="+29"/>
-        <source>%n file selected</source>
-        <comment>count of listed files</comment>
-        <translation>
-            <numerusform>%n Datei ausgewählt</numerusform>
-            <numerusform>%n Dateien ausgewählt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>%n files selected</source>
+        <location filename="../src/screens/FileSummary.cpp" line="+26"/>
+        <source>%n file(s) selected</source>
         <comment>count of listed files</comment>
         <translation>
             <numerusform>%n Datei ausgewählt</numerusform>

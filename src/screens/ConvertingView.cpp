@@ -109,20 +109,16 @@ QString ConvertingView::timeLeftText(std::optional<qint64> seconds)
         return tr("A few seconds left");
     const auto about = [](const QString &amount) { return tr("About %1 left").arg(amount); };
     if (s < 55)
-        return about(tr("%n seconds", "time left", int((s + 5) / 10 * 10)));
+        return about(tr("%n second(s)", "time left", int((s + 5) / 10 * 10)));
     const qint64 minutes = (s + 30) / 60;
-    const auto minutesText = [](qint64 n) {
-        return n == 1 ? tr("%n minute", "time left", int(n))
-                      : tr("%n minutes", "time left", int(n));
-    };
+    const auto minutesText = [](qint64 n) { return tr("%n minute(s)", "time left", int(n)); };
     if (minutes < 60)
         return about(minutesText(minutes));
     // From an hour on to the nearest five minutes, from ten hours on to the nearest hour.
     const qint64 step = s >= 10 * 3600 ? 60 : 5;
     const qint64 rounded = (s + step * 30) / (step * 60) * step;
     const qint64 hours = rounded / 60;
-    const QString hoursText =
-        hours == 1 ? tr("%n hour", "time left", 1) : tr("%n hours", "time left", int(hours));
+    const QString hoursText = tr("%n hour(s)", "time left", int(hours));
     if (rounded % 60 == 0)
         return about(hoursText);
     return tr("About %1, %2 left", "hours, then minutes").arg(hoursText, minutesText(rounded % 60));

@@ -75,9 +75,7 @@ QString DropZone::listedFilesDescription(qsizetype count)
 {
     if (count == 0)
         return tr("No files listed");
-    const int n = int(count);
-    return n == 1 ? tr("%n file listed", "count of listed files", n)
-                  : tr("%n files listed", "count of listed files", n);
+    return tr("%n file(s) listed", "count of listed files", int(count));
 }
 
 void DropZone::keyPressEvent(QKeyEvent *event)
