@@ -25,6 +25,7 @@
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -45,28 +46,30 @@ namespace {
 constexpr int encoderReportIntervalMs = 250;
 constexpr int settleMs = 500;
 
-// Counts timer events delivered anywhere in the application, except to the bench's own timer.
-class TimerEventCounter : public QObject
+// Counts the events of one type delivered anywhere in the application, except to `ignored`.
+class EventCounter : public QObject
 {
 public:
-    explicit TimerEventCounter(const QObject *ignored)
-        : m_ignored(ignored)
+    EventCounter(QEvent::Type type, const QObject *ignored)
+        : m_type(type)
+        , m_ignored(ignored)
     {
         qApp->installEventFilter(this);
     }
-    ~TimerEventCounter() override { qApp->removeEventFilter(this); }
+    ~EventCounter() override { qApp->removeEventFilter(this); }
 
     int count() const { return m_count; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Timer && watched != m_ignored)
+        if (event->type() == m_type && watched != m_ignored)
             ++m_count;
         return false;
     }
 
 private:
+    QEvent::Type m_type;
     const QObject *m_ignored;
     int m_count = 0;
 };
@@ -137,6 +140,13 @@ private:
     QList<double> m_frameTimesMs;
 };
 
+// The window's budget while the gear turns, in percent of one core: the accessibility bridge
+// adds its own share.
+double cpuTarget()
+{
+    return QAccessible::isActive() ? 3.0 : 1.5;
+}
+
 std::unique_ptr<ClipforgerApp> showFace(const QString &face, QTimer &deadline,
                                         const QString &encoderPath = QString())
 {
@@ -156,7 +166,7 @@ int idle(double seconds, QTextStream &out)
             continue;
         QTimer deadline;
         const auto clipforger = showFace(face, deadline);
-        TimerEventCounter timers(&deadline);
+        EventCounter timers(QEvent::Timer, &deadline);
         const qint64 switchesBefore = mainThreadVoluntarySwitches();
         runFor(deadline, int(seconds * 1000));
         const qint64 switches = mainThreadVoluntarySwitches() - switchesBefore;
@@ -180,8 +190,10 @@ int converting(double seconds, QTextStream &out)
     const auto clipforger = showFace(QStringLiteral("converting"), deadline);
     ScreenState *state = clipforger->session()->state();
     // The gear is the only symbol on the converting face.
-    PaintCounter gearFrames(
-        clipforger->window()->findChild<ConvertingView *>()->findChild<SymbolView *>());
+    auto *gear = clipforger->window()->findChild<ConvertingView *>()->findChild<SymbolView *>();
+    PaintCounter gearFrames(gear);
+    // Texts repaint only when their words change.
+    EventCounter otherPaints(QEvent::Paint, gear);
 
     // Stands in for the encoder's progress reports; its own cost is part of the measurement.
     double progress = 0.0;
@@ -202,16 +214,20 @@ int converting(double seconds, QTextStream &out)
     const double wallSeconds = wall.nsecsElapsed() / 1e9;
 
     const double share = 100.0 * cpu / wallSeconds;
+    const double target = cpuTarget();
     out << QStringLiteral("converting: %1 s CPU in %2 s = %3% of one core "
-                          "(%4 gear frames painted, %5 progress reports)\n")
+                          "(%4 gear frames painted, %5 other paints, %6 progress reports)\n")
                .arg(cpu, 0, 'f', 3)
                .arg(wallSeconds, 0, 'f', 2)
                .arg(share, 0, 'f', 2)
                .arg(gearFrames.count())
+               .arg(otherPaints.count())
                .arg(reports);
-    out << (share < 3.0 ? "converting: PASS, under 3% of one core\n"
-                        : "converting: FAIL, 3% of one core or more\n");
-    return share < 3.0 ? 0 : 1;
+    const bool pass = share < target;
+    out << (pass ? QStringLiteral("converting: PASS, under %1% of one core\n")
+                 : QStringLiteral("converting: FAIL, %1% of one core or more\n"))
+               .arg(target);
+    return pass ? 0 : 1;
 }
 
 int batch(const QStringList &clips, QTextStream &out)
@@ -259,9 +275,12 @@ int batch(const QStringList &clips, QTextStream &out)
                .arg(gearFrames ? gearFrames->count() : 0)
                .arg(gearFrames ? gearFrames->intervalPercentileMs(0.5) : 0, 0, 'f', 1)
                .arg(p99, 0, 'f', 1);
-    const bool pass = share < 3.0 && converted == files.size() && p99 > 0 && p99 <= 50;
-    out << (pass ? "batch: PASS, under 3% of one core, gear frames at most 50 ms apart\n"
-                 : "batch: FAIL\n");
+    const double target = cpuTarget();
+    const bool pass = share < target && converted == files.size() && p99 > 0 && p99 <= 50;
+    out << (pass ? QStringLiteral("batch: PASS, under %1% of one core, gear frames at most 50 ms "
+                                  "apart\n")
+                       .arg(target)
+                 : QStringLiteral("batch: FAIL\n"));
     return pass ? 0 : 1;
 }
 

@@ -48,8 +48,8 @@
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
-        <source>%1 of %n file could not be converted</source>
+        <location line="+16"/>
+        <source>%1 of %n file(s) could not be converted</source>
         <comment>failed of all files</comment>
         <translation>
             <numerusform>%1 von %n Datei nicht umgewandelt</numerusform>
@@ -57,26 +57,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
-        <source>%1 of %n files could not be converted</source>
-        <comment>failed of all files</comment>
-        <translation>
-            <numerusform>%1 von %n Datei nicht umgewandelt</numerusform>
-            <numerusform>%1 von %n Dateien nicht umgewandelt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+8"/>
-        <source>%1 of %n file converted</source>
-        <comment>converted of all files</comment>
-        <translation>
-            <numerusform>%1 von %n Datei umgewandelt</numerusform>
-            <numerusform>%1 von %n Dateien umgewandelt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>%1 of %n files converted</source>
+        <location line="+6"/>
+        <source>%1 of %n file(s) converted</source>
         <comment>converted of all files</comment>
         <translation>
             <numerusform>%1 von %n Datei umgewandelt</numerusform>
@@ -156,7 +138,7 @@
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+50"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>
@@ -178,7 +160,7 @@
     </message>
     <message numerus="yes">
         <location line="+2"/>
-        <source>%n seconds</source>
+        <source>%n second(s)</source>
         <comment>time left</comment>
         <translation>
             <numerusform>%n Sekunde</numerusform>
@@ -186,8 +168,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
-        <source>%n minute</source>
+        <location line="+2"/>
+        <source>%n minute(s)</source>
         <comment>time left</comment>
         <translation>
             <numerusform>%n Minute</numerusform>
@@ -195,26 +177,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
-        <source>%n minutes</source>
-        <comment>time left</comment>
-        <translation>
-            <numerusform>%n Minute</numerusform>
-            <numerusform>%n Minuten</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+9"/>
-        <source>%n hour</source>
-        <comment>time left</comment>
-        <translation>
-            <numerusform>%n Stunde</numerusform>
-            <numerusform>%n Stunden</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+0"/>
-        <source>%n hours</source>
+        <location line="+7"/>
+        <source>%n hour(s)</source>
         <comment>time left</comment>
         <translation>
             <numerusform>%n Stunde</numerusform>
@@ -239,7 +203,7 @@
 <context>
     <name>DropZone</name>
     <message>
-        <location filename="../src/screens/DropZone.cpp" line="+25"/>
+        <location filename="../src/screens/DropZone.cpp" line="+23"/>
         <source>Drop video files here</source>
         <translation>Videodateien hier ablegen</translation>
     </message>
@@ -254,27 +218,18 @@
         <translation>Leeren</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Add video files</source>
         <translation>Videodateien hinzufügen</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+48"/>
         <source>No files listed</source>
         <translation>Keine Dateien aufgelistet</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
-        <source>%n file listed</source>
-        <comment>count of listed files</comment>
-        <translation>
-            <numerusform>%n Datei aufgelistet</numerusform>
-            <numerusform>%n Dateien aufgelistet</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <location line="+1"/>
-        <source>%n files listed</source>
+        <source>%n file(s) listed</source>
         <comment>count of listed files</comment>
         <translation>
             <numerusform>%n Datei aufgelistet</numerusform>
@@ -290,7 +245,7 @@
         <translation>Videodateien auswählen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Video files (%1)</source>
         <translation>Videodateien (%1)</translation>
     </message>
@@ -404,17 +359,8 @@
 <context>
     <name>FileSummary</name>
     <message numerus="yes">
-        <location filename="../src/screens/FileSummary.cpp" line="+32"/>
-        <source>%n file selected</source>
-        <comment>count of listed files</comment>
-        <translation>
-            <numerusform>%n Datei ausgewählt</numerusform>
-            <numerusform>%n Dateien ausgewählt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>%n files selected</source>
+        <location filename="../src/screens/FileSummary.cpp" line="+29"/>
+        <source>%n file(s) selected</source>
         <comment>count of listed files</comment>
         <translation>
             <numerusform>%n Datei ausgewählt</numerusform>
@@ -424,28 +370,19 @@
 </context>
 <context>
     <name>MainConversionView</name>
-    <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+122"/>
-        <source>%n file was not converted last time</source>
-        <comment>restored after a crash</comment>
-        <translation>
-            <numerusform>%n Datei wurde beim letzten Mal nicht umgewandelt</numerusform>
-            <numerusform>%n Dateien wurden beim letzten Mal nicht umgewandelt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location line="+1"/>
-        <source>%n files were not converted last time</source>
-        <comment>restored after a crash</comment>
-        <translation>
-            <numerusform>%n Datei wurde beim letzten Mal nicht umgewandelt</numerusform>
-            <numerusform>%n Dateien wurden beim letzten Mal nicht umgewandelt</numerusform>
-        </translation>
-    </message>
     <message>
-        <location line="-14"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+109"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>%n file(s) were not converted last time</source>
+        <comment>restored after a crash</comment>
+        <translation>
+            <numerusform>%n Datei wurde beim letzten Mal nicht umgewandelt</numerusform>
+            <numerusform>%n Dateien wurden beim letzten Mal nicht umgewandelt</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,8 @@ void FileChooser::open()
     m_dialog = new QFileDialog(m_window, tr("Choose Video Files"));
     m_dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_dialog->setFileMode(QFileDialog::ExistingFiles);
+    // One filter for every video at once: setMimeTypeFilters() would offer each type on its own,
+    // the first one (3GPP) chosen, and could not add the camcorders' .MOD files.
     m_dialog->setNameFilters(
         {tr("Video files (%1)").arg(VideoFileTyping().videoFilePatterns().join(QLatin1Char(' '))),
          tr("All files (*)")});

@@ -48,8 +48,23 @@ bool install(QCoreApplication &application, const QLocale &locale)
     // few texts Qt itself draws.
     installCatalogue(application, locale, QStringLiteral("qtbase"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return installCatalogue(application, locale, QStringLiteral("clipforger"),
-                            QStringLiteral(":/i18n"));
+    const QString name = QStringLiteral("clipforger");
+    const QString directory = QStringLiteral(":/i18n");
+    if (installCatalogue(application, locale, name, directory))
+        return true;
+    installCatalogue(application, QLocale(QLocale::English), name, directory);
+    return false;
 }
 
 } // namespace Translations
+
+namespace {
+
+void speakEnglish()
+{
+    Translations::install(*QCoreApplication::instance(), QLocale(QLocale::English));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(speakEnglish)

@@ -9,8 +9,10 @@ class QLocale;
 namespace Translations {
 
 // Installs Clipforger's catalogue and Qt's own for the locale's languages, in place of those an
-// earlier call installed. Returns whether Clipforger's catalogue was found; without one every
-// text stays as written, in English.
+// earlier call installed. Returns whether Clipforger speaks one of the locale's languages;
+// where it does not, it speaks English. English is a catalogue too, for its plural forms, and
+// is installed as every application starts, so that a program that never chooses a locale
+// reads English right.
 bool install(QCoreApplication &application, const QLocale &locale);
 
 } // namespace Translations

@@ -3,41 +3,12 @@
 
 #include "AccessibleWidgets.h"
 
-#include "DropZone.h"
 #include "ElidedLabel.h"
 #include "ProgressLabel.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
-#include <QKeyEvent>
 
 namespace {
-
-class AccessibleDropZone : public QAccessibleWidget
-{
-public:
-    explicit AccessibleDropZone(DropZone *zone)
-        : QAccessibleWidget(zone, QAccessible::Button)
-    {}
-
-    QStringList actionNames() const override
-    {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString &action) override
-    {
-        if (action != pressAction()) {
-            QAccessibleWidget::doAction(action);
-            return;
-        }
-        // Pressed by a screen reader, the zone does what the Space key does.
-        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent space(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-            QCoreApplication::sendEvent(widget(), &space);
-        }
-    }
-};
 
 class AccessibleElidedLabel : public QAccessibleWidget
 {
@@ -93,8 +64,6 @@ private:
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
     // Asked once for each class an object is, most derived first.
-    if (className == QLatin1String(DropZone::staticMetaObject.className()))
-        return new AccessibleDropZone(static_cast<DropZone *>(object));
     if (className == QLatin1String(ElidedLabel::staticMetaObject.className()))
         return new AccessibleElidedLabel(static_cast<ElidedLabel *>(object));
     if (className == QLatin1String(ProgressLabel::staticMetaObject.className()))

@@ -3,9 +3,9 @@
 
 #pragma once
 
-// What Clipforger's own widgets are to screen readers: the drop zone a button, an elided line
-// its whole text, the percent label a progress bar. Qt's accessibility reads them through a
-// factory, which each of these widgets installs when it is built.
+// What Clipforger's own widgets are to screen readers: an elided line its whole text, the percent
+// label a progress bar. Qt's accessibility reads them through a factory, which each of these
+// widgets installs when it is built.
 namespace AccessibleWidgets {
 
 void install();

@@ -9,14 +9,15 @@
 #include "session/ScreenState.h"
 
 #include <QLabel>
-#include <QTimer>
+#include <QPropertyAnimation>
 #include <QVBoxLayout>
-#include <QVariantAnimation>
 
 #include <cmath>
 #include <limits>
 
 namespace {
+
+constexpr int turnDurationMs = 1000;
 
 template <typename Label = QLabel> Label *centredLabel(const QFont &font, QWidget *parent)
 {
@@ -38,8 +39,7 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     , m_percent(
           centredLabel<ProgressLabel>(Theme::font(Theme::TextStyle::Title2, QFont::DemiBold), this))
     , m_timeLeft(centredLabel(Theme::font(Theme::TextStyle::Caption), this))
-    , m_spinTimer(new QTimer(this))
-    , m_turn(new QVariantAnimation(this))
+    , m_turn(new QPropertyAnimation(m_gear, "rotation", this))
 {
     m_title->setText(tr("Converting..."));
     Theme::useSecondaryText(m_counter);
@@ -64,15 +64,12 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     layout->addWidget(m_gear, 0, Qt::AlignHCenter);
     layout->addLayout(texts);
 
-    m_spinTimer->setInterval(tickIntervalMs);
-    m_spinTimer->setTimerType(Qt::PreciseTimer);
-    connect(m_spinTimer, &QTimer::timeout, this, &ConvertingView::tick);
-
-    // Each step lasts one whole tick, so the steps join into one steady turn per second.
-    m_turn->setDuration(tickIntervalMs);
+    // One steady turn per second, over and over.
+    m_turn->setStartValue(0.0);
+    m_turn->setEndValue(360.0);
+    m_turn->setDuration(turnDurationMs);
+    m_turn->setLoopCount(-1);
     m_turn->setEasingCurve(QEasingCurve::Linear);
-    connect(m_turn, &QVariantAnimation::valueChanged, m_gear,
-            [this](const QVariant &angle) { m_gear->setRotation(angle.toDouble()); });
 
     connect(m_state, &ScreenState::screenChanged, this,
             [this] { onConvertingChanged(m_state->isConverting()); });
@@ -116,20 +113,16 @@ QString ConvertingView::timeLeftText(std::optional<qint64> seconds)
         return tr("A few seconds left");
     const auto about = [](const QString &amount) { return tr("About %1 left").arg(amount); };
     if (s < 55)
-        return about(tr("%n seconds", "time left", int((s + 5) / 10 * 10)));
+        return about(tr("%n second(s)", "time left", int((s + 5) / 10 * 10)));
     const qint64 minutes = (s + 30) / 60;
-    const auto minutesText = [](qint64 n) {
-        return n == 1 ? tr("%n minute", "time left", int(n))
-                      : tr("%n minutes", "time left", int(n));
-    };
+    const auto minutesText = [](qint64 n) { return tr("%n minute(s)", "time left", int(n)); };
     if (minutes < 60)
         return about(minutesText(minutes));
     // From an hour on to the nearest five minutes, from ten hours on to the nearest hour.
     const qint64 step = s >= 10 * 3600 ? 60 : 5;
     const qint64 rounded = (s + step * 30) / (step * 60) * step;
     const qint64 hours = rounded / 60;
-    const QString hoursText =
-        hours == 1 ? tr("%n hour", "time left", 1) : tr("%n hours", "time left", int(hours));
+    const QString hoursText = tr("%n hour(s)", "time left", int(hours));
     if (rounded % 60 == 0)
         return about(hoursText);
     return tr("About %1, %2 left", "hours, then minutes").arg(hoursText, minutesText(rounded % 60));
@@ -137,25 +130,14 @@ QString ConvertingView::timeLeftText(std::optional<qint64> seconds)
 
 void ConvertingView::startSpinner()
 {
-    // QTimer::start() on a running timer restarts it: there is never more than one.
-    m_spinTimer->start();
+    // Does nothing while it runs already.
+    m_turn->start();
 }
 
 void ConvertingView::stopSpinner()
 {
-    m_spinTimer->stop();
     m_turn->stop();
-    m_rotationAngle = 0.0;
     m_gear->setRotation(0.0);
-}
-
-void ConvertingView::tick()
-{
-    m_rotationAngle += degreesPerTick;
-    m_turn->stop();
-    m_turn->setStartValue(m_gear->rotation());
-    m_turn->setEndValue(m_rotationAngle);
-    m_turn->start();
 }
 
 void ConvertingView::onConvertingChanged(bool converting)
@@ -200,7 +182,7 @@ void ConvertingView::showEvent(QShowEvent *event)
 
 void ConvertingView::hideEvent(QHideEvent *event)
 {
-    // Off screen nothing turns, so nothing may tick: the app stays asleep when minimised or
+    // Off screen nothing turns, so nothing may wake: the app stays asleep when minimised or
     // when the completion screen replaces this one before isConverting has turned false.
     stopSpinner();
     QWidget::hideEvent(event);

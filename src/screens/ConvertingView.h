@@ -9,8 +9,7 @@
 
 class ProgressLabel;
 class QLabel;
-class QTimer;
-class QVariantAnimation;
+class QPropertyAnimation;
 class ScreenState;
 class SymbolView;
 
@@ -23,9 +22,6 @@ class ConvertingView : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int tickIntervalMs = 100;
-    static constexpr double degreesPerTick = 36.0;
-
     explicit ConvertingView(const ScreenState *state, QWidget *parent = nullptr);
 
     static QString percentText(double progress);
@@ -42,7 +38,6 @@ protected:
 private:
     void startSpinner();
     void stopSpinner();
-    void tick();
     void onConvertingChanged(bool converting);
     void renderCounter();
     void renderPercent();
@@ -54,8 +49,5 @@ private:
     QLabel *m_counter;
     ProgressLabel *m_percent;
     QLabel *m_timeLeft;
-    QTimer *m_spinTimer;
-    QVariantAnimation *m_turn;
-    // The angle the gear is turning towards: grows by one step per tick, never wrapped.
-    double m_rotationAngle = 0.0;
+    QPropertyAnimation *m_turn;
 };

@@ -3,23 +3,21 @@
 
 #include "DropZone.h"
 
-#include "AccessibleWidgets.h"
 #include "FileDropTarget.h"
 #include "FileSummary.h"
 #include "FocusRing.h"
+#include "PaintedButton.h"
 #include "SymbolView.h"
 #include "TextButton.h"
 #include "Theme.h"
 
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
 
 DropZone::DropZone(QWidget *parent)
-    : QWidget(parent)
+    : QAbstractButton(parent)
     , m_icon(new SymbolView(QStringLiteral("video.badge.plus"), Theme::Metrics::dropIconHeight,
                             Theme::accent(), this))
     , m_invitation(new QLabel(tr("Drop video files here"), this))
@@ -28,13 +26,15 @@ DropZone::DropZone(QWidget *parent)
     , m_clearButton(new TextButton(tr("Clear"), this))
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Its texts sit on the window, not on a button's face; they pick their colour by it.
+    setBackgroundRole(QPalette::Window);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Add video files"));
-    AccessibleWidgets::install();
     FocusRing::follow();
     setCursor(Qt::PointingHandCursor);
     auto *dropTarget = new FileDropTarget(this);
     connect(dropTarget, &FileDropTarget::filesDropped, this, &DropZone::filesDropped);
+    connect(this, &DropZone::clicked, this, &DropZone::chooseFilesRequested);
     connect(m_clearButton, &TextButton::clicked, this, &DropZone::clearRequested);
 
     m_invitation->setFont(Theme::font(Theme::TextStyle::Title2));
@@ -68,35 +68,23 @@ void DropZone::showFiles(const QList<QUrl> &files)
     m_summary->setVisible(!files.isEmpty());
     m_clearButton->setVisible(!files.isEmpty());
     m_summary->showFiles(files);
-    setAccessibleDescription(listedFilesDescription(files.size()));
+    // Qt tells screen readers of every description set, an equal one too.
+    const QString description = listedFilesDescription(files.size());
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
 }
 
 QString DropZone::listedFilesDescription(qsizetype count)
 {
     if (count == 0)
         return tr("No files listed");
-    const int n = int(count);
-    return n == 1 ? tr("%n file listed", "count of listed files", n)
-                  : tr("%n files listed", "count of listed files", n);
-}
-
-void DropZone::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT chooseFilesRequested();
+    return tr("%n file(s) listed", "count of listed files", int(count));
 }
 
 void DropZone::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        Q_EMIT chooseFilesRequested();
-        return;
-    default:
-        QWidget::keyPressEvent(event);
-    }
+    if (!PaintedButton::clickOnEnter(this, event))
+        QAbstractButton::keyPressEvent(event);
 }
 
 QSize DropZone::sizeHint() const

@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include <QAbstractButton>
 #include <QList>
 #include <QUrl>
-#include <QWidget>
 
 class FileSummary;
 class QLabel;
@@ -16,7 +16,7 @@ class TextButton;
 // drag only when something in it may be a video and hands the dropped URLs on untyped. A click,
 // Enter or Space asks for the file chooser; "Clear", shown while files are listed, asks to empty
 // the list. To the keyboard and to screen readers it is a button that adds video files.
-class DropZone : public QWidget
+class DropZone : public QAbstractButton
 {
     Q_OBJECT
 
@@ -44,7 +44,6 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -26,11 +26,7 @@ FileSummary::FileSummary(QWidget *parent)
 
 QString FileSummary::countLine(qsizetype count)
 {
-    // Two source texts, so that English reads right with no translation loaded; translators
-    // still get the number for their own plural forms.
-    const int n = int(count);
-    return n == 1 ? tr("%n file selected", "count of listed files", n)
-                  : tr("%n files selected", "count of listed files", n);
+    return tr("%n file(s) selected", "count of listed files", int(count));
 }
 
 void FileSummary::showFiles(const QList<QUrl> &files)

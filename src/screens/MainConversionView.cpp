@@ -118,9 +118,8 @@ QWidget *MainConversionView::buildConvertingFace()
 
 QString MainConversionView::restoredNoticeText(qsizetype restoredCount)
 {
-    const int n = int(restoredCount);
-    return n == 1 ? tr("%n file was not converted last time", "restored after a crash", n)
-                  : tr("%n files were not converted last time", "restored after a crash", n);
+    return tr("%n file(s) were not converted last time", "restored after a crash",
+              int(restoredCount));
 }
 
 void MainConversionView::render()

@@ -47,15 +47,19 @@ void PaintedButton::paintEvent(QPaintEvent *)
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
 }
 
-void PaintedButton::keyPressEvent(QKeyEvent *event)
+bool PaintedButton::clickOnEnter(QAbstractButton *button, QKeyEvent *event)
 {
-    // QAbstractButton answers Space only; the desktop's buttons take Enter as well.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && !event->isAutoRepeat()) {
-        click();
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
+    if (!enter || !plain || event->isAutoRepeat())
+        return false;
+    button->click();
+    event->accept();
+    return true;
+}
+
+void PaintedButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!clickOnEnter(this, event))
+        QAbstractButton::keyPressEvent(event);
 }

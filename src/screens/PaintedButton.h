@@ -16,6 +16,10 @@ class PaintedButton : public QAbstractButton
 public:
     explicit PaintedButton(QWidget *parent = nullptr);
 
+    // The desktop's buttons take a plain Enter or Return as well as the Space that
+    // QAbstractButton answers: clicks `button` and returns true for such a key.
+    static bool clickOnEnter(QAbstractButton *button, QKeyEvent *event);
+
 protected:
     struct Look
     {

@@ -52,14 +52,13 @@ void ProgressLabel::changed()
 
 void ProgressLabel::announce()
 {
-    if (m_name == m_announcedName && m_value == m_announcedValue)
+    if (m_name == accessibleName() && m_value == m_announcedValue)
         return;
     m_sinceAnnouncement.start();
-    if (m_name != m_announcedName) {
-        m_announcedName = m_name;
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    // Tells screen readers of the new name; named, the label no longer tells them of a new
+    // name at every new percent.
+    if (m_name != accessibleName())
+        setAccessibleName(m_name);
     if (m_value != m_announcedValue) {
         m_announcedValue = m_value;
         QAccessibleValueChangeEvent event(this, m_value);

@@ -42,7 +42,6 @@ private:
     int m_value = 0;
     QString m_name;
     int m_announcedValue = -1;
-    QString m_announcedName;
     QElapsedTimer m_sinceAnnouncement;
     QTimer *m_pending;
 };

@@ -31,7 +31,6 @@ void SymbolView::setColor(const QColor &color)
     if (color == m_color)
         return;
     m_color = color;
-    m_cache = {};
     update();
 }
 
@@ -53,33 +52,47 @@ QSize SymbolView::minimumSizeHint() const
     return m_size;
 }
 
-const QImage &SymbolView::tintedImage(qreal devicePixelRatio)
+const QImage &SymbolView::drawing()
 {
-    const QSize pixels = (QSizeF(m_size) * devicePixelRatio).toSize();
-    if (m_cache.size() == pixels)
-        return m_cache;
+    const Look look{devicePixelRatioF(), m_color.rgba(), palette().color(QPalette::Window).rgba()};
+    if (look == m_drawnLook && !m_drawing.isNull())
+        return m_drawing;
 
-    m_cache = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    m_cache.fill(Qt::transparent);
-    QPainter painter(&m_cache);
+    const QSize pixels = (QSizeF(m_size) * look.devicePixelRatio).toSize();
+    QImage shape(pixels, QImage::Format_ARGB32_Premultiplied);
+    shape.fill(Qt::transparent);
+    QPainter painter(&shape);
     m_renderer.render(&painter);
     // The drawings are black shapes on transparency: keep their coverage, replace the colour.
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(m_cache.rect(), m_color);
+    painter.fillRect(shape.rect(), m_color);
     painter.end();
-    m_cache.setDevicePixelRatio(devicePixelRatio);
-    return m_cache;
+
+    // On the window's colour, with enough of it around the symbol that the drawing still covers
+    // the whole view when turned: each frame of a turn is then one opaque image.
+    m_margin = int(std::ceil((std::hypot(pixels.width(), pixels.height()) -
+                              std::min(pixels.width(), pixels.height())) /
+                             2)) +
+               1;
+    m_drawing =
+        QImage(pixels.grownBy({m_margin, m_margin, m_margin, m_margin}), QImage::Format_RGB32);
+    m_drawing.fill(look.background);
+    painter.begin(&m_drawing);
+    painter.drawImage(m_margin, m_margin, shape);
+    painter.end();
+    m_drawing.setDevicePixelRatio(look.devicePixelRatio);
+    m_drawnLook = look;
+    return m_drawing;
 }
 
 void SymbolView::paintEvent(QPaintEvent *)
 {
+    const QImage &image = drawing();
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QImage &image = tintedImage(devicePixelRatioF());
     const QPointF centre = QRectF(rect()).center();
     painter.translate(centre);
     painter.rotate(std::fmod(m_rotation, 360.0));
     painter.translate(-QPointF(m_size.width(), m_size.height()) / 2.0);
-    painter.drawImage(QPointF(0, 0), image);
+    painter.drawImage(-QPointF(m_margin, m_margin) / image.devicePixelRatio(), image);
 }

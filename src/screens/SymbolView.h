@@ -34,11 +34,23 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const QImage &tintedImage(qreal devicePixelRatio);
+    // What the drawing depends on besides the symbol itself.
+    struct Look
+    {
+        qreal devicePixelRatio = 0;
+        QRgb color = 0;
+        QRgb background = 0;
+        bool operator==(const Look &) const = default;
+    };
+
+    const QImage &drawing();
 
     QSvgRenderer m_renderer;
     QSize m_size;
     QColor m_color;
     double m_rotation = 0.0;
-    QImage m_cache;
+    Look m_drawnLook;
+    // Device pixels of the window's colour around the symbol in the drawing.
+    int m_margin = 0;
+    QImage m_drawing;
 };

@@ -97,22 +97,15 @@ QString BatchReport::notificationBody() const
 
 QString BatchReport::failedCountLine(qsizetype failedCount, qsizetype totalCount)
 {
-    // The noun agrees with the total ("1 of 1 file", "1 of 3 files"). Two source texts, so that
-    // English reads right with no translation loaded.
-    const int total = int(totalCount);
-    const QString line =
-        total == 1 ? tr("%1 of %n file could not be converted", "failed of all files", total)
-                   : tr("%1 of %n files could not be converted", "failed of all files", total);
-    return line.arg(failedCount);
+    // The noun agrees with the total ("1 of 1 file", "1 of 3 files").
+    return tr("%1 of %n file(s) could not be converted", "failed of all files", int(totalCount))
+        .arg(failedCount);
 }
 
 QString BatchReport::convertedCountLine(qsizetype convertedCount, qsizetype totalCount)
 {
-    const int total = int(totalCount);
-    const QString line = total == 1
-                             ? tr("%1 of %n file converted", "converted of all files", total)
-                             : tr("%1 of %n files converted", "converted of all files", total);
-    return line.arg(convertedCount);
+    return tr("%1 of %n file(s) converted", "converted of all files", int(totalCount))
+        .arg(convertedCount);
 }
 
 QString BatchReport::notedNameLine(const QString &name, const QString &note)

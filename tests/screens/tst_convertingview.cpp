@@ -268,6 +268,11 @@ void TestConvertingView::gearIsSharpAtTheScreensRatio()
 
     const QPoint corner = (QPointF(gear->pos()) * ratio).toPoint();
     QCOMPARE(shown.copy(QRect(corner, drawing.size())).convertToFormat(drawing.format()), drawing);
+
+    // Turned, it still fills its square, drawn anew for a new palette.
+    gear->setRotation(45);
+    window.setPalette(QPalette(Qt::darkGray, Qt::darkGray));
+    QCOMPARE(window.grab().toImage().pixelColor(corner), QColor(Qt::darkGray));
 }
 
 void TestConvertingView::progressIsAnnouncedAFewTimesASecond()

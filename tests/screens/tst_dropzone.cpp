@@ -33,8 +33,8 @@ private Q_SLOTS:
     void cleanup();
     void dragEnter_data();
     void dragEnter();
+    void dropListsOnlyTheVideoFiles_data();
     void dropListsOnlyTheVideoFiles();
-    void loadsLandingOnTheCompletionScreenStartTheNextList();
 
 private:
     QUrl url(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)); }
@@ -138,45 +138,50 @@ void tst_DropZone::dragEnter()
         QCOMPARE(event.dropAction(), action);
 }
 
+void tst_DropZone::dropListsOnlyTheVideoFiles_data()
+{
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<bool>("completionScreenFirst");
+    QTest::addColumn<QString>("countLine");
+    QTest::newRow("on the drop screen") << 3 << false << "3 files selected";
+    QTest::newRow("landing on the completion screen") << 1 << true << "1 file selected";
+}
+
 void tst_DropZone::dropListsOnlyTheVideoFiles()
 {
+    QFETCH(int, listed);
+    QFETCH(bool, completionScreenFirst);
+    QFETCH(QString, countLine);
+    // Its texts take the colours the theme gives them on the window, not a button's.
+    QCOMPARE(dropZone()->findChild<QLabel *>()->foregroundRole(), QPalette::WindowText);
     QList<QUrl> dragged = {url(QStringLiteral("notes.txt")), url(QStringLiteral("folder.mp4")),
                            QUrl(QStringLiteral("https://example.com/web.mp4")),
                            url(QStringLiteral("picture.png"))};
     QList<QUrl> videos;
-    for (const QString &name : videoNames)
+    for (const QString &name : videoNames.mid(0, listed))
         videos.append(url(name));
     dragged += videos;
 
     const auto mimeData = uriList(dragged);
     QCOMPARE(drop(*mimeData), Qt::CopyAction);
+    // Replaced before its load can finish, the drop screen comes back, listing the files.
+    if (completionScreenFirst)
+        state()->setScreen(ScreenState::Screen::Completion);
 
     QTRY_COMPARE(state()->files().urls().size(), videos.size());
     QTest::qWait(200);
     for (const QUrl &video : videos)
         QVERIFY2(state()->files().urls().contains(video), qPrintable(video.toLocalFile()));
     QCOMPARE(state()->files().urls().size(), videos.size());
+    QVERIFY(!state()->showCompletionView());
 
     // The screen shows what the state holds.
-    const auto labels = dropZone()->findChildren<QLabel *>();
-    QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel *label) {
-        return label->isVisible() && label->text() == QStringLiteral("3 files selected");
-    }));
-    QCOMPARE(m_contentView->findChild<ConvertButton *>()->text(), ConvertButton::titleFor(3));
-}
-
-void tst_DropZone::loadsLandingOnTheCompletionScreenStartTheNextList()
-{
-    const auto mimeData = uriList({url(videoNames[0])});
-    QCOMPARE(drop(*mimeData), Qt::CopyAction);
-    // The conversion screen that took the drop is replaced before its load can finish.
-    state()->setScreen(ScreenState::Screen::Completion);
-
-    // The file used to wait unseen until "Convert more files"; now it brings the drop screen
-    // back, listing it.
-    QTRY_VERIFY(!state()->showCompletionView());
-    QCOMPARE(state()->files().urls(), QList<QUrl>{url(videoNames[0])});
     QTRY_VERIFY(dropZone() && dropZone()->isVisible());
+    const auto labels = dropZone()->findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const QLabel *label) {
+        return label->isVisible() && label->text() == countLine;
+    }));
+    QCOMPARE(m_contentView->findChild<ConvertButton *>()->text(), ConvertButton::titleFor(listed));
 }
 
 QTEST_MAIN(tst_DropZone)
