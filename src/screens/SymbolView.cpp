@@ -5,7 +5,20 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+// Device pixels around a drawing of `pixels` that keep its square covered at any angle, one more
+// for the smoothing at the edge.
+int marginForTurning(const QSize &pixels)
+{
+    const double diagonal = std::hypot(pixels.width(), pixels.height());
+    return int(std::ceil((diagonal - std::min(pixels.width(), pixels.height())) / 2)) + 1;
+}
+
+} // namespace
 
 SymbolView::SymbolView(const QString &symbolName, int height, const QColor &color, QWidget *parent)
     : QWidget(parent)
@@ -70,10 +83,7 @@ const QImage &SymbolView::drawing()
 
     // On the window's colour, with enough of it around the symbol that the drawing still covers
     // the whole view when turned: each frame of a turn is then one opaque image.
-    m_margin = int(std::ceil((std::hypot(pixels.width(), pixels.height()) -
-                              std::min(pixels.width(), pixels.height())) /
-                             2)) +
-               1;
+    m_margin = marginForTurning(pixels);
     m_drawing =
         QImage(pixels.grownBy({m_margin, m_margin, m_margin, m_margin}), QImage::Format_RGB32);
     m_drawing.fill(look.background);
