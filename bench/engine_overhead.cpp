@@ -7,7 +7,7 @@
 // and the peak memory of the engine and its encoders together.
 #include "engine/BatchConverter.h"
 #include "engine/BatchList.h"
-#include "engine/EncoderRunner.h"
+#include "engine/EncoderArguments.h"
 #include "engine/OutputNaming.h"
 
 #include <QCoreApplication>
@@ -56,7 +56,7 @@ template <typename Work> Usage measure(Work work)
 bool runDirectly(const QString &encoder, const QString &input, const QString &output)
 {
     QList<QByteArray> arguments = {QFile::encodeName(encoder)};
-    for (const QString &argument : EncoderRunner::arguments(input, output))
+    for (const QString &argument : EncoderArguments::forFile(input, output))
         arguments.append(QFile::encodeName(argument));
     std::vector<char *> argv;
     for (QByteArray &argument : arguments)

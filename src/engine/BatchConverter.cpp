@@ -5,9 +5,11 @@
 
 #include "BatchList.h"
 #include "EncoderRunner.h"
+#include "MetadataRemux.h"
 #include "OutputFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
@@ -26,6 +28,22 @@ bool isReadable(const QString &path)
         return false;
     ::close(fd);
     return true;
+}
+
+// The encoder dates its output now and drops where and with what the clip was recorded; photo
+// libraries sort and place clips by exactly that. Where this fails, the converted file is kept
+// as the encoder wrote it.
+void carryRecordingStory(OutputFile &output, const QString &inputPath, const MediaInfo &media)
+{
+    const QDateTime modified = QFileInfo(inputPath).lastModified();
+    const QDateTime recorded = media.recorded.isValid() ? media.recorded : modified;
+    if (!output.rewrite([&](const QString &path, int fd) {
+            return MetadataRemux::remux(path, fd, recorded, media.recordingTags);
+        }))
+        qWarning("Could not note the recording date and place in %s",
+                 qPrintable(output.temporaryPath()));
+    if (modified.isValid())
+        output.setModificationTime(modified);
 }
 
 } // namespace
@@ -51,10 +69,15 @@ BatchConverter::BatchConverter(const QString &encoderPath, const QString &output
     , m_encoderPath(encoderPath)
     , m_outputFolder(outputFolder)
     , m_files(files)
+    , m_prober(files)
 {
     // Files that join the running batch wait at the list's end.
     connect(m_files, &BatchList::filesChanged, this, [this] {
         if (m_running)
+            startFilesLater();
+    });
+    connect(m_files, &BatchList::mediaRead, this, [this](qsizetype index) {
+        if (m_running && index == m_nextToStart)
             startFilesLater();
     });
 }
@@ -107,7 +130,8 @@ void BatchConverter::startFiles()
         while (nextWaiting())
             record(m_nextToStart++, failure);
     }
-    while (nextWaiting() && !anEncoderIsOpening() &&
+    // A file's command line follows what its headers say, so its encode waits for them.
+    while (nextWaiting() && m_files->at(m_nextToStart).media && !anEncoderIsOpening() &&
            m_capacity.allowsAnother(runningEncoderSizes()))
         startFile(m_nextToStart++);
 
@@ -150,7 +174,8 @@ void BatchConverter::startFile(qsizetype index)
             [this, raw](Failure failure, int detail) { onEncoderFinished(raw, failure, detail); });
     m_encodes.push_back(std::move(encode));
     m_files->setConverting(index);
-    raw->runner->start(input.toLocalFile(), raw->output->temporaryPath());
+    raw->runner->start(input.toLocalFile(), raw->output->temporaryPath(),
+                       *m_files->at(index).media);
 }
 
 // Opening and scanning a file keeps about half a core busy, encoding it every core. Encoders
@@ -203,9 +228,11 @@ void BatchConverter::publish(Encode *encode)
         record(index, failure, 0, path);
         startFilesLater();
     });
-    watcher->setFuture(
-        QtConcurrent::run([output = std::shared_ptr<OutputFile>(std::move(encode->output)),
-                           taken = publishedPaths()]() mutable {
+    watcher->setFuture(QtConcurrent::run(
+        [output = std::shared_ptr<OutputFile>(std::move(encode->output)), taken = publishedPaths(),
+         input = m_files->at(encode->index).url.toLocalFile(),
+         media = *m_files->at(encode->index).media]() mutable {
+            carryRecordingStory(*output, input, media);
             Failure failure = Failure::None;
             const QString path = output->publish(taken, &failure);
             output.reset(); // a failed file is gone before its outcome is told

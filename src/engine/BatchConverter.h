@@ -5,6 +5,7 @@
 
 #include "EncodeCapacity.h"
 #include "FileOutcome.h"
+#include "MediaProber.h"
 
 #include <QObject>
 
@@ -67,6 +68,7 @@ private:
     QString m_encoderPath;
     QString m_outputFolder;
     BatchList *m_files;
+    MediaProber m_prober;
     EncodeCapacity m_capacity;
     // Every file before it has begun or ended.
     qsizetype m_nextToStart = 0;

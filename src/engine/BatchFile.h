@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FileOutcome.h"
+#include "MediaInfo.h"
 
 #include <QUrl>
 
@@ -24,6 +25,8 @@ struct BatchFile
 
     QUrl url;
     qint64 size = 0; // in bytes, as measured when the file joined its batch
+    // What its headers say, once they have been read; a file is encoded only after that.
+    std::optional<MediaInfo> media;
     Stage stage = Stage::Listed;
     // While converting: the share the encoder reports as done, unclamped, and its own estimate
     // of the time the file still needs.

@@ -85,11 +85,18 @@ void BatchList::enterBatch()
     for (BatchFile &file : m_files) {
         BatchFile waiting;
         waiting.url = file.url;
+        waiting.media = file.media;
         waiting.stage = Stage::Waiting;
         waiting.size = sizeOf(file.url);
         file = waiting;
     }
     Q_EMIT filesChanged();
+}
+
+void BatchList::setMedia(qsizetype index, const MediaInfo &media)
+{
+    m_files[index].media = media;
+    Q_EMIT mediaRead(index);
 }
 
 void BatchList::setConverting(qsizetype index)

@@ -44,6 +44,7 @@ public:
     // Every listed file joins a new batch, measured as it joins.
     void enterBatch();
 
+    void setMedia(qsizetype index, const MediaInfo &media);
     void setConverting(qsizetype index);
     void setProgress(qsizetype index, double fraction);
     void setEncoderSecondsLeft(qsizetype index, qint64 seconds);
@@ -54,6 +55,8 @@ Q_SIGNALS:
     void filesChanged();
     // The file at `index` moved on: it began converting or it ended.
     void stageChanged(qsizetype index);
+    // The headers of the file at `index` have been read.
+    void mediaRead(qsizetype index);
     // The encoder reported on the file at `index`: its share done or its own time estimate.
     void progressChanged(qsizetype index);
 

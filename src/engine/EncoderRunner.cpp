@@ -3,6 +3,7 @@
 
 #include "EncoderRunner.h"
 
+#include "EncoderArguments.h"
 #include "OutputReader.h"
 
 #include <QFileInfo>
@@ -72,13 +73,8 @@ EncoderRunner::~EncoderRunner()
     signalGroup(m_process->processId(), SIGKILL);
 }
 
-QStringList EncoderRunner::arguments(const QString &inputPath, const QString &outputPath)
-{
-    return {QStringLiteral("-i"), inputPath, QStringLiteral("-o"), outputPath,
-            QStringLiteral("--preset=Very Fast 1080p30")};
-}
-
-void EncoderRunner::start(const QString &inputPath, const QString &outputPath)
+void EncoderRunner::start(const QString &inputPath, const QString &outputPath,
+                          const MediaInfo &media)
 {
     Q_ASSERT(!m_process);
     m_outputPath = outputPath;
@@ -89,7 +85,7 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath)
 
     m_process = new QProcess(this);
     m_process->setProgram(m_encoderPath);
-    m_process->setArguments(arguments(inputPath, outputPath));
+    m_process->setArguments(EncoderArguments::forFile(inputPath, outputPath, media));
     // HandBrakeCLI reads keyboard commands from stdin; given a terminal while the app runs in
     // the background, it would be stopped by SIGTTIN and hang the batch.
     m_process->setStandardInputFile(QProcess::nullDevice());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FileOutcome.h"
+#include "MediaInfo.h"
 
 #include <QObject>
 #include <QProcess>
@@ -26,9 +27,8 @@ public:
     // Kills a still-running encoder, and all of its process group, without waiting for it.
     ~EncoderRunner() override;
 
-    static QStringList arguments(const QString &inputPath, const QString &outputPath);
-
-    void start(const QString &inputPath, const QString &outputPath);
+    // With the command line that what is known of the input calls for.
+    void start(const QString &inputPath, const QString &outputPath, const MediaInfo &media = {});
     // Interrupts the encoder's process group (HandBrakeCLI stops cleanly on SIGINT) and kills
     // the group if the encoder is still there after the grace period; finished() then reports
     // Cancelled.

@@ -45,6 +45,16 @@ LiveTemporaryNames &liveTemporaryNames()
     return live;
 }
 
+void setLive(const QByteArray &name, bool live)
+{
+    LiveTemporaryNames &names = liveTemporaryNames();
+    const QMutexLocker lock(&names.mutex);
+    if (live)
+        names.names.insert(name);
+    else
+        names.names.remove(name);
+}
+
 // Fails with EEXIST rather than replace `to`; QFile::rename cannot promise that without a race,
 // nor keep errno, which tells a full disk from a taken name. The system call, since older C
 // libraries lack the wrapper; file systems without it (some network and FUSE ones) get a hard link
@@ -75,24 +85,30 @@ std::unique_ptr<OutputFile> OutputFile::create(const QString &folder, const QStr
         *failure = Failure::OutputUnwritable;
         return nullptr;
     }
+    QByteArray name;
+    const int fd = createTemporary(folderFd, inputFileName, &name);
+    if (fd < 0) {
+        *failure = failureFor(errno);
+        ::close(folderFd);
+        return nullptr;
+    }
+    ::close(fd);
+    return std::unique_ptr<OutputFile>(new OutputFile(folderFd, folder, inputFileName, name));
+}
+
+int OutputFile::createTemporary(int folderFd, const QString &inputFileName, QByteArray *name)
+{
     static std::atomic<quint64> serial = 0;
     const int nameMax = OutputNaming::nameMax(folderFd);
     for (int attempt = 0; attempt < MaxTemporaryAttempts; ++attempt) {
-        const QByteArray name = QFile::encodeName(
+        *name = QFile::encodeName(
             OutputNaming::temporaryFileName(inputFileName, ::getpid(), ++serial, nameMax));
-        const int fd = ::openat(folderFd, name.constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return std::unique_ptr<OutputFile>(
-                new OutputFile(folderFd, folder, inputFileName, name));
-        }
-        if (errno != EEXIST)
-            break;
+        const int fd = ::openat(folderFd, name->constData(),
+                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
-    *failure = failureFor(errno);
-    ::close(folderFd);
-    return nullptr;
+    return -1;
 }
 
 OutputFile::OutputFile(int folderFd, const QString &folder, const QString &inputFileName,
@@ -102,9 +118,7 @@ OutputFile::OutputFile(int folderFd, const QString &folder, const QString &input
     , m_inputFileName(inputFileName)
     , m_temporaryName(temporaryName)
 {
-    LiveTemporaryNames &live = liveTemporaryNames();
-    const QMutexLocker lock(&live.mutex);
-    live.names.insert(m_temporaryName);
+    setLive(m_temporaryName, true);
 }
 
 OutputFile::~OutputFile()
@@ -112,14 +126,37 @@ OutputFile::~OutputFile()
     if (!m_published)
         ::unlinkat(m_folderFd, m_temporaryName.constData(), 0);
     ::close(m_folderFd);
-    LiveTemporaryNames &live = liveTemporaryNames();
-    const QMutexLocker lock(&live.mutex);
-    live.names.remove(m_temporaryName);
+    setLive(m_temporaryName, false);
 }
 
 QString OutputFile::temporaryPath() const
 {
     return QDir(m_folder).filePath(QFile::decodeName(m_temporaryName));
+}
+
+bool OutputFile::rewrite(const std::function<bool(const QString &path, int fd)> &write)
+{
+    QByteArray name;
+    const int fd = createTemporary(m_folderFd, m_inputFileName, &name);
+    if (fd < 0)
+        return false;
+    setLive(name, true);
+    bool written = write(temporaryPath(), fd);
+    written = ::close(fd) == 0 && written;
+    // Both names are this batch's own hidden files: replacing one with the other is safe.
+    written = written && ::renameat(m_folderFd, name.constData(), m_folderFd,
+                                    m_temporaryName.constData()) == 0;
+    if (!written)
+        ::unlinkat(m_folderFd, name.constData(), 0);
+    setLive(name, false);
+    return written;
+}
+
+bool OutputFile::setModificationTime(const QDateTime &time)
+{
+    const qint64 ms = time.toMSecsSinceEpoch();
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {ms / 1000, (ms % 1000) * 1000000}};
+    return ::utimensat(m_folderFd, m_temporaryName.constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)

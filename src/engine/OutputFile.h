@@ -6,9 +6,11 @@
 #include "FileOutcome.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // One converted file on its way into the output folder. The encoder writes it under a hidden
@@ -31,6 +33,13 @@ public:
 
     QString temporaryPath() const;
 
+    // Writes the file anew under a second temporary name: `write` reads the file at the path
+    // given and writes the new content to the descriptor given, an empty file of its own. The
+    // new content takes the file's place only once `write` has succeeded; else the file stays
+    // as it was. Blocks on the disk.
+    bool rewrite(const std::function<bool(const QString &path, int fd)> &write);
+    bool setModificationTime(const QDateTime &time);
+
     // Flushes the file to disk and gives it the first free final name that is not in `taken`,
     // never replacing a file that has that name, then flushes the folder. Returns the final
     // path, or an empty one with `failure` set. Blocks on the disk: run it off the GUI thread.
@@ -44,6 +53,9 @@ public:
     static bool isWrittenByThisProcess(QByteArrayView temporaryName);
 
 private:
+    // Creates a new, empty temporary file in the folder; -1 with errno set where it cannot.
+    static int createTemporary(int folderFd, const QString &inputFileName, QByteArray *name);
+
     OutputFile(int folderFd, const QString &folder, const QString &inputFileName,
                const QByteArray &temporaryName);
 

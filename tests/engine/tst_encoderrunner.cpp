@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "FakeEncoderLog.h"
+#include "engine/EncoderArguments.h"
 #include "engine/EncoderRunner.h"
 
 #include <QSignalSpy>
@@ -23,6 +24,8 @@ private slots:
     void init();
     void passesFiveArgumentsUnchanged_data();
     void passesFiveArgumentsUnchanged();
+    void argumentsFollowTheFile_data();
+    void argumentsFollowTheFile();
     void reportsOutcome_data();
     void reportsOutcome();
     void reportsTheNewestCompleteLineOfEachRead_data();
@@ -85,6 +88,41 @@ void tst_EncoderRunner::passesFiveArgumentsUnchanged()
     QCOMPARE(log.standardInput(1), QByteArray("/dev/null"));
     // Below the desktop, for the CPU and for the disk.
     QCOMPARE(log.priority(1), QByteArray("10 best-effort: prio 7"));
+}
+
+void tst_EncoderRunner::argumentsFollowTheFile_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<int>("audioTracks");
+    QTest::addColumn<bool>("hdr");
+    QTest::addColumn<QStringList>("added");
+
+    const QStringList portrait = {"--maxWidth", "1080", "--maxHeight", "1920", "--non-anamorphic"};
+    QTest::newRow("unread") << QSize() << 0 << false << QStringList();
+    QTest::newRow("landscape, one track") << QSize(1920, 1080) << 1 << false << QStringList();
+    QTest::newRow("square, silent") << QSize(720, 720) << 0 << false << QStringList();
+    QTest::newRow("two tracks") << QSize(1280, 720) << 2 << false << QStringList{"--all-audio"};
+    QTest::newRow("portrait") << QSize(1080, 1920) << 1 << false << portrait;
+    QTest::newRow("HDR") << QSize(3840, 2160) << 1 << true << QStringList{"--colorspace", "bt709"};
+    QTest::newRow("all at once") << QSize(1080, 1920) << 3 << true
+                                 << QStringList{"--all-audio"} + portrait +
+                                        QStringList{"--colorspace", "bt709"};
+}
+
+void tst_EncoderRunner::argumentsFollowTheFile()
+{
+    QFETCH(QSize, picture);
+    QFETCH(int, audioTracks);
+    QFETCH(bool, hdr);
+    QFETCH(QStringList, added);
+    MediaInfo media;
+    media.readable = !picture.isEmpty();
+    media.picture = picture;
+    media.audioTracks = audioTracks;
+    media.highDynamicRange = hdr;
+
+    QCOMPARE(EncoderArguments::forFile("in.mov", "out.mp4", media),
+             QStringList({"-i", "in.mov", "-o", "out.mp4", "--preset=Very Fast 1080p30"}) + added);
 }
 
 void tst_EncoderRunner::reportsOutcome_data()

@@ -33,7 +33,7 @@ class tst_RealEncoder : public QObject
 
 private slots:
     void initTestCase();
-    void convertsToPlayableMp4();
+    void convertsToPlayableMp4KeepingTheClipsStory();
     void fullDiskFailsTheRestAndKeepsOnlyFinishedFiles();
     void killedAppLeavesNoFinishedLookingFile();
     void convertsCamcorderFilesAndNamesThatAreNotUtf8();
@@ -74,28 +74,72 @@ void tst_RealEncoder::initTestCase()
         QSKIP("ffmpeg is not installed");
 }
 
-void tst_RealEncoder::convertsToPlayableMp4()
+// What ffprobe must read from each output: a playable MP4 in the preset's limits, the
+// picture upright at its full size with square pixels, every audio track, BT.709 colours, and
+// when, where and with what the clip was recorded, where the input said so.
+void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
 {
-    const QString encoder = bundledEncoderPath();
     QTemporaryDir dir;
     struct Clip
     {
         QString name;
         QString size;
         int fps;
+        QStringList making; // further ffmpeg arguments
+        bool turned;        // stored lying, with a rotation to show it upright
+        QSize shown;
+        int audioTracks;
+        QStringList tags; // key=value among the output's tags, the value as it begins
     };
-    const QList<Clip> clips = {{QStringLiteral("large 60fps.mkv"), QStringLiteral("2560x1440"), 60},
-                               {QStringLiteral("small.mov"), QStringLiteral("320x240"), 25}};
+    // Without a recording date of its own, a clip dates from its file's time.
+    const QDateTime fileTime(QDate(2020, 2, 2), QTime(12, 0), Qt::UTC);
+    const QString fileDate = "creation_time=2020-02-02T12:00:00";
+    const QStringList hlg = {"-c:v",        "libx265",      "-pix_fmt",
+                             "yuv420p10le", "-color_trc",   "arib-std-b67",
+                             "-colorspace", "bt2020nc",     "-color_primaries",
+                             "bt2020",      "-x265-params", "log-level=error"};
+    const QList<Clip> clips = {
+        {"large 60fps.mkv", "2560x1440", 60, {}, false, {1920, 1080}, 1, {fileDate}},
+        {"camera.mov",
+         "320x240",
+         25,
+         {"-metadata", "creation_time=2019-05-01T10:11:12Z", "-metadata",
+          "location=+48.8584+002.2945/", "-metadata", "make=Acme", "-metadata", "model=Cam 1"},
+         false,
+         {320, 240},
+         1,
+         {"creation_time=2019-05-01T10:11:12", "location=+48.8584+002.2945/", "make=Acme",
+          "model=Cam 1"}},
+        {"two languages.mp4",
+         "640x360",
+         25,
+         {"-map", "0:v", "-map", "1:a", "-map", "1:a"},
+         false,
+         {640, 360},
+         2,
+         {}},
+        {"portrait.mp4", "1080x1920", 30, {}, false, {1080, 1920}, 1, {}},
+        {"phone.mp4", "1280x720", 30, {}, true, {720, 1280}, 1, {fileDate}},
+        {"hlg.mp4", "1280x720", 25, hlg, false, {1280, 720}, 1, {}},
+    };
     QList<QUrl> files;
     for (const Clip &clip : clips) {
         const QString path = dir.filePath(clip.name);
-        QVERIFY(SampleMedia::makeMovie(path, clip.size, clip.fps, 1));
+        const QString made = clip.turned ? path + ".lying.mp4" : path;
+        QVERIFY(SampleMedia::makeMovie(made, clip.size, clip.fps, 1, clip.making));
+        if (clip.turned)
+            QCOMPARE(run("ffmpeg", {"-v", "error", "-i", made, "-c", "copy", "-metadata:s:v:0",
+                                    "rotate=90", path}),
+                     0);
+        QFile input(path);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        QVERIFY(input.setFileTime(fileTime, QFileDevice::FileModificationTime));
         files.append(QUrl::fromLocalFile(path));
     }
     const QString outputFolder = dir.filePath(QStringLiteral("Clipforger"));
     BatchList list;
     list.append(files, BatchFile::Stage::Waiting);
-    BatchConverter batch(encoder, outputFolder, &list);
+    BatchConverter batch(bundledEncoderPath(), outputFolder, &list);
     batch.setCapacity(EncodeCapacity(2));
     QSignalSpy progress(&list, &BatchList::progressChanged);
     QSignalSpy finished(&batch, &BatchConverter::finished);
@@ -107,40 +151,48 @@ void tst_RealEncoder::convertsToPlayableMp4()
     QCOMPARE(outcomes.size(), clips.size());
     QVERIFY(!progress.isEmpty()); // the real output format is understood
     QCOMPARE_GT(progress.last().last().toDouble(), 0.0);
-    for (const FileOutcome &outcome : outcomes) {
+    for (qsizetype i = 0; i < clips.size(); ++i) {
+        const Clip &clip = clips.at(i);
+        const FileOutcome &outcome = outcomes.at(i);
         QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
+        QCOMPARE(QFileInfo(outcome.outputPath).lastModified(), fileTime);
         QByteArray json;
         QCOMPARE(run(QStringLiteral("ffprobe"),
                      {"-v", "error", "-show_entries",
-                      "format=format_name:format_tags=major_brand:stream=codec_type,codec_name,"
-                      "width,height,avg_frame_rate",
+                      "format=format_name:format_tags:stream=codec_type,codec_name,width,height,"
+                      "sample_aspect_ratio,avg_frame_rate,color_transfer",
                       "-of", "json", outcome.outputPath},
                      &json),
                  0);
         const QJsonObject probe = QJsonDocument::fromJson(json).object();
         const QJsonObject format = probe.value("format").toObject();
         QVERIFY(format.value("format_name").toString().contains("mp4"));
-        QVERIFY(QStringList({"isom", "mp41", "mp42"})
-                    .contains(format.value("tags").toObject().value("major_brand").toString()));
-        bool sawVideo = false;
-        bool sawAudio = false;
+        const QJsonObject tags = format.value("tags").toObject();
+        QVERIFY(
+            QStringList({"isom", "mp41", "mp42"}).contains(tags.value("major_brand").toString()));
+        for (const QString &tag : clip.tags) {
+            const QString key = tag.section('=', 0, 0);
+            QVERIFY2(tags.value(key).toString().startsWith(tag.section('=', 1)),
+                     qPrintable(clip.name + ": " + key + "=" + tags.value(key).toString()));
+        }
+        int audioTracks = 0;
         for (const QJsonValue &value : probe.value("streams").toArray()) {
             const QJsonObject stream = value.toObject();
             if (stream.value("codec_type") == "video") {
-                sawVideo = true;
                 QCOMPARE(stream.value("codec_name").toString(), "h264");
-                QCOMPARE_LE(stream.value("width").toInt(), 1920);
-                QCOMPARE_LE(stream.value("height").toInt(), 1080);
+                QCOMPARE(QSize(stream.value("width").toInt(), stream.value("height").toInt()),
+                         clip.shown);
+                QCOMPARE(stream.value("sample_aspect_ratio").toString(), "1:1");
+                QCOMPARE(stream.value("color_transfer").toString(), "bt709");
                 const QStringList rate = stream.value("avg_frame_rate").toString().split('/');
                 QCOMPARE(rate.size(), 2);
                 QCOMPARE_LE(rate.at(0).toDouble() / rate.at(1).toDouble(), 30.01);
             } else if (stream.value("codec_type") == "audio") {
-                sawAudio = true;
+                ++audioTracks;
                 QCOMPARE(stream.value("codec_name").toString(), "aac");
             }
         }
-        QVERIFY(sawVideo);
-        QVERIFY(sawAudio);
+        QCOMPARE(audioTracks, clip.audioTracks);
     }
 }
 

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "EncoderArguments.h"
+
+namespace EncoderArguments {
+
+QStringList forFile(const QString &inputPath, const QString &outputPath, const MediaInfo &media)
+{
+    QStringList arguments = {QStringLiteral("-i"), inputPath, QStringLiteral("-o"), outputPath,
+                             QStringLiteral("--preset=Very Fast 1080p30")};
+    // The preset keeps the first audio track only; a second language or a commentary would be
+    // dropped without a word. Each further track is encoded as the preset encodes the first.
+    if (media.audioTracks > 1)
+        arguments << QStringLiteral("--all-audio");
+    // The preset's box is landscape: a portrait picture would be fitted into it lying down,
+    // shrunk, and stored at a pixel aspect that many phones and messengers ignore.
+    if (media.isPortrait())
+        arguments << QStringLiteral("--maxWidth") << QStringLiteral("1080")
+                  << QStringLiteral("--maxHeight") << QStringLiteral("1920")
+                  << QStringLiteral("--non-anamorphic");
+    // 8-bit H.264 still tagged as PQ or HLG looks washed out on most screens.
+    if (media.highDynamicRange)
+        arguments << QStringLiteral("--colorspace") << QStringLiteral("bt709");
+    return arguments;
+}
+
+} // namespace EncoderArguments

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+// What a file's own headers say of it, read before it is encoded. A file they say nothing of
+// is still handed to the encoder, which decides.
+struct MediaInfo
+{
+    using Tag = std::pair<QByteArray, QString>;
+
+    bool isPortrait() const { return picture.height() > picture.width(); }
+
+    bool readable = false;
+    std::optional<qint64> durationMs;
+    // The first video stream as shown: rotated, at its pixel aspect; empty without video.
+    QSize picture;
+    // Colours that 8-bit H.264 cannot carry as they are (PQ or HLG transfer).
+    bool highDynamicRange = false;
+    int audioTracks = 0;
+    // When the clip was recorded, where the file says; invalid where it does not.
+    QDateTime recorded;
+    // Where and with what the clip was recorded, under the file's own keys.
+    QList<Tag> recordingTags;
+};

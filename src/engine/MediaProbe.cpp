@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "MediaProbe.h"
+
+#include "LibAv.h"
+
+#include <QFile>
+#include <QScopeGuard>
+
+#include <cmath>
+#include <sys/stat.h>
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/display.h>
+}
+
+namespace MediaProbe {
+
+namespace {
+
+const AVStream *firstVideoStream(const AVFormatContext *context)
+{
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVStream *stream = context->streams[i];
+        if (stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO &&
+            !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            return stream;
+    }
+    return nullptr;
+}
+
+QSize shownPicture(const AVStream *stream)
+{
+    const AVCodecParameters *video = stream->codecpar;
+    double width = video->width;
+    const AVRational aspect = video->sample_aspect_ratio;
+    if (aspect.num > 0 && aspect.den > 0)
+        width = width * aspect.num / aspect.den;
+    QSize picture(int(std::lround(width)), video->height);
+    // Phones store the picture as the sensor saw it and say how to turn it.
+    const auto *matrix = reinterpret_cast<const int32_t *>(
+        av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
+    if (matrix) {
+        const double degrees = av_display_rotation_get(matrix);
+        if (std::isfinite(degrees) && std::lround(std::abs(degrees) / 90.0) % 2 == 1)
+            picture.transpose();
+    }
+    return picture;
+}
+
+QString tag(const AVDictionary *tags, const char *key)
+{
+    const AVDictionaryEntry *entry = av_dict_get(tags, key, nullptr, AV_DICT_MATCH_CASE);
+    return entry ? QString::fromUtf8(entry->value) : QString();
+}
+
+// The container's time in UTC; else the time a camera noted, with its own offset.
+QDateTime recordingTime(const AVDictionary *tags)
+{
+    for (const char *key : {"creation_time", "com.apple.quicktime.creationdate"}) {
+        const QDateTime time = QDateTime::fromString(tag(tags, key), Qt::ISODateWithMs);
+        if (time.isValid())
+            return time.toUTC();
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList recordingTagKeys()
+{
+    return {QStringLiteral("location"),
+            QStringLiteral("com.apple.quicktime.location.ISO6709"),
+            QStringLiteral("make"),
+            QStringLiteral("model"),
+            QStringLiteral("com.apple.quicktime.make"),
+            QStringLiteral("com.apple.quicktime.model"),
+            QStringLiteral("com.android.manufacturer"),
+            QStringLiteral("com.android.model")};
+}
+
+MediaInfo probe(const QString &path)
+{
+    MediaInfo info;
+    const QByteArray localPath = QFile::encodeName(path);
+    struct stat status = {};
+    if (::stat(localPath.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return info;
+
+    LibAv::quietLogs();
+    AVFormatContext *context = nullptr;
+    if (avformat_open_input(&context, localPath.constData(), nullptr, nullptr) < 0)
+        return info;
+    const auto close = qScopeGuard([&context] { avformat_close_input(&context); });
+    // Some containers (camcorders' MPEG program streams) name their streams only in the packets.
+    if (avformat_find_stream_info(context, nullptr) < 0)
+        return info;
+
+    info.readable = true;
+    if (context->duration > 0)
+        info.durationMs = context->duration / (AV_TIME_BASE / 1000);
+    if (const AVStream *video = firstVideoStream(context)) {
+        info.picture = shownPicture(video);
+        const AVColorTransferCharacteristic transfer = video->codecpar->color_trc;
+        info.highDynamicRange =
+            transfer == AVCOL_TRC_SMPTE2084 || transfer == AVCOL_TRC_ARIB_STD_B67;
+    }
+    for (unsigned i = 0; i < context->nb_streams; ++i)
+        if (context->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
+            ++info.audioTracks;
+    info.recorded = recordingTime(context->metadata);
+    for (const QString &key : recordingTagKeys()) {
+        const QString value = tag(context->metadata, key.toUtf8().constData());
+        if (!value.isEmpty())
+            info.recordingTags.append({key.toUtf8(), value});
+    }
+    return info;
+}
+
+} // namespace MediaProbe

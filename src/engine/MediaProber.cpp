@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "MediaProber.h"
+
+#include "BatchList.h"
+#include "MediaProbe.h"
+
+#include <QFutureWatcher>
+#include <QtConcurrent>
+
+MediaProber::MediaProber(BatchList *files, QObject *parent)
+    : QObject(parent)
+    , m_files(files)
+{
+    m_pool.setMaxThreadCount(1);
+    connect(m_files, &BatchList::filesChanged, this, [this] {
+        // Files may have been replaced as well as added.
+        m_next = 0;
+        probeNext();
+    });
+    probeNext();
+}
+
+MediaProber::~MediaProber()
+{
+    m_pool.waitForDone();
+}
+
+void MediaProber::probeNext()
+{
+    if (m_probing)
+        return;
+    while (m_next < m_files->size() && m_files->at(m_next).media)
+        ++m_next;
+    if (m_next == m_files->size())
+        return;
+    m_probing = true;
+    const qsizetype index = m_next;
+    const QUrl url = m_files->at(index).url;
+    auto *watcher = new QFutureWatcher<MediaInfo>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, index, url] {
+        watcher->deleteLater();
+        m_probing = false;
+        onProbed(index, url, watcher->result());
+        probeNext();
+    });
+    watcher->setFuture(
+        QtConcurrent::run(&m_pool, [path = url.toLocalFile()] { return MediaProbe::probe(path); }));
+}
+
+void MediaProber::onProbed(qsizetype index, const QUrl &url, const MediaInfo &media)
+{
+    // The list may have been replaced while the file was read; its result then waits for nobody.
+    if (index < m_files->size() && m_files->at(index).url == url && !m_files->at(index).media)
+        m_files->setMedia(index, media);
+}

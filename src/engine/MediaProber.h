@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "MediaInfo.h"
+
+#include <QObject>
+#include <QThreadPool>
+#include <QUrl>
+
+class BatchList;
+
+// Reads the headers of every file of a list, one file at a time in list order, off the GUI
+// thread, and notes what they say in the file's record: as soon as files are listed, so that
+// the batch knows each file before its encode begins.
+class MediaProber : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MediaProber(BatchList *files, QObject *parent = nullptr);
+    // Waits for the file being read, which a pipe or a slow disk cannot hold up for long: only
+    // regular files are opened.
+    ~MediaProber() override;
+
+private:
+    void probeNext();
+    void onProbed(qsizetype index, const QUrl &url, const MediaInfo &media);
+
+    BatchList *m_files;
+    QThreadPool m_pool;
+    // No file before it waits to be read.
+    qsizetype m_next = 0;
+    bool m_probing = false;
+};
