@@ -40,24 +40,44 @@ std::optional<double> encoderEstimate(const QList<BatchFile> &files)
     return longest;
 }
 
-// The bytes still to convert at the batch's speed so far: converted files and the converting
+bool everyDurationIsKnown(const QList<BatchFile> &files)
+{
+    return std::all_of(files.cbegin(), files.cend(), [](const BatchFile &file) {
+        return file.stage == Stage::Listed ||
+               (file.media && file.media->durationMs.value_or(0) > 0);
+    });
+}
+
+// How much there is to convert of a file: its seconds of video where all files' are known, as
+// a long clip of few bytes takes longer than a short one of many; else its bytes.
+double workOf(const BatchFile &file, bool byDuration)
+{
+    if (byDuration)
+        return double(*file.media->durationMs) / 1000.0;
+    return double(std::max<qint64>(file.size, 0));
+}
+
+// The work still to convert at the batch's speed so far: converted files and the converting
 // files' parts done, over the time since the batch began.
 std::optional<double> measuredEstimate(const QList<BatchFile> &files, qint64 elapsedMs)
 {
+    const bool byDuration = everyDurationIsKnown(files);
     double done = 0;
     double remaining = 0;
     for (const BatchFile &file : files) {
-        const double size = double(std::max<qint64>(file.size, 0));
+        if (file.stage == Stage::Listed)
+            continue;
+        const double work = workOf(file, byDuration);
         switch (file.stage) {
         case Stage::Finished:
-            done += file.outcome.converted() ? size : 0.0;
+            done += file.outcome.converted() ? work : 0.0;
             break;
         case Stage::Converting:
-            done += clampedFraction(file.fraction) * size;
-            remaining += (1.0 - clampedFraction(file.fraction)) * size;
+            done += clampedFraction(file.fraction) * work;
+            remaining += (1.0 - clampedFraction(file.fraction)) * work;
             break;
         case Stage::Waiting:
-            remaining += size;
+            remaining += work;
             break;
         case Stage::Listed:
             break;
@@ -68,25 +88,61 @@ std::optional<double> measuredEstimate(const QList<BatchFile> &files, qint64 ela
     return remaining / (done / (double(elapsedMs) / 1000.0));
 }
 
+// Before the batch has shown a speed: the seconds of video still to convert at the pace the
+// encoders' own estimates imply for the files they convert, side by side.
+std::optional<double> encoderPacedEstimate(const QList<BatchFile> &files)
+{
+    if (!everyDurationIsKnown(files))
+        return std::nullopt;
+    double pace = 0; // seconds of video a second, all encoders together
+    double remaining = 0;
+    for (const BatchFile &file : files) {
+        if (!file.isPending())
+            continue;
+        const double left = (1.0 - clampedFraction(file.fraction)) * workOf(file, true);
+        remaining += left;
+        if (file.stage == Stage::Converting && file.encoderSecondsLeft > 0)
+            pace += left / double(*file.encoderSecondsLeft);
+    }
+    if (pace <= 0)
+        return std::nullopt;
+    return remaining / pace;
+}
+
 } // namespace
 
 qsizetype currentFileIndex(const QList<BatchFile> &files)
 {
-    qsizetype current = 0;
-    while (current + 1 < files.size() && files[current].stage == Stage::Finished)
-        ++current;
-    return current;
+    const qsizetype ended = std::count_if(files.cbegin(), files.cend(), [](const BatchFile &file) {
+        return file.stage == Stage::Finished;
+    });
+    return std::min(ended, std::max<qsizetype>(files.size() - 1, 0));
+}
+
+double oldestConvertingFraction(const QList<BatchFile> &files)
+{
+    const auto converting = std::find_if(files.cbegin(), files.cend(), [](const BatchFile &file) {
+        return file.stage == Stage::Converting;
+    });
+    return converting == files.cend() ? 0.0 : converting->fraction;
 }
 
 double fraction(const QList<BatchFile> &files)
 {
-    if (files.isEmpty())
-        return 0.0;
-    const qsizetype current = currentFileIndex(files);
-    const BatchFile &file = files[current];
-    const double fileFraction =
-        file.stage == Stage::Converting ? clampedFraction(file.fraction) : 0.0;
-    return std::clamp((double(current) + fileFraction) / double(files.size()), 0.0, 1.0);
+    const bool byDuration = everyDurationIsKnown(files);
+    double done = 0;
+    double all = 0;
+    for (const BatchFile &file : files) {
+        if (file.stage == Stage::Listed)
+            continue;
+        const double work = byDuration ? workOf(file, true) : 1.0;
+        all += work;
+        if (file.stage == Stage::Finished)
+            done += work;
+        else if (file.stage == Stage::Converting)
+            done += clampedFraction(file.fraction) * work;
+    }
+    return all > 0 ? std::clamp(done / all, 0.0, 1.0) : 0.0;
 }
 
 std::optional<qint64> secondsLeft(const QList<BatchFile> &files, qint64 elapsedMs)
@@ -98,6 +154,8 @@ std::optional<qint64> secondsLeft(const QList<BatchFile> &files, qint64 elapsedM
     if (const std::optional<double> seconds = encoderEstimate(files))
         return believable(*seconds);
     if (const std::optional<double> seconds = measuredEstimate(files, elapsedMs))
+        return believable(*seconds);
+    if (const std::optional<double> seconds = encoderPacedEstimate(files))
         return believable(*seconds);
     return std::nullopt;
 }

@@ -90,10 +90,8 @@ void BatchSession::followBatch()
     if (!m_state->isConverting())
         return;
     const QList<BatchFile> &files = m_state->files().all();
-    const qsizetype current = BatchProgress::currentFileIndex(files);
-    m_state->setCurrentFileIndex(current);
-    const bool converting = files[current].stage == BatchFile::Stage::Converting;
-    m_state->setConversionProgress(converting ? files[current].fraction : 0.0);
+    m_state->setCurrentFileIndex(BatchProgress::currentFileIndex(files));
+    m_state->setConversionProgress(BatchProgress::oldestConvertingFraction(files));
     m_state->setSecondsLeft(BatchProgress::secondsLeft(files, m_batchClock.elapsed()));
 }
 

@@ -158,7 +158,7 @@ private Q_SLOTS:
         QVERIFY(!log.overlapped());
     }
 
-    void twoAtOnceTheScreenFollowsTheOldestFile()
+    void twoAtOnceTheCountGoesUpByOneAsEachFileEnds()
     {
         FakeEncoderLog log;
         m_app->session()->setEncodeCapacity(EncodeCapacity(2));
@@ -171,11 +171,11 @@ private Q_SLOTS:
         QTRY_VERIFY(shownTexts().contains(QStringLiteral("25%")));
         QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
 
-        // Once the first is done, the second is current, already part-way; the third, begun
-        // and done meanwhile, changes nothing on screen.
+        // Once the first and then the third are done, the count has gone up by two, never
+        // skipping a number, and the percent is the second's, the file still converting.
         QFile(go).open(QIODevice::WriteOnly);
         QTRY_COMPARE(QDir(outputFolder()).entryList(QDir::Files).size(), 2);
-        QVERIFY(shownTexts().contains(QStringLiteral("File 2 of 3")));
+        QVERIFY(shownTexts().contains(QStringLiteral("File 3 of 3")));
         QVERIFY(shownTexts().contains(QStringLiteral("5%")));
 
         QTest::mouseClick(button(QStringLiteral("Stop")), Qt::LeftButton);

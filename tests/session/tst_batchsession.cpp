@@ -61,7 +61,8 @@ private Q_SLOTS:
 
     void timeLeft_data()
     {
-        // Per file: "converted", "failed", "waiting" or the running file's fraction done.
+        // Per file: "converted", "failed", "waiting" or the running file's fraction done, and
+        // after a colon how many seconds it lasts, where that is known of every file.
         QTest::addColumn<QStringList>("stages");
         QTest::addColumn<QList<qint64>>("encoderSeconds"); // per running file; -1: none yet
         QTest::addColumn<qint64>("elapsedMs");
@@ -95,6 +96,13 @@ private Q_SLOTS:
         QTest::newRow("bogus fraction is clamped")
             << QStringList{"7.5", waiting, waiting} << QList<qint64>{10} << qint64(10000)
             << qint64(35);
+        // A long clip takes longer than a short one of more bytes.
+        QTest::newRow("mixed lengths: seconds of video, not bytes")
+            << QStringList{"converted:60", "0.5:10", "waiting:30"} << none << qint64(20000)
+            << qint64(11);
+        QTest::newRow("before any speed: at the encoder's pace")
+            << QStringList{"0.1:10", "waiting:20"} << QList<qint64>{9} << qint64(1000)
+            << qint64(29);
     }
 
     void timeLeft()
@@ -103,27 +111,58 @@ private Q_SLOTS:
         QFETCH(QList<qint64>, encoderSeconds);
         QFETCH(qint64, elapsedMs);
         QFETCH(qint64, expected);
+        QCOMPARE(
+            BatchProgress::secondsLeft(filesAt(stages, encoderSeconds), elapsedMs).value_or(-1),
+            expected);
+    }
 
+    void batchShareWeighsEachFileByItsLength_data()
+    {
+        QTest::addColumn<QStringList>("stages"); // as for the time left
+        QTest::addColumn<int>("percent");
+
+        QTest::newRow("lengths unknown: files alike")
+            << QStringList{"converted", "0.5", "waiting"} << 50;
+        QTest::newRow("a long clip done, a short one half")
+            << QStringList{"converted:60", "0.5:10", "waiting:30"} << 65;
+        QTest::newRow("two at once, the later done first")
+            << QStringList{"0.5:100", "converted:10", "waiting:10"} << 50;
+    }
+
+    void batchShareWeighsEachFileByItsLength()
+    {
+        QFETCH(QStringList, stages);
+        QFETCH(int, percent);
+        QCOMPARE(int(BatchProgress::fraction(filesAt(stages, {})) * 100), percent);
+    }
+
+    static QList<BatchFile> filesAt(const QStringList &stages, const QList<qint64> &encoderSeconds)
+    {
         using Stage = BatchFile::Stage;
         const QList<qint64> sizes = {1000, 3000, 500};
         QList<BatchFile> files;
         for (qsizetype i = 0; i < stages.size(); ++i) {
+            const QString stage = stages[i].section(':', 0, 0);
             BatchFile file;
             file.size = sizes[i];
             file.stage = Stage::Waiting;
-            if (stages[i] == QLatin1String("converted") || stages[i] == QLatin1String("failed")) {
+            if (stages[i].contains(':')) {
+                file.media.emplace();
+                file.media->durationMs = stages[i].section(':', 1).toLongLong() * 1000;
+            }
+            if (stage == QLatin1String("converted") || stage == QLatin1String("failed")) {
                 file.stage = Stage::Finished;
-                if (stages[i] == QLatin1String("failed"))
+                if (stage == QLatin1String("failed"))
                     file.outcome.failure = FileOutcome::Failure::ExitStatus;
-            } else if (stages[i] != QLatin1String("waiting")) {
+            } else if (stage != QLatin1String("waiting")) {
                 file.stage = Stage::Converting;
-                file.fraction = stages[i].toDouble();
+                file.fraction = stage.toDouble();
                 if (encoderSeconds.value(i, -1) >= 0)
                     file.encoderSecondsLeft = encoderSeconds[i];
             }
             files.append(file);
         }
-        QCOMPARE(BatchProgress::secondsLeft(files, elapsedMs).value_or(-1), expected);
+        return files;
     }
 
     void sizeSummary_data()
