@@ -219,7 +219,8 @@ int main(int argc, char **argv)
                 ratio <= target ? "PASS" : "FAIL");
     std::printf("encoder CPU: through the engine %.2f s, directly %.2f s\n", engine.childCpuSeconds,
                 direct.childCpuSeconds);
-    std::printf("engine's own CPU %.3f s vs encoder CPU %.2f s: %.3f%% (target < 1%%)\n",
+    std::printf("engine's own CPU, reading headers and rewriting outputs included, %.3f s vs "
+                "encoder CPU %.2f s: %.3f%% (target < 2%%)\n",
                 engine.selfCpuSeconds, engine.childCpuSeconds,
                 100.0 * engine.selfCpuSeconds / engine.childCpuSeconds);
     const double storyShare = 100.0 * storySeconds / (engine.wallSeconds / rounds);

@@ -90,9 +90,8 @@ bool remux(const QString &sourcePath, int targetFd, const QDateTime &recorded,
     if (avformat_open_input(&source, QFile::encodeName(sourcePath).constData(), nullptr, nullptr) <
         0)
         return false;
+    // The encoder's MP4 headers describe every stream whole: nothing needs decoding.
     const auto closeSource = qScopeGuard([&source] { avformat_close_input(&source); });
-    if (avformat_find_stream_info(source, nullptr) < 0)
-        return false;
 
     AVFormatContext *target = nullptr;
     if (avformat_alloc_output_context2(&target, nullptr, "mp4", nullptr) < 0)
