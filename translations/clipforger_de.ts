@@ -308,7 +308,12 @@
         <translation>Die Datei konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+2"/>
+        <source>The file changed while it was being converted</source>
+        <translation>Die Datei hat sich während der Umwandlung geändert</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>stopped</source>
         <comment>why a file was not converted</comment>
         <translation>gestoppt</translation>
@@ -332,7 +337,13 @@
         <translation>die Datei konnte nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>the file changed while it was being converted</source>
+        <comment>why a file was not converted</comment>
+        <translation>die Datei hat sich während der Umwandlung geändert</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>the disk is full</source>
         <comment>why a file was not converted</comment>
         <translation>der Datenträger ist voll</translation>

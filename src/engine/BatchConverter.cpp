@@ -5,6 +5,7 @@
 
 #include "BatchList.h"
 #include "EncoderRunner.h"
+#include "MediaProbe.h"
 #include "MetadataRemux.h"
 #include "OutputFile.h"
 
@@ -44,6 +45,18 @@ void carryRecordingStory(OutputFile &output, const QString &inputPath, const Med
                  qPrintable(output.temporaryPath()));
     if (modified.isValid())
         output.setModificationTime(modified);
+}
+
+// The encoder takes an input cut short while it reads it for a shorter clip, and reports
+// success. Shorter than the input was before its encode, by more than its frames' rounding,
+// the output is not the user's clip.
+bool endedShort(const MediaInfo &input, const QString &outputPath)
+{
+    if (!input.durationMs)
+        return false;
+    const std::optional<qint64> output = MediaProbe::durationMs(outputPath);
+    const qint64 allowance = std::max<qint64>(1000, *input.durationMs / 100);
+    return output && *output < *input.durationMs - allowance;
 }
 
 } // namespace
@@ -232,9 +245,14 @@ void BatchConverter::publish(Encode *encode)
         [output = std::shared_ptr<OutputFile>(std::move(encode->output)), taken = publishedPaths(),
          input = m_files->at(encode->index).url.toLocalFile(),
          media = *m_files->at(encode->index).media]() mutable {
-            carryRecordingStory(*output, input, media);
             Failure failure = Failure::None;
-            const QString path = output->publish(taken, &failure);
+            QString path;
+            if (endedShort(media, output->temporaryPath())) {
+                failure = Failure::InputChanged;
+            } else {
+                carryRecordingStory(*output, input, media);
+                path = output->publish(taken, &failure);
+            }
             output.reset(); // a failed file is gone before its outcome is told
             return Published(path, failure);
         }));

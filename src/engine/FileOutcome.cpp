@@ -34,6 +34,9 @@ QString FileOutcome::description() const
         return QCoreApplication::translate("FileOutcome", "The disk is full");
     case Failure::InputUnreadable:
         return QCoreApplication::translate("FileOutcome", "The file could not be read");
+    case Failure::InputChanged:
+        return QCoreApplication::translate("FileOutcome",
+                                           "The file changed while it was being converted");
     }
     return {};
 }
@@ -69,6 +72,10 @@ QString FileOutcome::reason() const
     }
     if (failure == Failure::InputUnreadable)
         return QCoreApplication::translate("FileOutcome", "the file could not be read",
+                                           "why a file was not converted");
+    if (failure == Failure::InputChanged)
+        return QCoreApplication::translate("FileOutcome",
+                                           "the file changed while it was being converted",
                                            "why a file was not converted");
     // HandBrakeCLI's own words, as its last lines carry them.
     if (failure == Failure::DiskFull || encoderSaid(encoderLines, "No space left on device"_L1))

@@ -23,6 +23,7 @@ struct FileOutcome
         OutputUnwritable, // no output file could be created in the output folder
         DiskFull,         // the output folder's disk ran out of space; later files are not tried
         InputUnreadable,  // the input was gone or could not be read
+        InputChanged,     // the output came out shorter than the input was when it was read
     };
 
     QUrl input;

@@ -67,6 +67,24 @@ QDateTime recordingTime(const AVDictionary *tags)
     return {};
 }
 
+// The longest of the pictures and sounds; a subtitle or data track may run on past them, and
+// the encoder does not keep it.
+std::optional<qint64> playingTimeMs(const AVFormatContext *context)
+{
+    std::optional<qint64> longest;
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVStream *stream = context->streams[i];
+        const AVMediaType type = stream->codecpar->codec_type;
+        if ((type == AVMEDIA_TYPE_VIDEO || type == AVMEDIA_TYPE_AUDIO) && stream->duration > 0 &&
+            !(stream->disposition & AV_DISPOSITION_ATTACHED_PIC))
+            longest = std::max<qint64>(
+                longest.value_or(0), av_rescale_q(stream->duration, stream->time_base, {1, 1000}));
+    }
+    if (!longest && context->duration > 0)
+        longest = context->duration / (AV_TIME_BASE / 1000);
+    return longest;
+}
+
 } // namespace
 
 QStringList recordingTagKeys()
@@ -99,8 +117,7 @@ MediaInfo probe(const QString &path)
         return info;
 
     info.readable = true;
-    if (context->duration > 0)
-        info.durationMs = context->duration / (AV_TIME_BASE / 1000);
+    info.durationMs = playingTimeMs(context);
     if (const AVStream *video = firstVideoStream(context)) {
         info.picture = shownPicture(video);
         const AVColorTransferCharacteristic transfer = video->codecpar->color_trc;
@@ -117,6 +134,17 @@ MediaInfo probe(const QString &path)
             info.recordingTags.append({key.toUtf8(), value});
     }
     return info;
+}
+
+std::optional<qint64> durationMs(const QString &path)
+{
+    LibAv::quietLogs();
+    AVFormatContext *context = nullptr;
+    if (avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+        return std::nullopt;
+    const std::optional<qint64> duration = playingTimeMs(context);
+    avformat_close_input(&context);
+    return duration;
 }
 
 } // namespace MediaProbe

@@ -16,5 +16,7 @@ QStringList recordingTagKeys();
 
 // Nothing but a regular file is opened, so a pipe or a device in a file's place cannot hang it.
 MediaInfo probe(const QString &path);
+// How long a file the app wrote itself lasts, from its headers alone.
+std::optional<qint64> durationMs(const QString &path);
 
 } // namespace MediaProbe

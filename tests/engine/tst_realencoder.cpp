@@ -36,6 +36,7 @@ private slots:
     void convertsToPlayableMp4KeepingTheClipsStory();
     void fullDiskFailsTheRestAndKeepsOnlyFinishedFiles();
     void killedAppLeavesNoFinishedLookingFile();
+    void inputCutShortDuringItsEncodeFails();
     void convertsCamcorderFilesAndNamesThatAreNotUtf8();
 
 private:
@@ -266,6 +267,26 @@ void tst_RealEncoder::killedAppLeavesNoFinishedLookingFile()
     QCOMPARE(left.size(), 1);
     QVERIFY2(left.at(0).startsWith('.') && left.at(0).endsWith(".part"), qPrintable(left.at(0)));
     QCOMPARE(StaleOutputCleanup::run(folder.path()), 1); // at the next start
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void tst_RealEncoder::inputCutShortDuringItsEncodeFails()
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("long.mkv");
+    QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 60));
+    BatchList list;
+    list.append({QUrl::fromLocalFile(clip)}, BatchFile::Stage::Waiting);
+    const QDir folder(dir.filePath("Clipforger"));
+    BatchConverter batch(bundledEncoderPath(), folder.path(), &list);
+    QSignalSpy finished(&batch, &BatchConverter::finished);
+    batch.start();
+    QTRY_VERIFY_WITH_TIMEOUT(list.at(0).fraction > 0, 30000);
+
+    QVERIFY(QFile::resize(clip, QFileInfo(clip).size() / 2)); // as a copy still being written
+
+    QVERIFY(finished.wait(120000));
+    QCOMPARE(list.at(0).outcome.failure, Failure::InputChanged);
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
