@@ -68,6 +68,7 @@ void BatchConverter::start()
     m_nextToStart = 0;
     m_running = true;
     m_cancelRequested = false;
+    m_paused = false;
     startFilesLater();
 }
 
@@ -76,9 +77,31 @@ void BatchConverter::cancel()
     if (!m_running || m_cancelRequested)
         return;
     m_cancelRequested = true;
+    m_paused = false;
     for (const auto &encode : m_encodes)
         if (encode->runner)
             encode->runner->cancel();
+    startFilesLater();
+}
+
+void BatchConverter::pause()
+{
+    if (!m_running || m_cancelRequested || m_paused)
+        return;
+    m_paused = true;
+    for (const auto &encode : m_encodes)
+        if (encode->runner)
+            encode->runner->pause();
+}
+
+void BatchConverter::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    for (const auto &encode : m_encodes)
+        if (encode->runner)
+            encode->runner->resume();
     startFilesLater();
 }
 
@@ -107,7 +130,7 @@ void BatchConverter::startFiles()
         while (nextWaiting())
             record(m_nextToStart++, failure);
     }
-    while (nextWaiting() && !anEncoderIsOpening() &&
+    while (!m_paused && nextWaiting() && !anEncoderIsOpening() &&
            m_capacity.allowsAnother(runningEncoderSizes()))
         startFile(m_nextToStart++);
 
