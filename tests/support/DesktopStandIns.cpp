@@ -35,10 +35,8 @@ StandInFileManager::StandInFileManager(QDBusConnection bus)
 
 StandInFileManager::~StandInFileManager()
 {
-    if (!m_bus.isConnected()) // Qt crashes on that
-        return;
-    m_bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
-    m_bus.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
+    if (m_bus.isConnected()) // Qt crashes unregistering from no bus
+        m_bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
 }
 
 StandInFolderOpener::StandInFolderOpener(int exitStatus)
