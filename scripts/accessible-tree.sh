@@ -20,7 +20,8 @@ trap 'rm -rf "$home"' EXIT
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 HOME="$home" \
     "$build_dir/bin/clipforger-screen-tour" "$face" &
 tour_pid=$!
-xdotool search --sync --onlyvisible --name '^Clipforger$' >/dev/null
+# While converting, the title leads with the batch's percent.
+xdotool search --sync --onlyvisible --name 'Clipforger$' >/dev/null
 sleep 1
 status=0
 "$(dirname "$0")/read-accessible-tree.py" Clipforger 2>/dev/null || status=$?

@@ -6,6 +6,8 @@
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
+#include <QFileInfo>
+
 namespace TourFaces {
 
 namespace {
@@ -44,8 +46,13 @@ void complete(ScreenState &state, const QString &appFolder,
     list.enterBatch();
     SizeSummary sizes;
     for (qsizetype i = 0; i < ends.size(); ++i) {
-        list.finish(i, {inputs[i], QString(), ends[i].first, 0, ends[i].second});
-        if (ends[i].first == Failure::None) {
+        const bool converted = ends[i].first == Failure::None;
+        const QString output = converted ? appFolder + QStringLiteral("/") +
+                                               QFileInfo(inputs[i].fileName()).completeBaseName() +
+                                               QStringLiteral("_converted.mp4")
+                                         : QString();
+        list.finish(i, {inputs[i], output, ends[i].first, 0, ends[i].second});
+        if (converted) {
             sizes.inputBytes += 1'040'000'000;
             sizes.outputBytes += 182'000'000;
             ++sizes.fileCount;
@@ -60,10 +67,9 @@ void complete(ScreenState &state, const QString &appFolder,
 
 QStringList names()
 {
-    return {QStringLiteral("empty"),    QStringLiteral("ready"),
-            QStringLiteral("restored"), QStringLiteral("converting"),
-            QStringLiteral("complete"), QStringLiteral("partly-failed"),
-            QStringLiteral("failed"),   QStringLiteral("stopped")};
+    return {QStringLiteral("empty"),         QStringLiteral("ready"),  QStringLiteral("restored"),
+            QStringLiteral("converting"),    QStringLiteral("paused"), QStringLiteral("complete"),
+            QStringLiteral("partly-failed"), QStringLiteral("failed"), QStringLiteral("stopped")};
 }
 
 bool show(BatchSession &session, const QString &face)
@@ -77,10 +83,11 @@ bool show(BatchSession &session, const QString &face)
     } else if (face == QLatin1String("restored")) {
         state.files().replace(files().mid(1, 2));
         state.setRestoredFileCount(2);
-    } else if (face == QLatin1String("converting")) {
+    } else if (face == QLatin1String("converting") || face == QLatin1String("paused")) {
         state.files().replace(files().first(3));
         state.files().enterBatch();
         state.setScreen(ScreenState::Screen::Converting);
+        state.setPaused(face == QLatin1String("paused"));
         state.setCurrentFileIndex(1);
         state.setConversionProgress(0.4267);
         state.setSecondsLeft(4790);

@@ -8,8 +8,8 @@
 class BatchSession;
 
 // The faces the window can show, set up from made-up state: "empty", "ready", "restored" (files
-// an unfinished batch left), "converting" (mid-batch), "complete", "partly-failed", "failed" and
-// "stopped".
+// an unfinished batch left), "converting" (mid-batch), "paused" (the same, paused), "complete",
+// "partly-failed", "failed" and "stopped".
 namespace TourFaces {
 
 QStringList names();

@@ -97,7 +97,17 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+126"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+73"/>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy the converted files</source>
+        <translation>Die konvertierten Dateien kopieren</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>The folder could not be opened. It is here:</source>
         <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
     </message>
@@ -107,7 +117,7 @@
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-81"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -133,12 +143,12 @@
 <context>
     <name>ConvertingView</name>
     <message>
-        <location filename="../src/screens/ConvertingView.cpp" line="+44"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+150"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="-56"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>
@@ -191,11 +201,16 @@
         <comment>hours, then minutes</comment>
         <translation>Noch etwa %1, %2</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
 </context>
 <context>
     <name>DesktopIntegration</name>
     <message>
-        <location filename="../src/app/DesktopIntegration.cpp" line="+37"/>
+        <location filename="../src/app/DesktopIntegration.cpp" line="+59"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>
@@ -382,12 +397,12 @@
 <context>
     <name>MainConversionView</name>
     <message>
-        <location filename="../src/screens/MainConversionView.cpp" line="+109"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+113"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
     <message numerus="yes">
-        <location line="+12"/>
+        <location line="+23"/>
         <source>%n file(s) were not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>
@@ -395,11 +410,27 @@
             <numerusform>%n Dateien wurden beim letzten Mal nicht umgewandelt</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+17"/>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pause</source>
+        <translation>Pausieren</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+120"/>
+        <location filename="../src/app/MainWindow.cpp" line="+116"/>
+        <source>Paused at %1% – Clipforger</source>
+        <comment>window title</comment>
+        <translation>Pausiert bei %1% – Clipforger</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1% – Clipforger</source>
         <comment>window title: percent of the batch done</comment>
         <translation>%1&#xa0;% – Clipforger</translation>

@@ -88,7 +88,7 @@
 <context>
     <name>MainConversionView</name>
     <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+121"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+136"/>
         <source>%n file(s) were not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>

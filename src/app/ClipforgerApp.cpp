@@ -8,6 +8,7 @@
 #include "MainWindow.h"
 #include "QuitSignals.h"
 #include "engine/StaleOutputCleanup.h"
+#include "screens/ContentView.h"
 #include "session/BatchSession.h"
 
 #include <QApplication>
@@ -45,6 +46,10 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
     connect(m_service, &ApplicationService::filesOpened, m_session, &BatchSession::addFiles);
     connect(m_service, &ApplicationService::activationRequested, this,
             &ClipforgerApp::bringForward);
+    connect(m_window->contentView(), &ContentView::viewFilesRequested, m_desktop.get(),
+            &DesktopIntegration::showConvertedFiles);
+    connect(m_desktop.get(), &DesktopIntegration::folderNotOpened, m_window->contentView(),
+            &ContentView::showFolderNotOpened);
     // Encodes that an earlier run never finished (killed, crashed, powered off) left their
     // temporary files behind; only their owners' deaths make them ours to remove.
     StaleOutputCleanup::run(outputFolder);

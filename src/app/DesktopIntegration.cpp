@@ -4,13 +4,12 @@
 #include "DesktopIntegration.h"
 
 #include "BatchNotifier.h"
+#include "FileManagerLauncher.h"
 #include "MainWindow.h"
 #include "SleepInhibitor.h"
 #include "TaskbarProgress.h"
 #include "session/BatchProgress.h"
 #include "session/ScreenState.h"
-
-#include <QDesktopServices>
 
 DesktopIntegration::DesktopIntegration(const ScreenState *state, const QDBusConnection &sessionBus,
                                        const MainWindow *window, QObject *parent)
@@ -20,28 +19,46 @@ DesktopIntegration::DesktopIntegration(const ScreenState *state, const QDBusConn
     , m_inhibitor(new SleepInhibitor(sessionBus, this))
     , m_notifier(new BatchNotifier(sessionBus, this))
     , m_taskbar(new TaskbarProgress(sessionBus, this))
+    , m_fileManager(new FileManagerLauncher(sessionBus, this))
 {
     connect(m_state, &ScreenState::screenChanged, this, &DesktopIntegration::onScreenChanged);
+    connect(m_state, &ScreenState::pausedChanged, this, &DesktopIntegration::keepAwakeWhileWorking);
     connect(m_state, &ScreenState::currentFileIndexChanged, this,
             &DesktopIntegration::renderProgress);
     connect(m_state, &ScreenState::conversionProgressChanged, this,
             &DesktopIntegration::renderProgress);
+    // By the time the notification is answered, the list may hold the next batch.
     connect(m_notifier, &BatchNotifier::folderOpenRequested, this,
-            [](const QUrl &folder) { QDesktopServices::openUrl(folder); });
+            [this](const QUrl &folder) { m_fileManager->show(folder, {}); });
+    connect(m_fileManager, &FileManagerLauncher::folderNotOpened, this,
+            &DesktopIntegration::folderNotOpened);
+}
+
+void DesktopIntegration::showConvertedFiles()
+{
+    if (!m_state->outputFolder().isEmpty())
+        m_fileManager->show(m_state->outputFolder(), m_state->files().convertedFiles());
 }
 
 void DesktopIntegration::onScreenChanged()
 {
     renderProgress();
-    if (m_state->isConverting()) {
-        m_inhibitor->inhibit(tr("Converting videos"));
+    keepAwakeWhileWorking();
+    if (m_state->isConverting())
         return;
-    }
-    m_inhibitor->release();
     // A batch ended before the user's eyes, or by the window's closing, needs no word.
     if (m_state->showCompletionView() && !m_window->isActiveWindow() &&
         !m_window->closesWhenBatchEnds())
         m_notifier->notifyBatchEnded(m_state->report(), m_state->outputFolder());
+}
+
+// A paused batch lets the machine sleep: nothing is lost, and it goes on when resumed.
+void DesktopIntegration::keepAwakeWhileWorking()
+{
+    if (m_state->isConverting() && !m_state->isPaused())
+        m_inhibitor->inhibit(tr("Converting videos"));
+    else
+        m_inhibitor->release();
 }
 
 void DesktopIntegration::renderProgress()

@@ -7,14 +7,16 @@
 #include <QObject>
 
 class BatchNotifier;
+class FileManagerLauncher;
 class MainWindow;
 class ScreenState;
 class SleepInhibitor;
 class TaskbarProgress;
 
 // What a batch means to the rest of the desktop: no suspend while it runs, its progress and the
-// files left on the taskbar entry, and a notification when it ends while the window is not
-// watched. Without a session bus, none of it.
+// files left on the taskbar entry, a notification when it ends while the window is not watched,
+// and its converted files shown in the file manager. Without a session bus, only the folder
+// opens.
 class DesktopIntegration : public QObject
 {
     Q_OBJECT
@@ -23,8 +25,15 @@ public:
     DesktopIntegration(const ScreenState *state, const QDBusConnection &sessionBus,
                        const MainWindow *window, QObject *parent = nullptr);
 
+    // The last batch's converted files, selected in their folder.
+    void showConvertedFiles();
+
+Q_SIGNALS:
+    void folderNotOpened();
+
 private:
     void onScreenChanged();
+    void keepAwakeWhileWorking();
     void renderProgress();
 
     const ScreenState *m_state;
@@ -32,6 +41,7 @@ private:
     SleepInhibitor *m_inhibitor;
     BatchNotifier *m_notifier;
     TaskbarProgress *m_taskbar;
+    FileManagerLauncher *m_fileManager;
     // What the taskbar entry shows, so that it changes only when it does: the whole percent of
     // the batch (none while idle) and the files left.
     int m_shownPercent = -1;

@@ -10,7 +10,6 @@
 #include "session/ScreenState.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -41,6 +40,7 @@ MainWindow::MainWindow(BatchSession *session, QWidget *parent)
     connect(state, &ScreenState::screenChanged, this, &MainWindow::onScreenChanged);
     connect(state, &ScreenState::currentFileIndexChanged, this, &MainWindow::renderTitle);
     connect(state, &ScreenState::conversionProgressChanged, this, &MainWindow::renderTitle);
+    connect(state, &ScreenState::pausedChanged, this, &MainWindow::renderTitle);
 }
 
 void MainWindow::connectRequests()
@@ -50,8 +50,8 @@ void MainWindow::connectRequests()
     connect(m_contentView, &ContentView::clearRequested, session, &BatchSession::clearFiles);
     connect(m_contentView, &ContentView::convertRequested, session, &BatchSession::startConversion);
     connect(m_contentView, &ContentView::stopRequested, session, &BatchSession::stopConversion);
+    connect(m_contentView, &ContentView::pauseRequested, session, &BatchSession::setPaused);
     connect(m_contentView, &ContentView::backRequested, session, &BatchSession::goBack);
-    connect(m_contentView, &ContentView::viewFilesRequested, this, &MainWindow::viewFiles);
     connect(m_contentView, &ContentView::chooseFilesRequested, m_fileChooser, &FileChooser::open);
     connect(m_fileChooser, &FileChooser::filesChosen, session, &BatchSession::addFiles);
 }
@@ -99,23 +99,22 @@ void MainWindow::onScreenChanged()
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
-void MainWindow::viewFiles()
-{
-    // Where the desktop cannot open it (no xdg-open, say), the screen shows where it is.
-    if (!QDesktopServices::openUrl(m_session->state()->outputFolder()))
-        m_contentView->showFolderNotOpened();
-}
-
 void MainWindow::renderTitle()
 {
     const ScreenState *state = m_session->state();
     const int percent =
         state->isConverting() ? int(BatchProgress::fraction(state->files().all()) * 100.0) : -1;
-    if (percent == m_shownPercent)
+    const bool paused = state->isPaused();
+    if (percent == m_shownPercent && paused == m_shownPaused)
         return;
     m_shownPercent = percent;
-    setWindowTitle(
-        percent < 0
-            ? QStringLiteral("Clipforger")
-            : tr("%1% – Clipforger", "window title: percent of the batch done").arg(percent));
+    m_shownPaused = paused;
+    // The taskbar shows the title beside the entry's progress.
+    if (percent < 0)
+        setWindowTitle(QStringLiteral("Clipforger"));
+    else if (paused)
+        setWindowTitle(tr("Paused at %1% – Clipforger", "window title").arg(percent));
+    else
+        setWindowTitle(
+            tr("%1% – Clipforger", "window title: percent of the batch done").arg(percent));
 }

@@ -34,7 +34,6 @@ protected:
 private:
     void connectRequests();
     void onScreenChanged();
-    void viewFiles();
     void renderTitle();
     void fitToContent();
 
@@ -45,6 +44,7 @@ private:
     // The whole percent of the batch the title shows, none while idle, so that the title changes
     // only when it does.
     int m_shownPercent = -1;
+    bool m_shownPaused = false;
     // The size the window last gave itself; any other size in the normal state is the user's.
     QSize m_fittedSize;
 };

@@ -104,6 +104,7 @@ void BatchConverter::start()
     m_nextToStart = 0;
     m_running = true;
     m_cancelRequested = false;
+    m_paused = false;
     startFilesLater();
 }
 
@@ -112,9 +113,31 @@ void BatchConverter::cancel()
     if (!m_running || m_cancelRequested)
         return;
     m_cancelRequested = true;
+    m_paused = false;
     for (const auto &encode : m_encodes)
         if (encode->runner)
             encode->runner->cancel();
+    startFilesLater();
+}
+
+void BatchConverter::pause()
+{
+    if (!m_running || m_cancelRequested || m_paused)
+        return;
+    m_paused = true;
+    for (const auto &encode : m_encodes)
+        if (encode->runner)
+            encode->runner->pause();
+}
+
+void BatchConverter::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    for (const auto &encode : m_encodes)
+        if (encode->runner)
+            encode->runner->resume();
     startFilesLater();
 }
 
@@ -144,8 +167,8 @@ void BatchConverter::startFiles()
             record(m_nextToStart++, failure);
     }
     // A file's command line follows what its headers say, so its encode waits for them.
-    while (nextWaiting() && m_files->at(m_nextToStart).media && !anEncoderIsOpening() &&
-           m_capacity.allowsAnother(runningEncoderSizes()))
+    while (!m_paused && nextWaiting() && m_files->at(m_nextToStart).media &&
+           !anEncoderIsOpening() && m_capacity.allowsAnother(runningEncoderSizes()))
         startFile(m_nextToStart++);
 
     if (!m_files->hasPendingFiles() && m_encodes.empty()) {

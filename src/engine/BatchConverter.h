@@ -39,8 +39,11 @@ public:
     // when no file waits.
     void start();
     // Stops every running encoder, removes their partial outputs, marks them and every file not
-    // yet begun as Cancelled, then emits finished().
+    // yet begun as Cancelled, then emits finished(). Paused encoders stop too.
     void cancel();
+    // Holds every running encode where it is and begins no further file, until resume().
+    void pause();
+    void resume();
 
     bool isRunning() const { return m_running; }
 
@@ -76,4 +79,5 @@ private:
     bool m_startScheduled = false;
     bool m_running = false;
     bool m_cancelRequested = false;
+    bool m_paused = false;
 };

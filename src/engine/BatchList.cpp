@@ -44,6 +44,15 @@ BatchOutcomes BatchList::outcomes() const
     return outcomes;
 }
 
+QList<QUrl> BatchList::convertedFiles() const
+{
+    QList<QUrl> converted;
+    for (const FileOutcome &outcome : outcomes())
+        if (outcome.converted() && !outcome.outputPath.isEmpty())
+            converted.append(QUrl::fromLocalFile(outcome.outputPath));
+    return converted;
+}
+
 QList<QUrl> BatchList::append(const QList<QUrl> &urls, Stage stage)
 {
     // Plain URL equality on purpose: no link resolution, no case folding.

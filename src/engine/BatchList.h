@@ -34,6 +34,8 @@ public:
     bool hasPendingFiles() const;
     // What became of each finished file, in list order.
     BatchOutcomes outcomes() const;
+    // The files the batch converted, where they went, in list order.
+    QList<QUrl> convertedFiles() const;
 
     // Appends each file that no equal URL is listed for, at `stage`, in one change; returns
     // those added. Files that join a batch are measured.

@@ -86,9 +86,8 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath,
     m_process = new QProcess(this);
     m_process->setProgram(m_encoderPath);
     m_process->setArguments(EncoderArguments::forFile(inputPath, outputPath, media));
-    // HandBrakeCLI reads keyboard commands from stdin; given a terminal while the app runs in
-    // the background, it would be stopped by SIGTTIN and hang the batch.
-    m_process->setStandardInputFile(QProcess::nullDevice());
+    // HandBrakeCLI reads keyboard commands from stdin: a pipe of ours, never the app's terminal,
+    // where in the background it would be stopped by SIGTTIN and hang the batch.
     const pid_t parent = ::getpid();
     m_process->setChildProcessModifier([parent] {
         // Dies with the app, even if the app is killed. The signal follows the forking thread,
@@ -104,8 +103,8 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath,
 
     m_stdoutReader = new OutputReader(m_process, QProcess::StandardOutput, this);
     m_stderrReader = new OutputReader(m_process, QProcess::StandardError, this);
-    connect(m_stdoutReader, &OutputReader::progressParsed, this, &EncoderRunner::progress);
-    connect(m_stderrReader, &OutputReader::progressParsed, this, &EncoderRunner::progress);
+    connect(m_stdoutReader, &OutputReader::progressParsed, this, &EncoderRunner::onProgress);
+    connect(m_stderrReader, &OutputReader::progressParsed, this, &EncoderRunner::onProgress);
     connect(m_stdoutReader, &OutputReader::secondsLeftParsed, this, &EncoderRunner::secondsLeft);
     connect(m_stderrReader, &OutputReader::secondsLeftParsed, this, &EncoderRunner::secondsLeft);
     connect(m_process, &QProcess::finished, this, &EncoderRunner::onProcessFinished);
@@ -113,7 +112,7 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath,
         if (error == QProcess::FailedToStart && m_process->state() == QProcess::NotRunning)
             finishLater(FileOutcome::Failure::LaunchFailed);
     });
-    m_process->start(QIODevice::ReadOnly);
+    m_process->start();
 }
 
 void EncoderRunner::cancel()
@@ -123,6 +122,36 @@ void EncoderRunner::cancel()
     m_cancelled = true;
     signalGroup(m_process->processId(), SIGINT);
     m_killTimer.start();
+}
+
+// HandBrakeCLI 1.6 crashes when told to pause before its encode has begun, and one told at its
+// very first report (0%, its encoding threads still starting) was once seen never to resume.
+void EncoderRunner::pause()
+{
+    if (m_paused)
+        return;
+    m_paused = true;
+    if (m_encoding && isRunning())
+        m_process->write("p\n");
+}
+
+void EncoderRunner::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    if (m_encoding && isRunning())
+        m_process->write("r\n");
+}
+
+void EncoderRunner::onProgress(double fraction)
+{
+    if (!m_encoding && fraction > 0) {
+        m_encoding = true;
+        if (m_paused)
+            m_process->write("p\n");
+    }
+    Q_EMIT progress(fraction);
 }
 
 bool EncoderRunner::isRunning() const

@@ -34,6 +34,11 @@ public:
     // Cancelled.
     void cancel();
     void setCancelGrace(int milliseconds) { m_killTimer.setInterval(milliseconds); }
+    // Holds the encode where it is, in the encoder's memory, and goes on from there: through
+    // HandBrakeCLI's own keyboard commands, so that a paused encoder still ends with the app.
+    // An encoder still opening its file is paused once it has encoded a little.
+    void pause();
+    void resume();
     bool isRunning() const;
     // The encoder's process id while it runs, else 0.
     qint64 processId() const;
@@ -48,6 +53,7 @@ Q_SIGNALS:
 
 private:
     void finishLater(FileOutcome::Failure failure, int detail = 0);
+    void onProgress(double fraction);
     void onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus);
 
     QString m_encoderPath;
@@ -57,4 +63,6 @@ private:
     OutputReader *m_stderrReader = nullptr;
     QTimer m_killTimer;
     bool m_cancelled = false;
+    bool m_encoding = false; // past opening, scanning and starting: some progress reported
+    bool m_paused = false;
 };

@@ -5,14 +5,19 @@
 
 #include "ContentView.h"
 #include "FailureReport.h"
+#include "FileDragSource.h"
 #include "LargeButton.h"
 #include "SymbolView.h"
+#include "TextButton.h"
 #include "Theme.h"
 #include "session/ScreenState.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,6 +38,7 @@ QLabel *captionLine(const QString &text, QWidget *parent)
 CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     : QWidget(parent)
     , m_outputFolder(state->outputFolder())
+    , m_convertedFiles(state->files().convertedFiles())
 {
     const BatchReport &batch = state->report();
     const Verdict verdict = batch.verdict();
@@ -64,6 +70,13 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
             Q_EMIT viewFilesRequested();
     });
     connect(backButton, &LargeButton::clicked, this, &CompletionView::backRequested);
+    auto *copyButton = new TextButton(tr("Copy"), this);
+    copyButton->setAccessibleName(tr("Copy the converted files"));
+    copyButton->setVisible(!m_convertedFiles.isEmpty());
+    connect(copyButton, &TextButton::clicked, this, &CompletionView::copyFiles);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &CompletionView::copyFiles);
+    new FileDragSource(this, m_convertedFiles);
 
     // The report belongs to the title, closer to it than the column's parts are to each other.
     auto *titleBlock = new QVBoxLayout;
@@ -76,6 +89,12 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     buttonRow->setSpacing(Theme::Metrics::buttonSpacing);
     buttonRow->addWidget(viewFilesButton, 0, Qt::AlignVCenter);
     buttonRow->addWidget(backButton, 0, Qt::AlignVCenter);
+    // The quiet Copy belongs to the buttons, closer to them than the column's parts are.
+    auto *buttonBlock = new QVBoxLayout;
+    buttonBlock->setSpacing(Theme::Metrics::textSpacing);
+    buttonBlock->addLayout(buttonRow);
+    buttonBlock->setAlignment(buttonRow, Qt::AlignHCenter);
+    buttonBlock->addWidget(copyButton, 0, Qt::AlignHCenter);
 
     auto *column = new QWidget(this);
     auto *columnLayout = new QVBoxLayout(column);
@@ -84,8 +103,7 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     columnLayout->setSpacing(Theme::Metrics::sectionSpacing);
     columnLayout->addWidget(icon, 0, Qt::AlignHCenter);
     columnLayout->addLayout(titleBlock);
-    columnLayout->addLayout(buttonRow);
-    columnLayout->setAlignment(buttonRow, Qt::AlignHCenter);
+    columnLayout->addLayout(buttonBlock);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -145,6 +163,12 @@ QWidget *CompletionView::buildFolderNotOpened()
     layout->addWidget(path);
     block->hide();
     return block;
+}
+
+void CompletionView::copyFiles()
+{
+    if (!m_convertedFiles.isEmpty())
+        QGuiApplication::clipboard()->setMimeData(FileDragSource::mimeData(m_convertedFiles));
 }
 
 void CompletionView::showFolderNotOpened()

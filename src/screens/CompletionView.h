@@ -12,7 +12,8 @@ class ScreenState;
 
 // The screen shown once a batch has ended. It says how the batch went (converted, partly
 // failed, failed, or stopped), why files failed and what the converted ones gained, asks for the
-// output folder to be opened, and for the way back to the drop screen.
+// output folder to be opened, and for the way back to the drop screen. The converted files can
+// be dragged from it into other applications, or copied (Ctrl+C) as a file manager copies them.
 class CompletionView : public QWidget
 {
     Q_OBJECT
@@ -35,8 +36,10 @@ private:
     static QString symbolFor(Verdict verdict);
     static QColor colourFor(Verdict verdict);
     QWidget *buildFolderNotOpened();
+    void copyFiles();
 
     QUrl m_outputFolder;
+    QList<QUrl> m_convertedFiles;
     QWidget *m_details = nullptr;
     QWidget *m_folderNotOpened = nullptr;
 };

@@ -56,6 +56,8 @@ void ContentView::placeScreen()
         connect(conversion, &MainConversionView::convertRequested, this,
                 &ContentView::convertRequested);
         connect(conversion, &MainConversionView::stopRequested, this, &ContentView::stopRequested);
+        connect(conversion, &MainConversionView::pauseRequested, this,
+                &ContentView::pauseRequested);
         connect(conversion, &MainConversionView::chooseFilesRequested, this,
                 &ContentView::chooseFilesRequested);
         m_screen = conversion;

@@ -38,6 +38,7 @@ Q_SIGNALS:
     void clearRequested();
     void convertRequested();
     void stopRequested();
+    void pauseRequested(bool paused);
     void chooseFilesRequested();
     void backRequested();
     void viewFilesRequested();

@@ -41,7 +41,6 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     , m_timeLeft(centredLabel(Theme::font(Theme::TextStyle::Caption), this))
     , m_turn(new QPropertyAnimation(m_gear, "rotation", this))
 {
-    m_title->setText(tr("Converting..."));
     Theme::useSecondaryText(m_counter);
     Theme::useTextColour(m_percent, Theme::accent());
     Theme::useSecondaryText(m_timeLeft);
@@ -71,13 +70,14 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     m_turn->setLoopCount(-1);
     m_turn->setEasingCurve(QEasingCurve::Linear);
 
-    connect(m_state, &ScreenState::screenChanged, this,
-            [this] { onConvertingChanged(m_state->isConverting()); });
+    connect(m_state, &ScreenState::screenChanged, this, &ConvertingView::onConvertingChanged);
+    connect(m_state, &ScreenState::pausedChanged, this, &ConvertingView::onConvertingChanged);
     connect(&m_state->files(), &BatchList::filesChanged, this, &ConvertingView::renderCounter);
     connect(m_state, &ScreenState::currentFileIndexChanged, this, &ConvertingView::renderCounter);
     connect(m_state, &ScreenState::conversionProgressChanged, this, &ConvertingView::renderPercent);
     connect(m_state, &ScreenState::secondsLeftChanged, this, &ConvertingView::renderTimeLeft);
 
+    onConvertingChanged();
     renderCounter();
     renderPercent();
     renderTimeLeft();
@@ -140,12 +140,18 @@ void ConvertingView::stopSpinner()
     m_gear->setRotation(0.0);
 }
 
-void ConvertingView::onConvertingChanged(bool converting)
+bool ConvertingView::isWorking() const
 {
+    return m_state->isConverting() && !m_state->isPaused();
+}
+
+void ConvertingView::onConvertingChanged()
+{
+    m_title->setText(m_state->isPaused() ? tr("Paused") : tr("Converting..."));
     // While hidden the spinner is stopped already, and showEvent starts it when due.
     if (!isVisible())
         return;
-    if (converting)
+    if (isWorking())
         startSpinner();
     else
         stopSpinner();
@@ -176,7 +182,7 @@ void ConvertingView::renderTimeLeft()
 void ConvertingView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_state->isConverting())
+    if (isWorking())
         startSpinner();
 }
 

@@ -15,8 +15,8 @@ class SymbolView;
 
 // What the conversion screen shows while a batch runs: the turning gear, "Converting...", which
 // file of how many, the percent done of the current file and the time the batch still needs,
-// all rendered from the state. The percent is the progress bar that screen readers follow,
-// named by which file it is.
+// all rendered from the state. Paused, the gear stands still and the title says so. The percent is
+// the progress bar that screen readers follow, named by which file it is.
 class ConvertingView : public QWidget
 {
     Q_OBJECT
@@ -38,7 +38,8 @@ protected:
 private:
     void startSpinner();
     void stopSpinner();
-    void onConvertingChanged(bool converting);
+    void onConvertingChanged();
+    bool isWorking() const;
     void renderCounter();
     void renderPercent();
     void renderTimeLeft();

@@ -13,6 +13,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QShortcut>
@@ -75,6 +76,9 @@ MainConversionView::MainConversionView(const ScreenState *state, QWidget *parent
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
             &MainConversionView::paste);
     connect(m_stopButton, &LargeButton::clicked, this, &MainConversionView::stopRequested);
+    connect(m_pauseButton, &LargeButton::clicked, this,
+            [this] { Q_EMIT pauseRequested(!m_state->isPaused()); });
+    connect(m_state, &ScreenState::pausedChanged, this, &MainConversionView::render);
     // Stopping takes the encoder a moment; one press is enough.
     connect(m_stopButton, &LargeButton::clicked, m_stopButton,
             [this] { m_stopButton->setEnabled(false); });
@@ -108,8 +112,19 @@ QWidget *MainConversionView::buildConvertingFace()
     // more than the work on the files being converted.
     m_stopButton = new LargeButton(tr("Stop"), LargeButton::Look::Bordered);
     m_stopButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_pauseButton = new LargeButton(QString(), LargeButton::Look::Bordered);
+    auto *buttons = new QWidget;
+    auto *buttonRow = new QHBoxLayout(buttons);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->setSpacing(Theme::Metrics::buttonSpacing);
+    buttonRow->addWidget(m_pauseButton);
+    buttonRow->addWidget(m_stopButton);
     QWidget *face = centredColumn(this, Theme::Metrics::sectionSpacing,
-                                  {{progress, Qt::AlignHCenter}, {m_stopButton, Qt::AlignHCenter}});
+                                  {{progress, Qt::AlignHCenter}, {buttons, Qt::AlignHCenter}});
+    // Not the button's own shortcut, which each new text replaces; not Space, which presses the
+    // focused button.
+    connect(new QShortcut(QKeySequence(Qt::Key_P), face), &QShortcut::activated, m_pauseButton,
+            &LargeButton::click);
     // Files dropped here join the running batch.
     connect(new FileDropTarget(face), &FileDropTarget::filesDropped, this,
             &MainConversionView::addFilesRequested);
@@ -135,6 +150,8 @@ void MainConversionView::render()
     m_convertButton->setText(ConvertButton::titleFor(files.size()));
     m_convertButton->setEnabled(!files.isEmpty() && !converting);
     m_stopButton->setEnabled(converting);
+    m_pauseButton->setText(m_state->isPaused() ? tr("Resume") : tr("Pause"));
+    m_pauseButton->setEnabled(converting);
     m_faces->setCurrentWidget(converting ? m_convertingFace : m_idleFace);
 }
 

@@ -16,8 +16,9 @@ class ScreenState;
 
 // The working screen: the drop zone and the convert button while idle, the progress display and
 // the Stop button while a batch runs. It renders from the state and asks for what the user wants:
-// files dropped on either face or pasted (Ctrl+V), the list cleared (Delete), the batch started
-// or stopped (Esc), and the desktop's file chooser (a click on the zone, Ctrl+O).
+// files dropped on either face or pasted (Ctrl+V), the list cleared (Delete), the batch started,
+// paused and resumed (P) or stopped (Esc), and the desktop's file chooser (a click on the zone,
+// Ctrl+O).
 class MainConversionView : public QWidget
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ Q_SIGNALS:
     void clearRequested();
     void convertRequested();
     void stopRequested();
+    void pauseRequested(bool paused);
     void chooseFilesRequested();
 
 private:
@@ -48,4 +50,5 @@ private:
     QLabel *m_restoredNotice = nullptr;
     ConvertButton *m_convertButton = nullptr;
     LargeButton *m_stopButton = nullptr;
+    LargeButton *m_pauseButton = nullptr;
 };

@@ -29,6 +29,8 @@ QSize TextButton::minimumSizeHint() const
 PaintedButton::Look TextButton::look() const
 {
     constexpr qreal pressedOpacity = 0.6;
-    return {Qt::transparent, Theme::accent(), QColor(), cornerRadius,
-            isDown() ? pressedOpacity : 1.0};
+    // On the window, so as readable as any text there.
+    const QColor text = Theme::withContrast(Theme::accent(), palette().color(QPalette::Window),
+                                            Theme::minimumContrast(font()));
+    return {Qt::transparent, text, QColor(), cornerRadius, isDown() ? pressedOpacity : 1.0};
 }

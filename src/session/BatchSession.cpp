@@ -79,6 +79,7 @@ void BatchSession::startConversion()
     m_state->setConversionProgress(0.0);
     m_state->setSecondsLeft(std::nullopt);
     m_batchClock.start();
+    m_pausedMs = 0;
     m_state->setScreen(Screen::Converting);
     m_converter->start();
 }
@@ -92,7 +93,28 @@ void BatchSession::followBatch()
     const QList<BatchFile> &files = m_state->files().all();
     m_state->setCurrentFileIndex(BatchProgress::currentFileIndex(files));
     m_state->setConversionProgress(BatchProgress::oldestConvertingFraction(files));
-    m_state->setSecondsLeft(BatchProgress::secondsLeft(files, m_batchClock.elapsed()));
+    // While paused the time left stands still, as the encodes do.
+    if (!m_state->isPaused())
+        m_state->setSecondsLeft(BatchProgress::secondsLeft(files, workingMs()));
+}
+
+qint64 BatchSession::workingMs() const
+{
+    return m_batchClock.elapsed() - m_pausedMs;
+}
+
+void BatchSession::setPaused(bool paused)
+{
+    if (!m_state->isConverting() || paused == m_state->isPaused())
+        return;
+    if (paused) {
+        m_converter->pause();
+        m_pauseClock.start();
+    } else {
+        m_converter->resume();
+        m_pausedMs += m_pauseClock.elapsed();
+    }
+    m_state->setPaused(paused);
 }
 
 void BatchSession::stopConversion()
@@ -116,6 +138,8 @@ void BatchSession::finishConversion()
     m_state->setSecondsLeft(std::nullopt);
     m_state->setOutputFolder(QUrl::fromLocalFile(m_outputFolder));
     m_state->setScreen(Screen::Completion);
+    // Once the batch has ended, so that nothing asks the desktop for sleep again on the way.
+    m_state->setPaused(false);
 }
 
 void BatchSession::goBack()

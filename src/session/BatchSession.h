@@ -52,6 +52,9 @@ public:
     // The same because the app is going away: its record stays, so that the files not converted
     // are offered at the next start.
     void cancelConversion();
+    // Pauses the running batch, or resumes it where each encode was. Stop and quit work from
+    // either.
+    void setPaused(bool paused);
     // Leaves the completion screen for an empty drop screen.
     void goBack();
 
@@ -59,6 +62,7 @@ private:
     void onVideosFound(const QList<QUrl> &urls);
     void followBatch();
     void finishConversion();
+    qint64 workingMs() const;
 
     QString m_outputFolder;
     ScreenState *m_state;
@@ -67,4 +71,7 @@ private:
     DropIntake *m_intake;
     BatchConverter *m_converter;
     QElapsedTimer m_batchClock;
+    // Time paused is no time worked: the batch's speed and time left leave it out.
+    QElapsedTimer m_pauseClock;
+    qint64 m_pausedMs = 0;
 };

@@ -16,6 +16,14 @@ void ScreenState::setScreen(Screen screen)
     Q_EMIT screenChanged(screen);
 }
 
+void ScreenState::setPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    Q_EMIT pausedChanged(paused);
+}
+
 void ScreenState::setRestoredFileCount(qsizetype count)
 {
     if (count == m_restoredFileCount)

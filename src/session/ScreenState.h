@@ -33,6 +33,10 @@ public:
     bool isConverting() const { return m_screen == Screen::Converting; }
     bool showCompletionView() const { return m_screen == Screen::Completion; }
 
+    // The running batch is paused: its encoders hold where they are and no file begins.
+    bool isPaused() const { return m_paused; }
+    void setPaused(bool paused);
+
     // How many of the listed files an unfinished batch of an earlier run left unconverted.
     qsizetype restoredFileCount() const { return m_restoredFileCount; }
     void setRestoredFileCount(qsizetype count);
@@ -60,6 +64,7 @@ public:
 
 Q_SIGNALS:
     void screenChanged(ScreenState::Screen screen);
+    void pausedChanged(bool paused);
     void restoredFileCountChanged(qsizetype count);
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
@@ -69,6 +74,7 @@ Q_SIGNALS:
 private:
     BatchList *m_files;
     Screen m_screen = Screen::Drop;
+    bool m_paused = false;
     qsizetype m_restoredFileCount = 0;
     qint64 m_currentFileIndex = 0;
     double m_conversionProgress = 0.0;

@@ -239,6 +239,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("windowStays");
 
         QTest::newRow("Stop, by its key") << QStringLiteral("Esc") << true;
+        QTest::newRow("Stop while paused") << QStringLiteral("P, then Esc") << true;
         // The desktop's close key (Ctrl+W on X11) acts like the window's close button.
         QTest::newRow("the window is closed") << QStringLiteral("close") << false;
         QTest::newRow("a quit signal") << QStringLiteral("SIGTERM") << false;
@@ -260,7 +261,9 @@ private Q_SLOTS:
 
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
-        if (how == QLatin1String("Esc")) {
+        if (how.startsWith(u'P'))
+            QTest::keyClick(m_window, Qt::Key_P);
+        if (how.endsWith(QLatin1String("Esc"))) {
             QTest::keyClick(m_window, Qt::Key_Escape);
         } else if (how == QLatin1String("close")) {
             const QKeyCombination closeKeys = QKeySequence(QKeySequence::Close)[0];
@@ -283,6 +286,31 @@ private Q_SLOTS:
         QCOMPARE(log.runCount(), 3);
         QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("done_converted.mp4")});
+    }
+
+    void pauseHoldsTheEncodersAndTheFilesToComeUntilResumed()
+    {
+        FakeEncoderLog log;
+        m_app->session()->setEncodeCapacity(EncodeCapacity(2));
+        const QString go = m_home->path() + QStringLiteral("/go");
+        state()->files().replace({input("first.mov", "wait-for " + go.toUtf8()),
+                                  input("second.mov", "pausable"), input("third.mov", "ok")});
+        const qsizetype inhibitions = m_portal.inhibitFlags.size();
+        QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
+        QTRY_VERIFY(state()->files().at(1).fraction > 0.0);
+        QTest::mouseClick(button(QStringLiteral("Pause")), Qt::LeftButton);
+        QTRY_COMPARE(log.commands(2), QByteArray("p\n"));
+        QVERIFY(shownTexts().contains(QStringLiteral("Paused")));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Paused at 8% – Clipforger"));
+        // The first ends while paused; the third waits for the resume.
+        QFile(go).open(QIODevice::WriteOnly);
+        QTRY_COMPARE(state()->files().at(0).stage, BatchFile::Stage::Finished);
+        QCoreApplication::processEvents();
+        QCOMPARE(state()->files().at(2).stage, BatchFile::Stage::Waiting);
+        QTest::mouseClick(button(QStringLiteral("Resume")), Qt::LeftButton);
+        QTRY_VERIFY(state()->showCompletionView());
+        QCOMPARE(log.commands(2), QByteArray("p\nr\n"));
+        QCOMPARE(m_portal.inhibitFlags.size(), inhibitions + 2); // asked again on resume
     }
 
     void hungDesktopServicesHoldUpNeitherBatchNorQuit()
@@ -461,7 +489,7 @@ private Q_SLOTS:
     void keyboardAloneConvertsOpensTheFolderAndGoesBack()
     {
         FakeEncoderLog log;
-        StandInFileManager fileManager;
+        StandInFileManager fileManager(m_bus.service());
         state()->files().replace({input("keys.mov", "ok")});
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -489,7 +517,7 @@ private Q_SLOTS:
         QTRY_VERIFY(QApplication::focusWidget() == button(QStringLiteral("View files")));
         QVERIFY(wearsFocusRing(QApplication::focusWidget()));
         press(Qt::Key_Enter);
-        QCOMPARE(fileManager.opened, QList<QUrl>{QUrl::fromLocalFile(outputFolder())});
+        QTRY_COMPARE(fileManager.shownItems.size(), 1);
 
         press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), button(QStringLiteral("Convert more files")));
@@ -497,6 +525,50 @@ private Q_SLOTS:
         QTRY_VERIFY(contentView()->currentScreen()->findChild<DropZone *>());
         QTRY_COMPARE(QApplication::focusWidget(),
                      contentView()->currentScreen()->findChild<DropZone *>());
+    }
+
+    void viewFilesShowsTheConvertedFiles_data()
+    {
+        QTest::addColumn<bool>("fileManagerAnswers");
+        QTest::addColumn<int>("openerExitStatus");
+        QTest::newRow("the file manager selects them") << true << 0;
+        QTest::newRow("no file manager: the folder opens") << false << 0;
+        QTest::newRow("nothing opens it: the screen says where it is") << false << 3;
+    }
+
+    void viewFilesShowsTheConvertedFiles()
+    {
+        QFETCH(bool, fileManagerAnswers);
+        QFETCH(int, openerExitStatus);
+        FakeEncoderLog log;
+        StandInFileManager fileManager(fileManagerAnswers ? m_bus.service()
+                                                          : QDBusConnection(QString()));
+        StandInFolderOpener opener(openerExitStatus);
+        runBatch({input("a.mov", "ok"), input("b.mov", "exit 1")});
+        QTest::mouseClick(button(QStringLiteral("View files")), Qt::LeftButton);
+
+        const QString folder = outputFolder();
+        const QUrl converted = QUrl::fromLocalFile(folder + "/a_converted.mp4");
+        if (fileManagerAnswers)
+            QTRY_COMPARE(fileManager.shownItems, QList<QStringList>{{converted.toString()}});
+        else
+            QTRY_COMPARE(opener.opened(), folder);
+        QTRY_COMPARE(shownTexts().contains("The folder could not be opened. It is here:"),
+                     openerExitStatus != 0);
+        QCOMPARE(opener.opened().isEmpty(), fileManagerAnswers);
+    }
+
+    void convertedFilesAreCopiedAsAFileManagerCopiesThem()
+    {
+        FakeEncoderLog log;
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        runBatch({input("a.mov", "ok"), input("b.mov", "exit 1")});
+        QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
+        const QUrl converted = QUrl::fromLocalFile(outputFolder() + "/a_converted.mp4");
+        const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->urls(), QList<QUrl>{converted});
+        QCOMPARE(copied->data("x-special/gnome-copied-files"), "copy\n" + converted.toEncoded());
     }
 
     void screenReaderFollowsTheBatch()

@@ -85,7 +85,7 @@ void tst_EncoderRunner::passesFiveArgumentsUnchanged()
     QCOMPARE(log.arguments(1),
              QByteArrayList({"-i", QFile::encodeName(input), "-o", QFile::encodeName(output),
                              "--preset=Very Fast 1080p30"}));
-    QCOMPARE(log.standardInput(1), QByteArray("/dev/null"));
+    QVERIFY(log.standardInput(1).startsWith("pipe:")); // ours, never a terminal
     // Below the desktop, for the CPU and for the disk.
     QCOMPARE(log.priority(1), QByteArray("10 best-effort: prio 7"));
 }

@@ -14,7 +14,6 @@
 #include "session/ScreenState.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -72,19 +71,6 @@ QRect geometryIn(const QWidget *widget, const QWidget *ancestor)
 
 } // namespace
 
-// Stands in for the desktop's file manager, or, registered under a slot it lacks, for a desktop
-// that cannot open the folder.
-class OpenedUrls : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 class TestCompletionView : public QObject
 {
     Q_OBJECT
@@ -94,8 +80,6 @@ private Q_SLOTS:
     void variants();
     void layout_data();
     void layout();
-    void viewFiles_data();
-    void viewFiles();
     void backRunsTheBackAction();
     void rootShowsTheOutcomesAndGoesBack();
 
@@ -248,54 +232,6 @@ void TestCompletionView::layout()
             QVERIFY2(name->displayedText().endsWith(".mov: the encoder stopped unexpectedly"),
                      qPrintable(name->displayedText()));
     }
-}
-
-void TestCompletionView::viewFiles_data()
-{
-    QTest::addColumn<QUrl>("folder");
-    QTest::addColumn<int>("presses");
-    QTest::addColumn<bool>("desktopOpensIt");
-
-    const QUrl folder = QUrl::fromLocalFile(QStringLiteral("/home/someone/Documents/Clipforger"));
-    QTest::newRow("folder: every press opens it again") << folder << 3 << true;
-    QTest::newRow("no folder: pressing does nothing") << QUrl() << 2 << true;
-    // Without xdg-utils the press did nothing at all, and nobody said so.
-    QTest::newRow("desktop cannot open it: says where it is") << folder << 1 << false;
-}
-
-void TestCompletionView::viewFiles()
-{
-    QFETCH(QUrl, folder);
-    QFETCH(int, presses);
-    QFETCH(bool, desktopOpensIt);
-
-    OpenedUrls opened;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened,
-                                    desktopOpensIt ? "open" : "noSuchHandler");
-    auto unregister =
-        qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
-
-    BatchSession session(QString(), m_folderDir.path());
-    MainWindow window(&session);
-    session.state()->setOutputFolder(folder);
-    session.state()->setScreen(ScreenState::Screen::Completion);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto *view = qobject_cast<CompletionView *>(window.contentView()->currentScreen());
-    QSignalSpy backs(view, &CompletionView::backRequested);
-    LargeButton *viewFilesButton = button(view, "View files");
-    QVERIFY(viewFilesButton->isEnabled());
-    for (int i = 0; i < presses; ++i)
-        QTest::mouseClick(viewFilesButton, Qt::LeftButton);
-
-    const bool opens = desktopOpensIt && !folder.isEmpty();
-    QCOMPARE(opened.urls, opens ? QList<QUrl>(presses, folder) : QList<QUrl>{});
-    QCOMPARE(backs.size(), 0);
-    QVERIFY(view->isVisible());
-    const auto *path = view->findChild<QLineEdit *>();
-    QCOMPARE(path->isVisible(), !desktopOpensIt);
-    QCOMPARE(path->text(), folder.toLocalFile());
-    QVERIFY(path->isReadOnly());
 }
 
 void TestCompletionView::backRunsTheBackAction()

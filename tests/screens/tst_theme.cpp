@@ -93,6 +93,10 @@ private Q_SLOTS:
                                                         << "File 2 of 3" << 4.5;
             row("percent in the accent colour") << palette << "converting"
                                                 << "42%" << 4.5;
+            row("Pause button") << palette << "converting"
+                                << "Pause" << 4.5;
+            row("Copy control in the accent colour") << palette << "complete"
+                                                     << "Copy the converted files" << 4.5;
             row("large title") << palette << "partly-failed"
                                << "Complete" << 3.0;
             row("failure count in the secondary colour")

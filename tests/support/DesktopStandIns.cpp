@@ -3,6 +3,8 @@
 
 #include "DesktopStandIns.h"
 
+#include <QFile>
+
 PrivateSessionBus::PrivateSessionBus()
 {
     m_daemon.start(QStringLiteral("dbus-daemon"),
@@ -21,4 +23,35 @@ PrivateSessionBus::~PrivateSessionBus()
     QDBusConnection::disconnectFromBus(QStringLiteral("application"));
     m_daemon.terminate();
     m_daemon.waitForFinished();
+}
+
+StandInFileManager::StandInFileManager(QDBusConnection bus)
+    : m_bus(bus)
+{
+    m_bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), this,
+                         QDBusConnection::ExportAllSlots);
+    m_bus.registerService(QStringLiteral("org.freedesktop.FileManager1"));
+}
+
+StandInFileManager::~StandInFileManager()
+{
+    if (m_bus.isConnected()) // Qt crashes unregistering from no bus
+        m_bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
+}
+
+StandInFolderOpener::StandInFolderOpener(int exitStatus)
+    : m_path(qgetenv("PATH"))
+{
+    QFile script(m_dir.filePath(QStringLiteral("xdg-open")));
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nprintf %s \"$1\" >>\"$0.log\"\nexit " +
+                 QByteArray::number(exitStatus));
+    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", QFile::encodeName(m_dir.path()) + ':' + m_path);
+}
+
+QString StandInFolderOpener::opened() const
+{
+    QFile log(m_dir.filePath(QStringLiteral("xdg-open.log")));
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
 }

@@ -8,10 +8,10 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDesktopServices>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -156,18 +156,36 @@ public Q_SLOTS:
     }
 };
 
-// Stands in for the desktop's file manager while alive: records each local folder or file that
-// the application asks the desktop to open.
+// Stands in for the desktop's file manager on `bus` while alive, recording what it shows.
 class StandInFileManager : public QObject
 {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
 
 public:
-    StandInFileManager() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~StandInFileManager() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    explicit StandInFileManager(QDBusConnection bus);
+    ~StandInFileManager() override;
 
-    QList<QUrl> opened;
+    QList<QStringList> shownItems;
 
 public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
+    void ShowItems(const QStringList &uris, const QString &) { shownItems.append(uris); }
+
+private:
+    QDBusConnection m_bus;
+};
+
+// Stands in for xdg-open while alive, first on PATH: records what it is given and exits with
+// `exitStatus`.
+class StandInFolderOpener
+{
+public:
+    explicit StandInFolderOpener(int exitStatus);
+    ~StandInFolderOpener() { qputenv("PATH", m_path); }
+
+    QString opened() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_path;
 };

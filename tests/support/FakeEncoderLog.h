@@ -53,6 +53,7 @@ public:
     }
     QByteArray standardInput(int run) const { return read("stdin", run).trimmed(); }
     QByteArray priority(int run) const { return read("priority", run).trimmed(); }
+    QByteArray commands(int run) const { return read("commands", run); }
     bool overlapped() const { return QFile::exists(m_dir.filePath(QStringLiteral("overlap"))); }
 
     static bool isAlive(pid_t pid) { return pid > 0 && ::kill(pid, 0) == 0; }

@@ -4,14 +4,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Stands in for HandBrakeCLI. Logs into $FAKE_ENCODER_LOG, per run n: args.n (arguments,
-# NUL-terminated), pid.n, stdin.n (what standard input is) and priority.n (CPU nice value and I/O
-# priority). Overlapping runs append to "overlap". What to do comes from the first line of the input file ($2); an unreadable input
+# NUL-terminated), pid.n, stdin.n (what standard input is), priority.n (CPU nice value and I/O
+# priority) and commands.n (the lines it took from standard input). Overlapping runs append to "overlap". What to do comes from the first line of the input file ($2); an unreadable input
 # does nothing and exits 0, so that paths made up by tests are never written:
 #   ok | exit N | signal N | partial | sleep | sleep-ignoring-interrupt | flood | no-output
 #   | write (the rest of the input file to stdout, one write per piece ended by a form feed,
 #     a moment apart, then succeed)
 #   | wait-for FILE (hold the output open until FILE exists, then read the input again, as
 #     HandBrakeCLI does after its scan: exit 3 if that fails, else succeed)
+#   | pausable (report progress until paused by a "p" line, hold still until the next line,
+#     then succeed)
 set -u
 log=${FAKE_ENCODER_LOG:?}
 output=${4:-/dev/null}
@@ -94,6 +96,15 @@ wait-for)
     until [[ -e $argument ]]; do sleep 0.05; done
     head -c 1 "$2" >/dev/null 2>&1 || exit 3
     printf 'converted' >&3
+    ;;
+pausable)
+    percent=10
+    until read -r -t 0.1 command && [[ $command == p ]]; do
+        printf 'Encoding: task 1 of 1, %d.00 %%\n' $((percent++))
+    done
+    echo p >>"$log/commands.$n"
+    read -r command && echo "$command" >>"$log/commands.$n"
+    printf 'converted' >"$output"
     ;;
 esac
 exit 0

@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FileDragSource.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QWidget>
+
+FileDragSource::FileDragSource(QWidget *source, const QList<QUrl> &files)
+    : QObject(source)
+    , m_source(source)
+    , m_files(files)
+{
+    source->installEventFilter(this);
+}
+
+QMimeData *FileDragSource::mimeData(const QList<QUrl> &files)
+{
+    auto *data = new QMimeData;
+    data->setUrls(files);
+    QByteArray gnomeFiles("copy");
+    for (const QUrl &file : files)
+        gnomeFiles += '\n' + file.toEncoded();
+    data->setData(QStringLiteral("x-special/gnome-copied-files"), gnomeFiles);
+    return data;
+}
+
+// Presses on the widget's labels and empty space reach it here; its buttons keep their own.
+bool FileDragSource::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_files.isEmpty())
+        return QObject::eventFilter(watched, event);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        m_pressed = mouse->button() == Qt::LeftButton;
+        m_pressedAt = mouse->globalPosition().toPoint();
+        break;
+    case QEvent::MouseButtonRelease:
+        m_pressed = false;
+        break;
+    case QEvent::MouseMove:
+        if (!m_pressed || (mouse->globalPosition().toPoint() - m_pressedAt).manhattanLength() <
+                              QApplication::startDragDistance())
+            break;
+        m_pressed = false;
+        {
+            auto *drag = new QDrag(m_source);
+            drag->setMimeData(mimeData(m_files));
+            // A copy only: the converted files stay in the output folder, wherever they go.
+            drag->exec(Qt::CopyAction);
+        }
+        return true;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
