@@ -410,6 +410,8 @@ void tst_BatchConverter::survivesChangesMidBatch_data()
     QTest::newRow("next input removed") << QStringLiteral("rm \"$2\"") << nextInputLost << first;
     QTest::newRow("next input made unreadable")
         << QStringLiteral("chmod 0 \"$2\"") << nextInputLost << first;
+    QTest::newRow("next input replaced by a pipe")
+        << QStringLiteral("rm \"$2\" && mkfifo \"$2\"") << nextInputLost << first;
     QTest::newRow("output folder removed, made again")
         << QStringLiteral("rm -r \"$3\"")
         << QList<Failure>{Failure::OutputUnwritable, Failure::None} << second;
