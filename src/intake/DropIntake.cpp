@@ -24,16 +24,18 @@ void DropIntake::take(const QList<QUrl> &urls)
     for (const QUrl &url : urls) {
         const quint64 sequence = m_nextSequence++;
         m_pool.start([this, generation, sequence, url] {
-            const auto post = [this, generation, sequence](const QList<QUrl> &videos, bool done) {
+            const auto post = [this, generation, sequence](const Held &found) {
                 QMetaObject::invokeMethod(
-                    this, [=, this] { receive(generation, sequence, videos, done); },
+                    this, [=, this] { receive(generation, sequence, found); },
                     Qt::QueuedConnection);
             };
             const auto stillWanted = [this, generation] { return m_generation == generation; };
-            IntakeWalk(m_aliases, stillWanted, [&post](const QList<QUrl> &videos) {
-                post(videos, false);
-            }).run(url);
-            post({}, true);
+            IntakeWalk(m_aliases, stillWanted,
+                       [&post](const QList<QUrl> &videos, const QList<FileIdentity> &identities) {
+                           post({videos, identities, false});
+                       })
+                .run(url);
+            post({{}, {}, true});
         });
     }
 }
@@ -45,26 +47,29 @@ void DropIntake::cancel()
     m_nextToTell = m_nextSequence;
 }
 
-void DropIntake::receive(quint64 generation, quint64 sequence, const QList<QUrl> &videos, bool done)
+void DropIntake::receive(quint64 generation, quint64 sequence, const Held &found)
 {
     if (generation != m_generation)
         return;
     Held &held = m_held[sequence];
-    held.videos += videos;
-    held.done = done;
+    held.videos += found.videos;
+    held.identities += found.identities;
+    held.done = found.done;
 
     // Tells what the first unfinished URL has found, and all of each URL after it that is done.
-    QList<QUrl> told;
+    Held told;
     for (auto first = m_held.begin(); first != m_held.end() && first.key() == m_nextToTell;
          first = m_held.begin()) {
-        told += first->videos;
+        told.videos += first->videos;
+        told.identities += first->identities;
         if (!first->done) {
             first->videos.clear();
+            first->identities.clear();
             break;
         }
         m_held.erase(first);
         ++m_nextToTell;
     }
-    if (!told.isEmpty())
-        Q_EMIT videosFound(told);
+    if (!told.videos.isEmpty())
+        Q_EMIT videosFound(told.videos, told.identities);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ReadableAliases.h"
+#include "engine/FileIdentity.h"
 
 #include <QList>
 #include <QMap>
@@ -29,8 +30,12 @@ public:
     // Forgets every take still at work: nothing more arrives from them.
     void cancel();
 
+    // The links through which files whose names Qt cannot read are listed.
+    const ReadableAliases &aliases() const { return m_aliases; }
+
 Q_SIGNALS:
-    void videosFound(const QList<QUrl> &urls);
+    // Each video's identity on the disk beside it, in the same order.
+    void videosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);
 
 private:
     // What the typing of one given URL has found so far, while a URL given before it is still
@@ -38,10 +43,11 @@ private:
     struct Held
     {
         QList<QUrl> videos;
+        QList<FileIdentity> identities;
         bool done = false;
     };
 
-    void receive(quint64 generation, quint64 sequence, const QList<QUrl> &videos, bool done);
+    void receive(quint64 generation, quint64 sequence, const Held &found);
 
     // Our own pool, so that typing never waits behind other users of the global one; its
     // threads are released after a while without work.

@@ -5,16 +5,34 @@
 
 #include "BatchRecord.h"
 #include "ScreenState.h"
+#include "engine/ProcessLiveness.h"
+#include "intake/ReadableAliases.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 
 using Screen = ScreenState::Screen;
 
-BatchRecorder::BatchRecorder(ScreenState *state, QObject *parent)
+namespace {
+
+// QLockFile takes a killed owner for a running one until its parent has reaped it, which a
+// restart right after a crash comes too soon for.
+bool ownerHasEnded(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    return lock.getLockInfo(&pid, &host, nullptr) && host == QSysInfo::machineHostName() &&
+           ProcessLiveness::hasEnded(pid);
+}
+
+} // namespace
+
+BatchRecorder::BatchRecorder(ScreenState *state, const ReadableAliases *aliases, QObject *parent)
     : QObject(parent)
     , m_state(state)
+    , m_aliases(aliases)
 {
     m_joinedFilesWrite.setSingleShot(true);
     m_joinedFilesWrite.setInterval(joinedFilesDelayMs);
@@ -37,8 +55,12 @@ QList<QUrl> BatchRecorder::takeRecordAt(const QString &path)
     auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
     // Only a lock whose owner is gone is stale, however old it is.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
+    if (!lock->tryLock(0) &&
+        !(ownerHasEnded(*lock) && lock->removeStaleLockFile() && lock->tryLock(0))) {
+        // Held by another instance, or not to be had at all.
+        m_folderUnwritable = lock->error() != QLockFile::LockFailedError;
         return {};
+    }
     m_lock = std::move(lock);
     m_record = std::make_unique<BatchRecord>(path);
 
@@ -50,8 +72,10 @@ QList<QUrl> BatchRecorder::takeRecordAt(const QString &path)
 
 void BatchRecorder::onScreenChanged()
 {
-    if (!m_record)
+    if (!m_record) {
+        m_state->setCrashRecoveryIsOff(m_folderUnwritable && m_state->isConverting());
         return;
+    }
     switch (m_state->screen()) {
     case Screen::Converting:
         m_keepRecord = false;
@@ -107,7 +131,8 @@ void BatchRecorder::countRestoredFiles()
         m_listedLookedAt = 0;
     qsizetype restored = 0;
     for (; m_listedLookedAt < files.size(); ++m_listedLookedAt)
-        restored += m_restoring.remove(files.at(m_listedLookedAt).url) ? 1 : 0;
+        restored +=
+            m_restoring.remove(m_aliases->originalOf(files.at(m_listedLookedAt).url)) ? 1 : 0;
     if (restored > 0)
         m_state->setRestoredFileCount(m_state->restoredFileCount() + restored);
 }
@@ -118,10 +143,10 @@ void BatchRecorder::write()
     QList<QUrl> inputs;
     QList<std::optional<bool>> converted;
     for (const BatchFile &file : m_state->files()) {
-        inputs.append(file.url);
+        inputs.append(m_aliases->originalOf(file.url));
         converted.append(file.stage == BatchFile::Stage::Finished
                              ? std::optional(file.outcome.converted())
                              : std::nullopt);
     }
-    m_record->write(inputs, converted);
+    m_state->setCrashRecoveryIsOff(!m_record->write(inputs, converted));
 }

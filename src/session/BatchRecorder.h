@@ -13,6 +13,7 @@
 
 class BatchRecord;
 class QLockFile;
+class ReadableAliases;
 class ScreenState;
 
 // Keeps the record of the running batch as its files end, so that a batch cut short by a crash,
@@ -28,7 +29,8 @@ public:
     // folder listed in many small steps is written once, not at every step.
     static constexpr int joinedFilesDelayMs = 500;
 
-    explicit BatchRecorder(ScreenState *state, QObject *parent = nullptr);
+    // Files listed through `aliases` are recorded as the files they stand for.
+    BatchRecorder(ScreenState *state, const ReadableAliases *aliases, QObject *parent = nullptr);
     ~BatchRecorder() override;
 
     // Takes the record at `path` unless another instance holds it, and returns the files an
@@ -46,9 +48,12 @@ private:
     void write();
 
     ScreenState *m_state;
+    const ReadableAliases *m_aliases;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<BatchRecord> m_record;
     bool m_keepRecord = false;
+    // The state folder would not even take the record's lock.
+    bool m_folderUnwritable = false;
     // Offered files not yet listed, and how far the list has been looked through for them.
     QSet<QUrl> m_restoring;
     qsizetype m_listedLookedAt = 0;

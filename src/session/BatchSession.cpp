@@ -15,8 +15,8 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     : QObject(parent)
     , m_outputFolder(outputFolder)
     , m_state(new ScreenState(this))
-    , m_recorder(new BatchRecorder(m_state, this))
     , m_intake(new DropIntake(this))
+    , m_recorder(new BatchRecorder(m_state, &m_intake->aliases(), this))
     , m_converter(new BatchConverter(encoderPath, outputFolder, &m_state->files(), this))
 {
     connect(m_intake, &DropIntake::videosFound, this, &BatchSession::onVideosFound);
@@ -52,20 +52,20 @@ void BatchSession::clearFiles()
     m_state->files().clear();
 }
 
-void BatchSession::onVideosFound(const QList<QUrl> &urls)
+void BatchSession::onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities)
 {
     BatchList &files = m_state->files();
     switch (m_state->screen()) {
     case Screen::Completion:
         // The list is built before the drop screen is, which then shows it at once.
-        files.replace(urls);
+        files.replace(urls, identities);
         m_state->setScreen(Screen::Drop);
         break;
     case Screen::Converting:
-        files.append(urls, BatchFile::Stage::Waiting);
+        files.append(urls, BatchFile::Stage::Waiting, identities);
         break;
     case Screen::Drop:
-        files.append(urls);
+        files.append(urls, BatchFile::Stage::Listed, identities);
         break;
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/EncodeCapacity.h"
+#include "engine/FileIdentity.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -56,15 +57,15 @@ public:
     void goBack();
 
 private:
-    void onVideosFound(const QList<QUrl> &urls);
+    void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);
     void followBatch();
     void finishConversion();
 
     QString m_outputFolder;
     ScreenState *m_state;
+    DropIntake *m_intake;
     // Hears of each file's end before the screens do.
     BatchRecorder *m_recorder;
-    DropIntake *m_intake;
     BatchConverter *m_converter;
     QElapsedTimer m_batchClock;
 };

@@ -37,6 +37,11 @@ public:
     qsizetype restoredFileCount() const { return m_restoredFileCount; }
     void setRestoredFileCount(qsizetype count);
 
+    // Whether the running batch goes without its crash record, as the state folder cannot be
+    // written: a crash would then leave nothing to offer again.
+    bool crashRecoveryIsOff() const { return m_crashRecoveryIsOff; }
+    void setCrashRecoveryIsOff(bool off);
+
     // The zero-based position of the file the converting screen names.
     qint64 currentFileIndex() const { return m_currentFileIndex; }
     void setCurrentFileIndex(qint64 index);
@@ -61,6 +66,7 @@ public:
 Q_SIGNALS:
     void screenChanged(ScreenState::Screen screen);
     void restoredFileCountChanged(qsizetype count);
+    void crashRecoveryIsOffChanged();
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
     void secondsLeftChanged();
@@ -70,6 +76,7 @@ private:
     BatchList *m_files;
     Screen m_screen = Screen::Drop;
     qsizetype m_restoredFileCount = 0;
+    bool m_crashRecoveryIsOff = false;
     qint64 m_currentFileIndex = 0;
     double m_conversionProgress = 0.0;
     std::optional<qint64> m_secondsLeft;
