@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <functional>
 
 // Types given URLs off the main thread and reports the videos among them in the order the URLs
 // were given, each as soon as it and every URL given before it are known. A folder contributes
@@ -27,6 +28,9 @@ public:
 
     // Returns at once; every URL is typed, or walked, on its own.
     void take(const QList<QUrl> &urls);
+    // The same for the URLs that `source` gives, in their turn among the takes, where getting
+    // them is itself work for a worker thread (reading a file, say).
+    void takeFrom(std::function<QList<QUrl>()> source);
     // Forgets every take still at work: nothing more arrives from them.
     void cancel();
 
@@ -48,6 +52,7 @@ private:
     };
 
     void receive(quint64 generation, quint64 sequence, const Held &found);
+    void tell();
 
     // Our own pool, so that typing never waits behind other users of the global one; its
     // threads are released after a while without work.
@@ -59,4 +64,7 @@ private:
     quint64 m_nextSequence = 0;
     quint64 m_nextToTell = 0;
     QMap<quint64, Held> m_held;
+    // In order, not yet told.
+    Held m_told;
+    bool m_tellScheduled = false;
 };

@@ -58,9 +58,19 @@ IntakeWalk::IntakeWalk(ReadableAliases &aliases, StillWanted stillWanted, Delive
     , m_deliver(std::move(deliver))
 {}
 
-void IntakeWalk::run(const QUrl &url)
+void IntakeWalk::run(const QList<QUrl> &urls)
 {
     m_sinceDelivery.start();
+    for (const QUrl &url : urls) {
+        if (!m_stillWanted())
+            return;
+        visit(url);
+    }
+    flush();
+}
+
+void IntakeWalk::visit(const QUrl &url)
+{
     const QByteArray path = LocalPath::fromUrl(url);
     struct stat info;
     if (path.isEmpty() || ::stat(path.constData(), &info) != 0)
@@ -71,7 +81,6 @@ void IntakeWalk::run(const QUrl &url)
     } else {
         visitFile(path, info);
     }
-    flush();
 }
 
 void IntakeWalk::visitFolder(const QByteArray &path)

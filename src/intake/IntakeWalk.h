@@ -17,11 +17,11 @@
 
 class ReadableAliases;
 
-// Finds, on a worker thread, the videos that one given URL stands for: the file itself, or for a
-// folder the video files inside it, recursively, in name order within each folder. Hidden
-// entries inside a folder are skipped, each folder is entered once (so link loops end), and
-// whatever cannot be read or is gone by the time it is looked at is passed over. Videos are
-// handed on in small batches as they are found, each with its identity on the disk.
+// Finds, on a worker thread, the videos that given URLs stand for, in their order; for each: the
+// file itself, or for a folder the video files inside it, recursively, in name order within each
+// folder. Hidden entries inside a folder are skipped, each folder is entered once (so link loops
+// end), and whatever cannot be read or is gone by the time it is looked at is passed over. Videos
+// are handed on in small batches as they are found, each with its identity on the disk.
 class IntakeWalk
 {
 public:
@@ -31,9 +31,10 @@ public:
 
     IntakeWalk(ReadableAliases &aliases, StillWanted stillWanted, Deliver deliver);
 
-    void run(const QUrl &url);
+    void run(const QList<QUrl> &urls);
 
 private:
+    void visit(const QUrl &url);
     void visitFolder(const QByteArray &path);
     void visitFile(const QByteArray &path, const struct stat &info);
     void flush();

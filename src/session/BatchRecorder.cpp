@@ -47,7 +47,7 @@ BatchRecorder::BatchRecorder(ScreenState *state, const ReadableAliases *aliases,
 
 BatchRecorder::~BatchRecorder() = default;
 
-QList<QUrl> BatchRecorder::takeRecordAt(const QString &path)
+std::function<QList<QUrl>()> BatchRecorder::takeRecordAt(const QString &path)
 {
     if (m_record)
         return {};
@@ -63,11 +63,18 @@ QList<QUrl> BatchRecorder::takeRecordAt(const QString &path)
     }
     m_lock = std::move(lock);
     m_record = std::make_unique<BatchRecord>(path);
-
-    const QList<QUrl> unconverted = m_record->unconvertedInputs();
-    m_restoring = QSet<QUrl>(unconverted.cbegin(), unconverted.cend());
     m_listedLookedAt = m_state->files().size();
-    return unconverted;
+    return [this, record = *m_record] {
+        const QList<QUrl> unconverted = record.unconvertedInputs();
+        // Posted before any of these files can be listed, so they are counted as they are.
+        QMetaObject::invokeMethod(
+            this,
+            [this, restoring = QSet<QUrl>(unconverted.cbegin(), unconverted.cend())] {
+                m_restoring = restoring;
+            },
+            Qt::QueuedConnection);
+        return unconverted;
+    };
 }
 
 void BatchRecorder::onScreenChanged()
@@ -85,7 +92,10 @@ void BatchRecorder::onScreenChanged()
         break;
     case Screen::Completion:
         m_joinedFilesWrite.stop();
-        if (!m_keepRecord)
+        // With the cancelled files' ends.
+        if (m_keepRecord)
+            write();
+        else
             m_record->remove();
         break;
     case Screen::Drop:
@@ -109,8 +119,11 @@ void BatchRecorder::onFilesChanged()
 void BatchRecorder::onStageChanged(qsizetype index)
 {
     // When a file ends, not while it is encoded: the record costs the encoders nothing. At once,
-    // so that the record never lags behind the folder.
-    if (m_record && m_state->files().at(index).stage == BatchFile::Stage::Finished)
+    // so that the record never lags behind the folder. Not for a cancelled file: the batch ends
+    // with it, and its end is kept, or the record removed, then; Stop cancels thousands at once.
+    const BatchFile &file = m_state->files().at(index);
+    if (m_record && file.stage == BatchFile::Stage::Finished &&
+        file.outcome.failure != FileOutcome::Failure::Cancelled)
         write();
 }
 

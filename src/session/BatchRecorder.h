@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class BatchRecord;
@@ -33,9 +34,11 @@ public:
     BatchRecorder(ScreenState *state, const ReadableAliases *aliases, QObject *parent = nullptr);
     ~BatchRecorder() override;
 
-    // Takes the record at `path` unless another instance holds it, and returns the files an
-    // unfinished batch of an earlier run left unconverted, to be listed again.
-    QList<QUrl> takeRecordAt(const QString &path);
+    // Takes the record at `path` unless another instance holds it. Returns what reads the files
+    // an unfinished batch of an earlier run left unconverted, to be listed again: on a worker
+    // thread, as a long record takes a while. Nothing when another instance holds the record.
+    // This recorder must outlive that work.
+    std::function<QList<QUrl>()> takeRecordAt(const QString &path);
     // The app is going away: the running batch's record stays when it ends, so that its files
     // not converted are offered at the next start.
     void keepRecordAtEnd() { m_keepRecord = true; }

@@ -23,8 +23,8 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     m_converter->setCapacity(EncodeCapacity::ofThisMachine());
     connect(m_converter, &BatchConverter::finished, this, &BatchSession::finishConversion);
     const BatchList &files = m_state->files();
-    connect(&files, &BatchList::stageChanged, this, &BatchSession::followBatch);
-    connect(&files, &BatchList::progressChanged, this, &BatchSession::followBatch);
+    connect(&files, &BatchList::stageChanged, this, &BatchSession::followBatchLater);
+    connect(&files, &BatchList::progressChanged, this, &BatchSession::followBatchLater);
 }
 
 BatchSession::~BatchSession() = default;
@@ -36,7 +36,8 @@ void BatchSession::setEncodeCapacity(const EncodeCapacity &capacity)
 
 void BatchSession::recordBatchesAt(const QString &path)
 {
-    m_intake->take(m_recorder->takeRecordAt(path));
+    if (const auto unconverted = m_recorder->takeRecordAt(path))
+        m_intake->takeFrom(unconverted);
 }
 
 void BatchSession::addFiles(const QList<QUrl> &urls)
@@ -83,10 +84,21 @@ void BatchSession::startConversion()
     m_converter->start();
 }
 
+// Once for all the files that moved on in one turn of the event loop: Stop ends thousands at
+// once, and each look goes through the whole list.
+void BatchSession::followBatchLater()
+{
+    if (m_followScheduled)
+        return;
+    m_followScheduled = true;
+    QMetaObject::invokeMethod(this, &BatchSession::followBatch, Qt::QueuedConnection);
+}
+
 // The screens follow the oldest file still converting; when it ends, the next one takes its
 // place, possibly part-way done already. The time left covers the whole batch.
 void BatchSession::followBatch()
 {
+    m_followScheduled = false;
     if (!m_state->isConverting())
         return;
     const QList<BatchFile> &files = m_state->files().all();

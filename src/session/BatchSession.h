@@ -58,14 +58,17 @@ public:
 
 private:
     void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);
+    void followBatchLater();
     void followBatch();
     void finishConversion();
 
     QString m_outputFolder;
     ScreenState *m_state;
+    // Goes before the recorder, whose record it may still be reading.
     DropIntake *m_intake;
     // Hears of each file's end before the screens do.
     BatchRecorder *m_recorder;
     BatchConverter *m_converter;
     QElapsedTimer m_batchClock;
+    bool m_followScheduled = false;
 };
