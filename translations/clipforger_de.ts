@@ -84,7 +84,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <location filename="../src/app/CommandLine.cpp" line="+40"/>
         <source>Converts video files into small MP4 files.</source>
         <translation>Wandelt Videodateien in kleine MP4-Dateien um.</translation>
     </message>
@@ -144,11 +144,18 @@
     <name>ConvertingView</name>
     <message>
         <location filename="../src/screens/ConvertingView.cpp" line="+150"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+45"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
         <location line="-56"/>
+        <location line="+6"/>
+        <source>Crash recovery is off: the app&apos;s state folder cannot be written</source>
+        <translation>Wiederherstellung nach Absturz aus: Der Statusordner der App ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <location line="+51"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>

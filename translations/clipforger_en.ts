@@ -34,7 +34,7 @@
 <context>
     <name>ConvertingView</name>
     <message numerus="yes">
-        <location filename="../src/screens/ConvertingView.cpp" line="+116"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+124"/>
         <source>%n second(s)</source>
         <comment>time left</comment>
         <translation>

@@ -7,11 +7,14 @@
 #include "DesktopIntegration.h"
 #include "MainWindow.h"
 #include "QuitSignals.h"
+#include "engine/ProcessLiveness.h"
 #include "engine/StaleOutputCleanup.h"
+#include "intake/ReadableAliases.h"
 #include "screens/ContentView.h"
 #include "session/BatchSession.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 void ClipforgerApp::describeApplication(QApplication &application)
@@ -53,6 +56,7 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
     // Encodes that an earlier run never finished (killed, crashed, powered off) left their
     // temporary files behind; only their owners' deaths make them ours to remove.
     StaleOutputCleanup::run(outputFolder);
+    ReadableAliases::removeLeftBehind(QDir::tempPath(), &ProcessLiveness::isRunningInstance);
 }
 
 // The window goes before the session whose state it shows.

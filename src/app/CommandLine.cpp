@@ -3,6 +3,8 @@
 
 #include "CommandLine.h"
 
+#include "intake/LocalPath.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -28,8 +30,7 @@ QUrl urlFor(const QByteArray &argument, const QByteArray &workingDirectory)
     QByteArray path = argument;
     if (!path.startsWith('/'))
         path = workingDirectory + (workingDirectory.endsWith('/') ? "" : "/") + path;
-    // Encoded by hand: QUrl::fromLocalFile() would read the bytes as UTF-8 and lose the others.
-    return QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
+    return LocalPath::toUrl(path);
 }
 
 QList<QUrl> filesToOpen(int argc, char **argv)

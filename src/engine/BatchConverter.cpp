@@ -15,20 +15,25 @@
 #include <QtConcurrent>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using Failure = FileOutcome::Failure;
 
 namespace {
 
+// A regular file that opens: a pipe put in the input's place would hold the encoder at 0% for
+// ever, and opening it without O_NONBLOCK would hold us.
 bool isReadable(const QString &path)
 {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    struct stat info;
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     ::close(fd);
-    return true;
+    return regular;
 }
 
 // The encoder dates its output now and drops where and with what the clip was recorded; photo

@@ -53,13 +53,19 @@ QList<QUrl> BatchList::convertedFiles() const
     return converted;
 }
 
-QList<QUrl> BatchList::append(const QList<QUrl> &urls, Stage stage)
+QList<QUrl> BatchList::append(const QList<QUrl> &urls, Stage stage,
+                              const QList<FileIdentity> &identities)
 {
-    // Plain URL equality on purpose: no link resolution, no case folding.
     QList<QUrl> added;
-    for (const QUrl &url : urls) {
+    for (qsizetype i = 0; i < urls.size(); ++i) {
+        const QUrl &url = urls[i];
         if (m_urls.contains(url))
             continue;
+        if (i < identities.size()) {
+            if (m_identities.contains(identities[i]))
+                continue;
+            m_identities.insert(identities[i]);
+        }
         m_urls.insert(url);
         BatchFile file;
         file.url = url;
@@ -74,13 +80,14 @@ QList<QUrl> BatchList::append(const QList<QUrl> &urls, Stage stage)
     return added;
 }
 
-void BatchList::replace(const QList<QUrl> &urls)
+void BatchList::replace(const QList<QUrl> &urls, const QList<FileIdentity> &identities)
 {
     if (m_files.isEmpty() && urls.isEmpty())
         return;
     m_files.clear();
     m_urls.clear();
-    if (append(urls).isEmpty())
+    m_identities.clear();
+    if (append(urls, Stage::Listed, identities).isEmpty())
         Q_EMIT filesChanged();
 }
 

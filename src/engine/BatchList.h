@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BatchFile.h"
+#include "FileIdentity.h"
 
 #include <QList>
 #include <QObject>
@@ -37,11 +38,13 @@ public:
     // The files the batch converted, where they went, in list order.
     QList<QUrl> convertedFiles() const;
 
-    // Appends each file that no equal URL is listed for, at `stage`, in one change; returns
-    // those added. Files that join a batch are measured.
-    QList<QUrl> append(const QList<QUrl> &urls, Stage stage = Stage::Listed);
+    // Appends each file that is not listed yet, at `stage`, in one change; returns those added.
+    // A file is listed once: by its identity on the disk where `identities` gives one for it
+    // (in the order of `urls`), else by its URL. Files that join a batch are measured.
+    QList<QUrl> append(const QList<QUrl> &urls, Stage stage = Stage::Listed,
+                       const QList<FileIdentity> &identities = {});
     // Replaces the whole list with listed files.
-    void replace(const QList<QUrl> &urls);
+    void replace(const QList<QUrl> &urls, const QList<FileIdentity> &identities = {});
     void clear();
     // Every listed file joins a new batch, measured as it joins.
     void enterBatch();
@@ -66,4 +69,5 @@ private:
     QList<BatchFile> m_files;
     // Beside the list, so that adding many files costs no more than listing them.
     QSet<QUrl> m_urls;
+    QSet<FileIdentity> m_identities;
 };

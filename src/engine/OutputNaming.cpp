@@ -5,7 +5,6 @@
 
 #include <QTextBoundaryFinder>
 
-#include <algorithm>
 #include <charconv>
 #include <unistd.h>
 
@@ -63,9 +62,8 @@ qint64 positiveNumber(QByteArrayView digits)
 QString OutputNaming::convertedFileName(const QString &inputFileName, int n, int nameMax)
 {
     const QString number = n > 1 ? QStringLiteral(" (%1)").arg(n) : QString();
-    const qsizetype numberRoom = std::max<qsizetype>(utf8Size(u" (99)"), utf8Size(number));
     const QString base =
-        fitted(baseName(inputFileName), nameMax - utf8Size(Suffix + Extension) - numberRoom);
+        fitted(baseName(inputFileName), nameMax - utf8Size(Suffix + number + Extension));
     return base + Suffix + number + Extension;
 }
 

@@ -15,8 +15,8 @@ public:
 
     // n = 1: "holiday.trip.mkv" -> "holiday.trip_converted.mp4"; a leading dot is not an
     // extension. n > 1: "holiday.trip_converted (n).mp4". A base name too long for nameMax bytes
-    // is cut at a character boundary and ends in "…", leaving room for a " (n)" of up to two
-    // digits, so that all the candidates of one input look alike.
+    // with this n is cut at a character boundary, no further than this name needs, and ends
+    // in "…".
     static QString convertedFileName(const QString &inputFileName, int n = 1,
                                      int nameMax = DefaultNameMax);
 

@@ -20,51 +20,72 @@ DropIntake::~DropIntake()
 
 void DropIntake::take(const QList<QUrl> &urls)
 {
+    for (const QUrl &url : urls)
+        takeFrom([url] { return QList<QUrl>{url}; });
+}
+
+void DropIntake::takeFrom(std::function<QList<QUrl>()> source)
+{
     const quint64 generation = m_generation;
-    for (const QUrl &url : urls) {
-        const quint64 sequence = m_nextSequence++;
-        m_pool.start([this, generation, sequence, url] {
-            const auto post = [this, generation, sequence](const QList<QUrl> &videos, bool done) {
-                QMetaObject::invokeMethod(
-                    this, [=, this] { receive(generation, sequence, videos, done); },
-                    Qt::QueuedConnection);
-            };
-            const auto stillWanted = [this, generation] { return m_generation == generation; };
-            IntakeWalk(m_aliases, stillWanted, [&post](const QList<QUrl> &videos) {
-                post(videos, false);
-            }).run(url);
-            post({}, true);
-        });
-    }
+    const quint64 sequence = m_nextSequence++;
+    m_pool.start([this, generation, sequence, source = std::move(source)] {
+        const auto post = [this, generation, sequence](const Held &found) {
+            QMetaObject::invokeMethod(
+                this, [=, this] { receive(generation, sequence, found); }, Qt::QueuedConnection);
+        };
+        const auto stillWanted = [this, generation] { return m_generation == generation; };
+        IntakeWalk(m_aliases, stillWanted,
+                   [&post](const QList<QUrl> &videos, const QList<FileIdentity> &identities) {
+                       post({videos, identities, false});
+                   })
+            .run(source());
+        post({{}, {}, true});
+    });
 }
 
 void DropIntake::cancel()
 {
     ++m_generation;
     m_held.clear();
+    m_told = {};
     m_nextToTell = m_nextSequence;
 }
 
-void DropIntake::receive(quint64 generation, quint64 sequence, const QList<QUrl> &videos, bool done)
+void DropIntake::receive(quint64 generation, quint64 sequence, const Held &found)
 {
     if (generation != m_generation)
         return;
     Held &held = m_held[sequence];
-    held.videos += videos;
-    held.done = done;
+    held.videos += found.videos;
+    held.identities += found.identities;
+    held.done = found.done;
 
     // Tells what the first unfinished URL has found, and all of each URL after it that is done.
-    QList<QUrl> told;
     for (auto first = m_held.begin(); first != m_held.end() && first.key() == m_nextToTell;
          first = m_held.begin()) {
-        told += first->videos;
+        m_told.videos += first->videos;
+        m_told.identities += first->identities;
         if (!first->done) {
             first->videos.clear();
+            first->identities.clear();
             break;
         }
         m_held.erase(first);
         ++m_nextToTell;
     }
-    if (!told.isEmpty())
-        Q_EMIT videosFound(told);
+    if (!m_told.videos.isEmpty() && !m_tellScheduled) {
+        m_tellScheduled = true;
+        QMetaObject::invokeMethod(this, &DropIntake::tell, Qt::QueuedConnection);
+    }
+}
+
+// Once for all that the walks posted meanwhile: thousands of files given at once are listed in
+// a few steps, not thousands.
+void DropIntake::tell()
+{
+    m_tellScheduled = false;
+    Held told;
+    std::swap(told, m_told);
+    if (!told.videos.isEmpty())
+        Q_EMIT videosFound(told.videos, told.identities);
 }

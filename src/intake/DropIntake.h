@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ReadableAliases.h"
+#include "engine/FileIdentity.h"
 
 #include <QList>
 #include <QMap>
@@ -12,6 +13,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <functional>
 
 // Types given URLs off the main thread and reports the videos among them in the order the URLs
 // were given, each as soon as it and every URL given before it are known. A folder contributes
@@ -26,11 +28,18 @@ public:
 
     // Returns at once; every URL is typed, or walked, on its own.
     void take(const QList<QUrl> &urls);
+    // The same for the URLs that `source` gives, in their turn among the takes, where getting
+    // them is itself work for a worker thread (reading a file, say).
+    void takeFrom(std::function<QList<QUrl>()> source);
     // Forgets every take still at work: nothing more arrives from them.
     void cancel();
 
+    // The links through which files whose names Qt cannot read are listed.
+    const ReadableAliases &aliases() const { return m_aliases; }
+
 Q_SIGNALS:
-    void videosFound(const QList<QUrl> &urls);
+    // Each video's identity on the disk beside it, in the same order.
+    void videosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);
 
 private:
     // What the typing of one given URL has found so far, while a URL given before it is still
@@ -38,10 +47,12 @@ private:
     struct Held
     {
         QList<QUrl> videos;
+        QList<FileIdentity> identities;
         bool done = false;
     };
 
-    void receive(quint64 generation, quint64 sequence, const QList<QUrl> &videos, bool done);
+    void receive(quint64 generation, quint64 sequence, const Held &found);
+    void tell();
 
     // Our own pool, so that typing never waits behind other users of the global one; its
     // threads are released after a while without work.
@@ -53,4 +64,7 @@ private:
     quint64 m_nextSequence = 0;
     quint64 m_nextToTell = 0;
     QMap<quint64, Held> m_held;
+    // In order, not yet told.
+    Held m_told;
+    bool m_tellScheduled = false;
 };

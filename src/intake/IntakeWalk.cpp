@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include <dirent.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -59,9 +58,19 @@ IntakeWalk::IntakeWalk(ReadableAliases &aliases, StillWanted stillWanted, Delive
     , m_deliver(std::move(deliver))
 {}
 
-void IntakeWalk::run(const QUrl &url)
+void IntakeWalk::run(const QList<QUrl> &urls)
 {
     m_sinceDelivery.start();
+    for (const QUrl &url : urls) {
+        if (!m_stillWanted())
+            return;
+        visit(url);
+    }
+    flush();
+}
+
+void IntakeWalk::visit(const QUrl &url)
+{
     const QByteArray path = LocalPath::fromUrl(url);
     struct stat info;
     if (path.isEmpty() || ::stat(path.constData(), &info) != 0)
@@ -70,10 +79,8 @@ void IntakeWalk::run(const QUrl &url)
         m_visitedFolders.insert({info.st_dev, info.st_ino});
         visitFolder(path);
     } else {
-        // A file keeps the URL it came as, so that giving it twice lists it once.
-        visitFile(path, LocalPath::isDecodable(path) ? url : QUrl());
+        visitFile(path, info);
     }
-    flush();
 }
 
 void IntakeWalk::visitFolder(const QByteArray &path)
@@ -93,19 +100,22 @@ void IntakeWalk::visitFolder(const QByteArray &path)
                 visitFolder(entry);
             }
         } else if (S_ISREG(info.st_mode)) {
-            visitFile(entry, QUrl());
+            visitFile(entry, info);
         }
     }
 }
 
-void IntakeWalk::visitFile(const QByteArray &path, const QUrl &listedAs)
+void IntakeWalk::visitFile(const QByteArray &path, const struct stat &info)
 {
     if (!m_typing.isVideoFile(path))
         return;
-    const QUrl url = listedAs.isEmpty() ? m_aliases.urlFor(path) : listedAs;
+    // Listed by its path alone: "file://localhost/a.mp4", a query or a fragment would not
+    // reach the encoder.
+    const QUrl url = m_aliases.urlFor(path);
     if (url.isEmpty())
         return;
     m_found.append(url);
+    m_identities.append({quint64(info.st_dev), quint64(info.st_ino)});
     if (m_sinceDelivery.elapsed() >= deliveryIntervalMs)
         flush();
 }
@@ -113,7 +123,8 @@ void IntakeWalk::visitFile(const QByteArray &path, const QUrl &listedAs)
 void IntakeWalk::flush()
 {
     if (!m_found.isEmpty() && m_stillWanted())
-        m_deliver(m_found);
+        m_deliver(m_found, m_identities);
     m_found.clear();
+    m_identities.clear();
     m_sinceDelivery.restart();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "VideoFileTyping.h"
+#include "engine/FileIdentity.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -12,26 +13,30 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 class ReadableAliases;
 
-// Finds, on a worker thread, the videos that one given URL stands for: the file itself, or for a
-// folder the video files inside it, recursively, in name order within each folder. Hidden
-// entries inside a folder are skipped, each folder is entered once (so link loops end), and
-// whatever cannot be read or is gone by the time it is looked at is passed over. Videos are
-// handed on in small batches as they are found.
+// Finds, on a worker thread, the videos that given URLs stand for, in their order; for each: the
+// file itself, or for a folder the video files inside it, recursively, in name order within each
+// folder. Hidden entries inside a folder are skipped, each folder is entered once (so link loops
+// end), and whatever cannot be read or is gone by the time it is looked at is passed over. Videos
+// are handed on in small batches as they are found, each with its identity on the disk.
 class IntakeWalk
 {
 public:
-    using Deliver = std::function<void(const QList<QUrl> &videos)>;
+    using Deliver =
+        std::function<void(const QList<QUrl> &videos, const QList<FileIdentity> &identities)>;
     using StillWanted = std::function<bool()>;
 
     IntakeWalk(ReadableAliases &aliases, StillWanted stillWanted, Deliver deliver);
 
-    void run(const QUrl &url);
+    void run(const QList<QUrl> &urls);
 
 private:
+    void visit(const QUrl &url);
     void visitFolder(const QByteArray &path);
-    void visitFile(const QByteArray &path, const QUrl &listedAs);
+    void visitFile(const QByteArray &path, const struct stat &info);
     void flush();
 
     ReadableAliases &m_aliases;
@@ -40,5 +45,6 @@ private:
     VideoFileTyping m_typing;
     QSet<std::pair<quint64, quint64>> m_visitedFolders;
     QList<QUrl> m_found;
+    QList<FileIdentity> m_identities;
     QElapsedTimer m_sinceDelivery;
 };

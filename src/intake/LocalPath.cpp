@@ -17,7 +17,27 @@ QByteArray fromUrl(const QUrl &url)
     if (!host.isEmpty() && host != QLatin1StringView("localhost"))
         return {};
     // Fully encoded, undecodable bytes stay percent-escaped instead of becoming U+FFFD.
-    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    const QByteArray path =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    // A relative path would be resolved against our working folder, which whoever sent the URL
+    // (over the bus, say) cannot know.
+    if (!path.startsWith('/'))
+        return {};
+    // One spelling, so that "//a.mp4" or "/./a.mp4" neither reads as a server's name nor shows
+    // as a file without a name. ".." stays: past a link it need not mean the folder above.
+    QByteArray cleaned;
+    cleaned.reserve(path.size());
+    for (const QByteArray &component : path.split('/')) {
+        if (!component.isEmpty() && component != ".")
+            cleaned += '/' + component;
+    }
+    return cleaned.isEmpty() ? QByteArray("/") : cleaned;
+}
+
+QUrl toUrl(const QByteArray &path)
+{
+    // Encoded by hand: QUrl::fromLocalFile() would read the bytes as UTF-8 and lose the others.
+    return QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
 }
 
 bool isDecodable(const QByteArray &path)

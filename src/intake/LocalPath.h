@@ -13,9 +13,11 @@ class QUrl;
 // these helpers never do.
 namespace LocalPath {
 
-// The path's bytes, percent-decoded from the URL as given; empty for anything but a file URL
-// on this machine.
+// The path's bytes, percent-decoded from the URL as given, without empty or "." components;
+// empty for anything but an absolute file URL on this machine. Query and fragment are ignored.
 QByteArray fromUrl(const QUrl &url);
+// A file URL that gives back exactly these bytes.
+QUrl toUrl(const QByteArray &path);
 // True when Qt's reading of the path names the same bytes, so that QString paths reach the file.
 bool isDecodable(const QByteArray &path);
 // The last component of the path.

@@ -39,11 +39,15 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     , m_percent(
           centredLabel<ProgressLabel>(Theme::font(Theme::TextStyle::Title2, QFont::DemiBold), this))
     , m_timeLeft(centredLabel(Theme::font(Theme::TextStyle::Caption), this))
+    , m_crashRecoveryNotice(centredLabel(Theme::font(Theme::TextStyle::Caption), this))
     , m_turn(new QPropertyAnimation(m_gear, "rotation", this))
 {
     Theme::useSecondaryText(m_counter);
     Theme::useTextColour(m_percent, Theme::accent());
     Theme::useSecondaryText(m_timeLeft);
+    Theme::useSecondaryText(m_crashRecoveryNotice);
+    m_crashRecoveryNotice->setText(
+        tr("Crash recovery is off: the app's state folder cannot be written"));
     // The line comes and goes with the estimate; the lines above it stay where they are.
     QSizePolicy keepsItsPlace = m_timeLeft->sizePolicy();
     keepsItsPlace.setRetainSizeWhenHidden(true);
@@ -56,6 +60,7 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     texts->addWidget(m_counter, 0, Qt::AlignHCenter);
     texts->addWidget(m_percent, 0, Qt::AlignHCenter);
     texts->addWidget(m_timeLeft, 0, Qt::AlignHCenter);
+    texts->addWidget(m_crashRecoveryNotice, 0, Qt::AlignHCenter);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -76,11 +81,14 @@ ConvertingView::ConvertingView(const ScreenState *state, QWidget *parent)
     connect(m_state, &ScreenState::currentFileIndexChanged, this, &ConvertingView::renderCounter);
     connect(m_state, &ScreenState::conversionProgressChanged, this, &ConvertingView::renderPercent);
     connect(m_state, &ScreenState::secondsLeftChanged, this, &ConvertingView::renderTimeLeft);
+    connect(m_state, &ScreenState::crashRecoveryIsOffChanged, this,
+            &ConvertingView::renderCrashRecoveryNotice);
 
     onConvertingChanged();
     renderCounter();
     renderPercent();
     renderTimeLeft();
+    renderCrashRecoveryNotice();
 }
 
 QString ConvertingView::percentText(double progress)
@@ -177,6 +185,11 @@ void ConvertingView::renderTimeLeft()
     const QString text = timeLeftText(m_state->secondsLeft());
     m_timeLeft->setText(text);
     m_timeLeft->setVisible(!text.isEmpty());
+}
+
+void ConvertingView::renderCrashRecoveryNotice()
+{
+    m_crashRecoveryNotice->setVisible(m_state->crashRecoveryIsOff());
 }
 
 void ConvertingView::showEvent(QShowEvent *event)

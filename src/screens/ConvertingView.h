@@ -43,6 +43,7 @@ private:
     void renderCounter();
     void renderPercent();
     void renderTimeLeft();
+    void renderCrashRecoveryNotice();
 
     const ScreenState *m_state;
     SymbolView *m_gear;
@@ -50,5 +51,6 @@ private:
     QLabel *m_counter;
     ProgressLabel *m_percent;
     QLabel *m_timeLeft;
+    QLabel *m_crashRecoveryNotice;
     QPropertyAnimation *m_turn;
 };

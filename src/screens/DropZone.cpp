@@ -58,18 +58,18 @@ DropZone::DropZone(QWidget *parent)
     layout->addWidget(m_clearButton, 0, Qt::AlignHCenter);
     layout->addStretch();
 
-    showFiles({});
+    showFiles({}, 0);
 }
 
-void DropZone::showFiles(const QList<QUrl> &files)
+void DropZone::showFiles(const QList<QUrl> &firstFiles, qsizetype count)
 {
-    m_invitation->setVisible(files.isEmpty());
-    m_clickHint->setVisible(files.isEmpty());
-    m_summary->setVisible(!files.isEmpty());
-    m_clearButton->setVisible(!files.isEmpty());
-    m_summary->showFiles(files);
+    m_invitation->setVisible(count == 0);
+    m_clickHint->setVisible(count == 0);
+    m_summary->setVisible(count > 0);
+    m_clearButton->setVisible(count > 0);
+    m_summary->showFiles(firstFiles, count);
     // Qt tells screen readers of every description set, an equal one too.
-    const QString description = listedFilesDescription(files.size());
+    const QString description = listedFilesDescription(count);
     if (description != accessibleDescription())
         setAccessibleDescription(description);
 }

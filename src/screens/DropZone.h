@@ -29,7 +29,8 @@ public:
 
     explicit DropZone(QWidget *parent = nullptr);
 
-    void showFiles(const QList<QUrl> &files);
+    // The first of a list of `count` files: see FileSummary::showFiles.
+    void showFiles(const QList<QUrl> &firstFiles, qsizetype count);
 
     // What a screen reader says about the zone besides its name.
     static QString listedFilesDescription(qsizetype count);

@@ -29,11 +29,12 @@ QString FileSummary::countLine(qsizetype count)
     return tr("%n file(s) selected", "count of listed files", int(count));
 }
 
-void FileSummary::showFiles(const QList<QUrl> &files)
+void FileSummary::showFiles(const QList<QUrl> &firstFiles, qsizetype count)
 {
-    m_countLine->setText(countLine(files.size()));
+    static_assert(shownFiles == NameList::shownNames);
+    m_countLine->setText(countLine(count));
     QStringList firstNames;
-    for (qsizetype i = 0; i < files.size() && i < NameList::shownNames; ++i)
-        firstNames.append(files[i].fileName());
-    m_names->showNames(firstNames, files.size());
+    for (qsizetype i = 0; i < firstFiles.size() && i < shownFiles; ++i)
+        firstNames.append(firstFiles[i].fileName());
+    m_names->showNames(firstNames, count);
 }

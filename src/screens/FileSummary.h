@@ -18,7 +18,10 @@ class FileSummary : public QWidget
 public:
     explicit FileSummary(QWidget *parent = nullptr);
 
-    void showFiles(const QList<QUrl> &files);
+    // The first of a list of `count` files; the caller need give no more than shownFiles.
+    void showFiles(const QList<QUrl> &firstFiles, qsizetype count);
+
+    static constexpr int shownFiles = 3;
 
     static QString countLine(qsizetype count);
 

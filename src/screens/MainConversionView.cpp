@@ -7,6 +7,7 @@
 #include "ConvertingView.h"
 #include "DropZone.h"
 #include "FileDropTarget.h"
+#include "FileSummary.h"
 #include "LargeButton.h"
 #include "Theme.h"
 #include "session/ScreenState.h"
@@ -142,8 +143,13 @@ void MainConversionView::render()
     const BatchList &files = m_state->files();
     const bool converting = m_state->isConverting();
     // While a batch runs the idle face is hidden: files joining it need not be listed there.
-    if (!converting)
-        m_dropZone->showFiles(files.urls());
+    if (!converting) {
+        // Only the names shown: a list of many thousands grows by many steps.
+        QList<QUrl> firstFiles;
+        for (qsizetype i = 0; i < files.size() && i < FileSummary::shownFiles; ++i)
+            firstFiles.append(files.at(i).url);
+        m_dropZone->showFiles(firstFiles, files.size());
+    }
     const qsizetype restored = m_state->restoredFileCount();
     m_restoredNotice->setText(restored > 0 ? restoredNoticeText(restored) : QString());
     m_restoredNotice->setVisible(restored > 0 && !files.isEmpty());

@@ -3,6 +3,8 @@
 
 #include "BatchRecord.h"
 
+#include "intake/LocalPath.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,10 @@
 
 #include <optional>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QLatin1StringView versionKey("version");
@@ -23,6 +29,33 @@ const QLatin1StringView convertedKey("converted");
 
 // A record is a few hundred bytes a file; anything far larger is not ours.
 constexpr qint64 maximumSize = 16 * 1024 * 1024;
+
+// The record's bytes when it is a regular file of a record's size. Never waits: a pipe in its
+// place would hold the start for ever, and a device such as /dev/zero has no end.
+std::optional<QByteArray> readRecord(const QString &path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<QByteArray> bytes;
+    struct stat info;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maximumSize) {
+        QFile file;
+        if (file.open(fd, QIODevice::ReadOnly))
+            bytes = file.read(maximumSize + 1);
+    }
+    ::close(fd);
+    if (bytes && bytes->size() > maximumSize)
+        return std::nullopt;
+    return bytes;
+}
+
+bool exists(const QUrl &input)
+{
+    struct stat info;
+    return ::stat(LocalPath::fromUrl(input).constData(), &info) == 0;
+}
 
 std::optional<QList<QUrl>> parseUnconverted(const QByteArray &bytes)
 {
@@ -89,18 +122,16 @@ void BatchRecord::remove() const
 
 QList<QUrl> BatchRecord::unconvertedInputs() const
 {
-    QFile file(m_path);
-    if (!file.exists())
+    if (!QFile::exists(m_path))
         return {};
     std::optional<QList<QUrl>> unconverted;
-    if (file.open(QIODevice::ReadOnly) && file.size() <= maximumSize)
-        unconverted = parseUnconverted(file.readAll());
+    if (const std::optional<QByteArray> bytes = readRecord(m_path))
+        unconverted = parseUnconverted(*bytes);
     // Files that are gone since leave nothing to offer; a record of nothing but those is set
     // aside too, so that it is not read at every start.
     const qsizetype recorded = unconverted ? unconverted->size() : 0;
     if (unconverted)
-        unconverted->removeIf(
-            [](const QUrl &input) { return !QFileInfo::exists(input.toLocalFile()); });
+        unconverted->removeIf([](const QUrl &input) { return !exists(input); });
     if (!unconverted || (recorded > 0 && unconverted->isEmpty())) {
         setAside();
         return {};

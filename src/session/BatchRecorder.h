@@ -9,10 +9,12 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class BatchRecord;
 class QLockFile;
+class ReadableAliases;
 class ScreenState;
 
 // Keeps the record of the running batch as its files end, so that a batch cut short by a crash,
@@ -28,12 +30,15 @@ public:
     // folder listed in many small steps is written once, not at every step.
     static constexpr int joinedFilesDelayMs = 500;
 
-    explicit BatchRecorder(ScreenState *state, QObject *parent = nullptr);
+    // Files listed through `aliases` are recorded as the files they stand for.
+    BatchRecorder(ScreenState *state, const ReadableAliases *aliases, QObject *parent = nullptr);
     ~BatchRecorder() override;
 
-    // Takes the record at `path` unless another instance holds it, and returns the files an
-    // unfinished batch of an earlier run left unconverted, to be listed again.
-    QList<QUrl> takeRecordAt(const QString &path);
+    // Takes the record at `path` unless another instance holds it. Returns what reads the files
+    // an unfinished batch of an earlier run left unconverted, to be listed again: on a worker
+    // thread, as a long record takes a while. Nothing when another instance holds the record.
+    // This recorder must outlive that work.
+    std::function<QList<QUrl>()> takeRecordAt(const QString &path);
     // The app is going away: the running batch's record stays when it ends, so that its files
     // not converted are offered at the next start.
     void keepRecordAtEnd() { m_keepRecord = true; }
@@ -46,9 +51,12 @@ private:
     void write();
 
     ScreenState *m_state;
+    const ReadableAliases *m_aliases;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<BatchRecord> m_record;
     bool m_keepRecord = false;
+    // The state folder would not even take the record's lock.
+    bool m_folderUnwritable = false;
     // Offered files not yet listed, and how far the list has been looked through for them.
     QSet<QUrl> m_restoring;
     qsizetype m_listedLookedAt = 0;

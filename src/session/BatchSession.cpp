@@ -15,16 +15,16 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     : QObject(parent)
     , m_outputFolder(outputFolder)
     , m_state(new ScreenState(this))
-    , m_recorder(new BatchRecorder(m_state, this))
     , m_intake(new DropIntake(this))
+    , m_recorder(new BatchRecorder(m_state, &m_intake->aliases(), this))
     , m_converter(new BatchConverter(encoderPath, outputFolder, &m_state->files(), this))
 {
     connect(m_intake, &DropIntake::videosFound, this, &BatchSession::onVideosFound);
     m_converter->setCapacity(EncodeCapacity::ofThisMachine());
     connect(m_converter, &BatchConverter::finished, this, &BatchSession::finishConversion);
     const BatchList &files = m_state->files();
-    connect(&files, &BatchList::stageChanged, this, &BatchSession::followBatch);
-    connect(&files, &BatchList::progressChanged, this, &BatchSession::followBatch);
+    connect(&files, &BatchList::stageChanged, this, &BatchSession::followBatchLater);
+    connect(&files, &BatchList::progressChanged, this, &BatchSession::followBatchLater);
 }
 
 BatchSession::~BatchSession() = default;
@@ -36,7 +36,8 @@ void BatchSession::setEncodeCapacity(const EncodeCapacity &capacity)
 
 void BatchSession::recordBatchesAt(const QString &path)
 {
-    m_intake->take(m_recorder->takeRecordAt(path));
+    if (const auto unconverted = m_recorder->takeRecordAt(path))
+        m_intake->takeFrom(unconverted);
 }
 
 void BatchSession::addFiles(const QList<QUrl> &urls)
@@ -52,20 +53,20 @@ void BatchSession::clearFiles()
     m_state->files().clear();
 }
 
-void BatchSession::onVideosFound(const QList<QUrl> &urls)
+void BatchSession::onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities)
 {
     BatchList &files = m_state->files();
     switch (m_state->screen()) {
     case Screen::Completion:
         // The list is built before the drop screen is, which then shows it at once.
-        files.replace(urls);
+        files.replace(urls, identities);
         m_state->setScreen(Screen::Drop);
         break;
     case Screen::Converting:
-        files.append(urls, BatchFile::Stage::Waiting);
+        files.append(urls, BatchFile::Stage::Waiting, identities);
         break;
     case Screen::Drop:
-        files.append(urls);
+        files.append(urls, BatchFile::Stage::Listed, identities);
         break;
     }
 }
@@ -84,10 +85,21 @@ void BatchSession::startConversion()
     m_converter->start();
 }
 
+// Once for all the files that moved on in one turn of the event loop: Stop ends thousands at
+// once, and each look goes through the whole list.
+void BatchSession::followBatchLater()
+{
+    if (m_followScheduled)
+        return;
+    m_followScheduled = true;
+    QMetaObject::invokeMethod(this, &BatchSession::followBatch, Qt::QueuedConnection);
+}
+
 // The screens follow the oldest file still converting; when it ends, the next one takes its
 // place, possibly part-way done already. The time left covers the whole batch.
 void BatchSession::followBatch()
 {
+    m_followScheduled = false;
     if (!m_state->isConverting())
         return;
     const QList<BatchFile> &files = m_state->files().all();

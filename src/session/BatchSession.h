@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/EncodeCapacity.h"
+#include "engine/FileIdentity.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -59,19 +60,22 @@ public:
     void goBack();
 
 private:
-    void onVideosFound(const QList<QUrl> &urls);
+    void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);
+    void followBatchLater();
     void followBatch();
     void finishConversion();
     qint64 workingMs() const;
 
     QString m_outputFolder;
     ScreenState *m_state;
+    // Goes before the recorder, whose record it may still be reading.
+    DropIntake *m_intake;
     // Hears of each file's end before the screens do.
     BatchRecorder *m_recorder;
-    DropIntake *m_intake;
     BatchConverter *m_converter;
     QElapsedTimer m_batchClock;
     // Time paused is no time worked: the batch's speed and time left leave it out.
     QElapsedTimer m_pauseClock;
     qint64 m_pausedMs = 0;
+    bool m_followScheduled = false;
 };

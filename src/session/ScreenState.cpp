@@ -32,6 +32,14 @@ void ScreenState::setRestoredFileCount(qsizetype count)
     Q_EMIT restoredFileCountChanged(count);
 }
 
+void ScreenState::setCrashRecoveryIsOff(bool off)
+{
+    if (off == m_crashRecoveryIsOff)
+        return;
+    m_crashRecoveryIsOff = off;
+    Q_EMIT crashRecoveryIsOffChanged();
+}
+
 void ScreenState::setCurrentFileIndex(qint64 index)
 {
     if (index == m_currentFileIndex)

@@ -41,6 +41,11 @@ public:
     qsizetype restoredFileCount() const { return m_restoredFileCount; }
     void setRestoredFileCount(qsizetype count);
 
+    // Whether the running batch goes without its crash record, as the state folder cannot be
+    // written: a crash would then leave nothing to offer again.
+    bool crashRecoveryIsOff() const { return m_crashRecoveryIsOff; }
+    void setCrashRecoveryIsOff(bool off);
+
     // The zero-based position of the file the converting screen names.
     qint64 currentFileIndex() const { return m_currentFileIndex; }
     void setCurrentFileIndex(qint64 index);
@@ -66,6 +71,7 @@ Q_SIGNALS:
     void screenChanged(ScreenState::Screen screen);
     void pausedChanged(bool paused);
     void restoredFileCountChanged(qsizetype count);
+    void crashRecoveryIsOffChanged();
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
     void secondsLeftChanged();
@@ -76,6 +82,7 @@ private:
     Screen m_screen = Screen::Drop;
     bool m_paused = false;
     qsizetype m_restoredFileCount = 0;
+    bool m_crashRecoveryIsOff = false;
     qint64 m_currentFileIndex = 0;
     double m_conversionProgress = 0.0;
     std::optional<qint64> m_secondsLeft;

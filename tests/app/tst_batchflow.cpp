@@ -106,9 +106,17 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(media(QStringLiteral("clip.mp4")),
                             media(QStringLiteral("more/deeper/inside.webm"))));
         // A name in Latin-1, as on old USB sticks.
-        QCOMPARE(::link(QFile::encodeName(media(QStringLiteral("clip.mp4"))).constData(),
-                        (QFile::encodeName(m_media.path()) + "/caf\xe9.mp4").constData()),
+        QVERIFY(QFile::copy(media(QStringLiteral("clip.mp4")), media(QStringLiteral("cafe.mp4"))));
+        QCOMPARE(::rename(QFile::encodeName(media(QStringLiteral("cafe.mp4"))).constData(),
+                          (QFile::encodeName(m_media.path()) + "/caf\xe9.mp4").constData()),
                  0);
+        // The same file by other names.
+        QVERIFY(QFile::link(media(QStringLiteral("clip.mp4")), media(QStringLiteral("link.mp4"))));
+        QCOMPARE(::link(QFile::encodeName(media(QStringLiteral("clip.mp4"))).constData(),
+                        QFile::encodeName(media(QStringLiteral("hard link.mp4"))).constData()),
+                 0);
+        // A URL resolved against the window's own working folder would find the files too.
+        QVERIFY(QDir::setCurrent(m_media.path()));
         QVERIFY(SampleMedia::makeText(media(QStringLiteral("notes.txt"))));
     }
 
@@ -231,6 +239,22 @@ private Q_SLOTS:
         QTRY_VERIFY(state()->showCompletionView());
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Clipforger"));
         QTRY_COMPARE(m_dock.updates.last().properties.value("progress-visible").toBool(), false);
+    }
+
+    void batchGoesOnWithoutItsRecordAndSaysSo()
+    {
+        FakeEncoderLog log;
+        // No one, root included, can write below a file.
+        const QString stateFolder = m_home->path() + QStringLiteral("/state");
+        QVERIFY(QFile(stateFolder).open(QIODevice::WriteOnly));
+        m_app->session()->recordBatchesAt(stateFolder + QStringLiteral("/clipforger/batch.json"));
+        state()->files().replace({input("unrecorded.mov", "sleep")});
+        QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
+        QTRY_VERIFY(shownTexts().contains(QStringLiteral("5%")));
+        QVERIFY(shownTexts().contains(
+            QStringLiteral("Crash recovery is off: the app's state folder cannot be written")));
+        m_app->session()->stopConversion();
+        QTRY_VERIFY(state()->showCompletionView());
     }
 
     void everyWayToStopEndsEveryEncoderAndKeepsWhatWasConverted_data()
@@ -372,6 +396,19 @@ private Q_SLOTS:
                            "missing.mp4", "https://example.com/web.mp4",
                            undecodable}
             << QString() << QStringList{"clip.mp4", "other.mkv", "inside.webm", "café.mp4"};
+        const QString clip = QUrl::fromLocalFile(media("clip.mp4")).toString();
+        QTest::newRow("one file by many names: listed once, by a path the encoder reads")
+            << QStringList{"./clip.mp4",
+                           "../" + QDir(m_media.path()).dirName() + "/clip.mp4",
+                           "/" + media("clip.mp4"),
+                           "file://localhost" + media("clip.mp4"),
+                           clip + "?query",
+                           clip + "#fragment",
+                           "link.mp4",
+                           "hard link.mp4"}
+            << QString() << QStringList{"clip.mp4"};
+        QTest::newRow("a relative file: URL, which the window cannot resolve as the caller would")
+            << QStringList{"file:clip.mp4"} << QString() << QStringList{};
         QTest::newRow("no files: the window comes forward")
             << QStringList{} << QString() << QStringList{};
         QTest::newRow("--version")
@@ -404,8 +441,10 @@ private Q_SLOTS:
         QTRY_COMPARE(state()->files().urls().size(), listed.size());
         QTest::qWait(300);
         QStringList names;
-        for (const QUrl &file : state()->files().urls())
+        for (const QUrl &file : state()->files().urls()) {
             names.append(file.fileName());
+            QVERIFY2(QFileInfo(file.toLocalFile()).isFile(), qPrintable(file.toString()));
+        }
         QCOMPARE(names, listed);
         // It handed its files over before building an app of its own.
         QVERIFY(!QFileInfo::exists(launchHome.filePath("Documents")));

@@ -153,7 +153,7 @@ void TestTranslations::germanScreensShowGermanTexts()
              qPrintable(texts.join('|')));
 
     FileSummary summary;
-    summary.showFiles({QUrl::fromLocalFile(QStringLiteral("/videos/a.mov"))});
+    summary.showFiles({QUrl::fromLocalFile(QStringLiteral("/videos/a.mov"))}, 1);
     QVERIFY(labelTexts(summary).contains(QStringLiteral("1 Datei ausgewählt")));
 }
 

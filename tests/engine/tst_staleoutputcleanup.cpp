@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "engine/ProcessLiveness.h"
 #include "engine/StaleOutputCleanup.h"
+#include "intake/ReadableAliases.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -12,7 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-enum class Owner { Ended, AnotherProgram, RunningInstance, EarlierProcessWithOurId };
+enum class Owner { Ended, NotYetReaped, AnotherProgram, RunningInstance, EarlierProcessWithOurId };
 enum class Type { File, Link, Folder };
 Q_DECLARE_METATYPE(Owner)
 Q_DECLARE_METATYPE(Type)
@@ -35,6 +37,8 @@ void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft_data()
 
     const QString temporary = QStringLiteral(".clip_converted.mp4.clipforger-<pid>-7.part");
     QTest::newRow("ended instance's") << temporary << Owner::Ended << Type::File << true;
+    QTest::newRow("killed instance's, not yet reaped")
+        << temporary << Owner::NotYetReaped << Type::File << true;
     QTest::newRow("id now another program's")
         << temporary << Owner::AnotherProgram << Type::File << true;
     QTest::newRow("running instance's")
@@ -49,6 +53,10 @@ void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft_data()
         << QStringLiteral(".clip.clipforger-<pid>x-7.part") << Owner::Ended << Type::File << false;
     QTest::newRow("user's own") << QStringLiteral(".clip.mp4.part") << Owner::Ended << Type::File
                                 << false;
+    const QString links = QStringLiteral("clipforger-links-<pid>-a1B2c3");
+    QTest::newRow("ended instance's links") << links << Owner::NotYetReaped << Type::Folder << true;
+    QTest::newRow("running instance's links")
+        << links << Owner::RunningInstance << Type::Folder << false;
 }
 
 void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft()
@@ -72,6 +80,9 @@ void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft()
     });
     if (owner == Owner::Ended)
         ::waitpid(pid, nullptr, 0);
+    siginfo_t exited;
+    if (owner == Owner::NotYetReaped)
+        ::waitid(P_PID, id_t(pid), &exited, WEXITED | WNOWAIT);
     QTRY_VERIFY(
         owner != Owner::AnotherProgram ||
         QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget().endsWith("sleep"));
@@ -84,7 +95,10 @@ void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft()
             : type == Type::Link ? QFile::link(finished, path)
                                  : QFile(path).open(QIODevice::WriteOnly));
 
-    QCOMPARE(StaleOutputCleanup::run(folder.path()), removed ? 1 : 0);
+    QCOMPARE(
+        StaleOutputCleanup::run(folder.path()) +
+            ReadableAliases::removeLeftBehind(folder.path(), &ProcessLiveness::isRunningInstance),
+        removed ? 1 : 0);
 
     const QStringList left =
         folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);

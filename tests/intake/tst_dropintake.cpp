@@ -131,7 +131,7 @@ void tst_DropIntake::duplicates_data()
     QTest::newRow("listed files keep their places; only the new one is appended")
         << QStringList{other, clip} << QList<QStringList>{{clip, awkwardNames[0], other}}
         << QStringList{other, clip, awkwardNames[0]};
-    QTest::newRow("a link and its target are two entries: links are not resolved")
+    QTest::newRow("a link keeps its own name: the batch list, not the intake, holds a file once")
         << QStringList{} << QList<QStringList>{{clip}, {link}} << QStringList{clip, link};
 }
 

@@ -3,6 +3,7 @@
 
 #include "FakeEncoderLog.h"
 #include "SampleMedia.h"
+#include "intake/LocalPath.h"
 #include "session/BatchRecord.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
@@ -11,8 +12,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 // A batch cut short is offered again at the next start, from the record the session keeps.
 class tst_BatchRecord : public QObject
@@ -60,6 +69,10 @@ private Q_SLOTS:
     {
         QFETCH(bool, quitting);
         FakeEncoderLog log;
+        const QUrl joined = latin1Input("jo\xefned.mov", "sleep");
+        // QTemporaryDir removes only what Qt can name.
+        const auto removeJoined =
+            qScopeGuard([&] { ::unlink(LocalPath::fromUrl(joined).constData()); });
         {
             BatchSession session(FakeEncoderLog::encoderPath(),
                                  m_dir->filePath(QStringLiteral("out")));
@@ -68,8 +81,9 @@ private Q_SLOTS:
             session.startConversion();
             QTRY_COMPARE(log.runCount(), 2);
             QTRY_VERIFY(QFile::exists(m_dir->filePath(QStringLiteral("out/done_converted.mp4"))));
-            // A file that joins the running batch is recorded too, without waiting for an end.
-            session.addFiles({input("joined.mov", "sleep")});
+            // A file that joins the running batch is recorded too, without waiting for an end;
+            // one whose name is not UTF-8 by its own bytes, not by the link it is read through.
+            session.addFiles({joined});
             QTRY_COMPARE(convertedFlags().size(), 3);
             if (quitting)
                 session.cancelConversion();
@@ -79,6 +93,12 @@ private Q_SLOTS:
         }
         QCOMPARE(convertedFlags(),
                  quitting ? (QList<QVariant>{true, false, false}) : QList<QVariant>());
+        if (!quitting)
+            return;
+        BatchSession next(QString(), m_dir->filePath(QStringLiteral("out")));
+        next.recordBatchesAt(m_recordPath);
+        QTRY_COMPARE(next.state()->restoredFileCount(), 2);
+        QCOMPARE(next.state()->files().at(1).url.fileName(), QStringLiteral("joïned.mov"));
     }
 
     void nextStartListsTheUnconvertedFilesThatAreStillVideos()
@@ -94,6 +114,16 @@ private Q_SLOTS:
         BatchRecord(m_recordPath)
             .write({converted, failed, gone, nowEmpty, notBegun, convertedLater},
                    {true, false, std::nullopt, std::nullopt, std::nullopt, true});
+
+        // The run that left it was killed a moment ago and is not yet reaped.
+        const pid_t killed = ::fork();
+        if (killed == 0) {
+            QLockFile lock(m_recordPath + QStringLiteral(".lock"));
+            ::_exit(lock.tryLock(0) ? 0 : 1);
+        }
+        siginfo_t exited;
+        QCOMPARE(::waitid(P_PID, id_t(killed), &exited, WEXITED | WNOWAIT), 0);
+        const auto reap = qScopeGuard([killed] { ::waitpid(killed, nullptr, 0); });
 
         BatchSession session(QString(), m_dir->filePath(QStringLiteral("out")));
         session.recordBatchesAt(m_recordPath);
@@ -127,6 +157,9 @@ private Q_SLOTS:
             << QByteArray("{\"version\":1,\"files\":[{\"input\":\"https://example.com/a.mp4\"}]}");
         QTest::newRow("only files that are gone")
             << "{\"version\":1,\"files\":[{\"input\":\"" + gone + "\"}]}";
+        // Not a file at all: read, they would hang the start or fill the memory.
+        QTest::newRow("a pipe") << QByteArray("mkfifo");
+        QTest::newRow("an endless device") << QByteArray("ln -s /dev/zero");
     }
 
     void unreadableRecordIsSetAside()
@@ -134,8 +167,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QDir().mkpath(QFileInfo(m_recordPath).path());
         QFile record(m_recordPath);
-        QVERIFY(record.open(QIODevice::WriteOnly));
-        record.write(content);
+        if (content.startsWith("mkfifo") || content.startsWith("ln "))
+            QCOMPARE(QProcess::execute("sh", {"-c", content + " \"$0\"", m_recordPath}), 0);
+        else if (record.open(QIODevice::WriteOnly))
+            record.write(content);
         record.close();
 
         BatchSession session(QString(), m_dir->filePath(QStringLiteral("out")));
@@ -144,7 +179,8 @@ private Q_SLOTS:
         QVERIFY(session.state()->files().urls().isEmpty());
         QVERIFY(!QFile::exists(m_recordPath));
         const QStringList setAside = QDir(QFileInfo(m_recordPath).path())
-                                         .entryList({QStringLiteral("batch.json.unreadable-*")});
+                                         .entryList({QStringLiteral("batch.json.unreadable-*")},
+                                                    QDir::AllEntries | QDir::System);
         QCOMPARE(setAside.size(), 1);
     }
 
@@ -153,6 +189,15 @@ private:
     {
         return FakeEncoderLog::instructedInput(m_dir->filePath(QString::fromUtf8(name)),
                                                instructions);
+    }
+    // A file named in Latin-1, as on old USB sticks, given as the file system's bytes.
+    QUrl latin1Input(const QByteArray &name, const QByteArray &instructions) const
+    {
+        const QByteArray path = QFile::encodeName(m_dir->path()) + '/' + name;
+        const QString written = input("latin1", instructions).toLocalFile();
+        if (::rename(QFile::encodeName(written).constData(), path.constData()) != 0)
+            qFatal("cannot rename to %s", name.constData());
+        return LocalPath::toUrl(path);
     }
     QUrl clip(const char *name) const
     {
