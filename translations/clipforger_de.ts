@@ -97,7 +97,7 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+73"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+76"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -107,7 +107,17 @@
         <translation>Die konvertierten Dateien kopieren</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+9"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Put the originals back</source>
+        <translation>Die Originale zurücklegen</translation>
+    </message>
+    <message>
+        <location line="+77"/>
         <source>The folder could not be opened. It is here:</source>
         <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
     </message>
@@ -117,12 +127,12 @@
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location line="-103"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Convert more files</source>
         <translation>Weitere Dateien umwandeln</translation>
     </message>
@@ -143,19 +153,17 @@
 <context>
     <name>ConvertingView</name>
     <message>
-        <location filename="../src/screens/ConvertingView.cpp" line="+150"/>
-        <location filename="../src/screens/ConvertingView.cpp" line="+45"/>
+        <location filename="../src/screens/ConvertingView.cpp" line="+158"/>
         <source>Converting...</source>
         <translation>Wird umgewandelt...</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+6"/>
+        <location line="-108"/>
         <source>Crash recovery is off: the app&apos;s state folder cannot be written</source>
         <translation>Wiederherstellung nach Absturz aus: Der Statusordner der App ist nicht beschreibbar</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>%1%</source>
         <comment>percent of the current file converted</comment>
         <translation>%1&#xa0;%</translation>
@@ -404,7 +412,7 @@
 <context>
     <name>MainConversionView</name>
     <message>
-        <location filename="../src/screens/MainConversionView.cpp" line="+113"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+114"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
@@ -418,7 +426,7 @@
         </translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+22"/>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
     </message>
@@ -431,7 +439,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+116"/>
+        <location filename="../src/app/MainWindow.cpp" line="+120"/>
         <source>Paused at %1% – Clipforger</source>
         <comment>window title</comment>
         <translation>Pausiert bei %1% – Clipforger</translation>
@@ -444,9 +452,78 @@
     </message>
 </context>
 <context>
+    <name>OriginalsTrash</name>
+    <message>
+        <location filename="../src/session/OriginalsTrash.cpp" line="+107"/>
+        <source>Move originals to Trash (%1)</source>
+        <translation>Originale in den Papierkorb verschieben (%1)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Checking the converted files…</source>
+        <translation>Die umgewandelten Dateien werden geprüft …</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n original(s) moved to the Trash</source>
+        <translation>
+            <numerusform>%n Original in den Papierkorb verschoben</numerusform>
+            <numerusform>%n Originale in den Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n original(s) were kept: some converted files could not be checked, and the Trash refused the others</source>
+        <translation>
+            <numerusform>%n Original wurde behalten: Einige umgewandelte Dateien ließen sich nicht prüfen, und der Papierkorb lehnte die übrigen ab</numerusform>
+            <numerusform>%n Originale wurden behalten: Einige umgewandelte Dateien ließen sich nicht prüfen, und der Papierkorb lehnte die übrigen ab</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n original(s) were kept: their converted file(s) could not be checked</source>
+        <translation>
+            <numerusform>%n Original wurde behalten: Seine umgewandelte Datei ließ sich nicht prüfen</numerusform>
+            <numerusform>%n Originale wurden behalten: Ihre umgewandelten Dateien ließen sich nicht prüfen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n original(s) were kept: the Trash refused them</source>
+        <translation>
+            <numerusform>%n Original wurde behalten: Der Papierkorb lehnte es ab</numerusform>
+            <numerusform>%n Originale wurden behalten: Der Papierkorb lehnte sie ab</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n original(s) put back where they were</source>
+        <translation>
+            <numerusform>%n Original wieder an seinen Platz gelegt</numerusform>
+            <numerusform>%n Originale wieder an ihren Platz gelegt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n original(s) stayed in the Trash: their name(s) are taken now</source>
+        <translation>
+            <numerusform>%n Original blieb im Papierkorb: Sein Name ist jetzt vergeben</numerusform>
+            <numerusform>%n Originale blieben im Papierkorb: Ihre Namen sind jetzt vergeben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n original(s) stayed in the Trash: their folder(s) could not take them back</source>
+        <translation>
+            <numerusform>%n Original blieb im Papierkorb: Sein Ordner konnte es nicht zurücknehmen</numerusform>
+            <numerusform>%n Originale blieben im Papierkorb: Ihre Ordner konnten sie nicht zurücknehmen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SizeSummary</name>
     <message>
-        <location filename="../src/session/SizeSummary.cpp" line="+39"/>
+        <location filename="../src/session/SizeSummary.cpp" line="+36"/>
         <source>%1 → %2</source>
         <comment>input size → output size</comment>
         <translation>%1 → %2</translation>

@@ -88,12 +88,71 @@
 <context>
     <name>MainConversionView</name>
     <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+136"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+137"/>
         <source>%n file(s) were not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>
             <numerusform>%n file was not converted last time</numerusform>
             <numerusform>%n files were not converted last time</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OriginalsTrash</name>
+    <message numerus="yes">
+        <location filename="../src/session/OriginalsTrash.cpp" line="+124"/>
+        <source>%n original(s) moved to the Trash</source>
+        <translation>
+            <numerusform>%n original moved to the Trash</numerusform>
+            <numerusform>%n originals moved to the Trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n original(s) were kept: some converted files could not be checked, and the Trash refused the others</source>
+        <translation>
+            <numerusform>%n original was kept: some converted files could not be checked, and the Trash refused the others</numerusform>
+            <numerusform>%n originals were kept: some converted files could not be checked, and the Trash refused the others</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n original(s) were kept: their converted file(s) could not be checked</source>
+        <translation>
+            <numerusform>%n original was kept: its converted file could not be checked</numerusform>
+            <numerusform>%n originals were kept: their converted files could not be checked</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n original(s) were kept: the Trash refused them</source>
+        <translation>
+            <numerusform>%n original was kept: the Trash refused it</numerusform>
+            <numerusform>%n originals were kept: the Trash refused them</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n original(s) put back where they were</source>
+        <translation>
+            <numerusform>%n original put back where it was</numerusform>
+            <numerusform>%n originals put back where they were</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n original(s) stayed in the Trash: their name(s) are taken now</source>
+        <translation>
+            <numerusform>%n original stayed in the Trash: its name is taken now</numerusform>
+            <numerusform>%n originals stayed in the Trash: their names are taken now</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n original(s) stayed in the Trash: their folder(s) could not take them back</source>
+        <translation>
+            <numerusform>%n original stayed in the Trash: its folder could not take it back</numerusform>
+            <numerusform>%n originals stayed in the Trash: their folders could not take them back</numerusform>
         </translation>
     </message>
 </context>

@@ -52,6 +52,10 @@ void MainWindow::connectRequests()
     connect(m_contentView, &ContentView::stopRequested, session, &BatchSession::stopConversion);
     connect(m_contentView, &ContentView::pauseRequested, session, &BatchSession::setPaused);
     connect(m_contentView, &ContentView::backRequested, session, &BatchSession::goBack);
+    connect(m_contentView, &ContentView::moveOriginalsToTrashRequested, session,
+            &BatchSession::moveOriginalsToTrash);
+    connect(m_contentView, &ContentView::putOriginalsBackRequested, session,
+            &BatchSession::putOriginalsBack);
     connect(m_contentView, &ContentView::chooseFilesRequested, m_fileChooser, &FileChooser::open);
     connect(m_fileChooser, &FileChooser::filesChosen, session, &BatchSession::addFiles);
 }

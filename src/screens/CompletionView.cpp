@@ -12,6 +12,7 @@
 #include "Theme.h"
 #include "session/ScreenState.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -39,6 +40,7 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     : QWidget(parent)
     , m_outputFolder(state->outputFolder())
     , m_convertedFiles(state->files().convertedFiles())
+    , m_originalsTrash(&state->originalsTrash())
 {
     const BatchReport &batch = state->report();
     const Verdict verdict = batch.verdict();
@@ -64,6 +66,7 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     m_folderNotOpened = buildFolderNotOpened();
 
     auto *viewFilesButton = new LargeButton(tr("View files"), LargeButton::Look::Prominent, this);
+    m_viewFilesButton = viewFilesButton;
     auto *backButton = new LargeButton(tr("Convert more files"), LargeButton::Look::Bordered, this);
     connect(viewFilesButton, &LargeButton::clicked, this, [this] {
         if (!m_outputFolder.isEmpty())
@@ -77,6 +80,16 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &CompletionView::copyFiles);
     new FileDragSource(this, m_convertedFiles);
+    m_trashButton = new TextButton(m_originalsTrash->offerText(), this);
+    connect(m_trashButton, &TextButton::clicked, this,
+            &CompletionView::moveOriginalsToTrashRequested);
+    m_undoButton = new TextButton(tr("Undo"), this);
+    m_undoButton->setAccessibleName(tr("Put the originals back"));
+    connect(m_undoButton, &TextButton::clicked, this, &CompletionView::putOriginalsBackRequested);
+    m_trashLine = captionLine(QString(), this);
+    connect(m_originalsTrash, &OriginalsTrash::stageChanged, this,
+            &CompletionView::showOriginalsTrash);
+    showOriginalsTrash();
 
     // The report belongs to the title, closer to it than the column's parts are to each other.
     auto *titleBlock = new QVBoxLayout;
@@ -94,7 +107,14 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     buttonBlock->setSpacing(Theme::Metrics::textSpacing);
     buttonBlock->addLayout(buttonRow);
     buttonBlock->setAlignment(buttonRow, Qt::AlignHCenter);
-    buttonBlock->addWidget(copyButton, 0, Qt::AlignHCenter);
+    auto *quietRow = new QHBoxLayout;
+    quietRow->setSpacing(Theme::Metrics::buttonSpacing);
+    quietRow->addWidget(copyButton);
+    quietRow->addWidget(m_trashButton);
+    quietRow->addWidget(m_undoButton);
+    buttonBlock->addLayout(quietRow);
+    buttonBlock->setAlignment(quietRow, Qt::AlignHCenter);
+    buttonBlock->addWidget(m_trashLine);
 
     auto *column = new QWidget(this);
     auto *columnLayout = new QVBoxLayout(column);
@@ -175,4 +195,21 @@ void CompletionView::showFolderNotOpened()
 {
     m_details->hide();
     m_folderNotOpened->show();
+}
+
+void CompletionView::showOriginalsTrash()
+{
+    using Stage = OriginalsTrash::Stage;
+    const Stage stage = m_originalsTrash->stage();
+    QWidget *focused = QApplication::focusWidget();
+    const bool onTrashControl = focused && (focused == m_trashButton || focused == m_undoButton);
+    m_trashButton->setVisible(stage == Stage::Offered);
+    m_undoButton->setVisible(stage == Stage::Moved && m_originalsTrash->movedCount() > 0);
+    const QStringList lines = m_originalsTrash->statusLines();
+    m_trashLine->setText(lines.join(u'\n'));
+    m_trashLine->setVisible(!lines.isEmpty());
+    // The keyboard stays on this screen's controls as the one it was on goes.
+    if (onTrashControl && !focused->isVisible())
+        (m_undoButton->isVisible() ? static_cast<QWidget *>(m_undoButton) : m_viewFilesButton)
+            ->setFocus(Qt::TabFocusReason);
 }

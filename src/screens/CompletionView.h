@@ -8,12 +8,17 @@
 #include <QUrl>
 #include <QWidget>
 
+class LargeButton;
+class OriginalsTrash;
+class QLabel;
 class ScreenState;
+class TextButton;
 
 // The screen shown once a batch has ended. It says how the batch went (converted, partly
 // failed, failed, or stopped), why files failed and what the converted ones gained, asks for the
 // output folder to be opened, and for the way back to the drop screen. The converted files can
 // be dragged from it into other applications, or copied (Ctrl+C) as a file manager copies them.
+// Their originals can be moved to the Trash, never without a press, and put back.
 class CompletionView : public QWidget
 {
     Q_OBJECT
@@ -29,6 +34,8 @@ public:
 Q_SIGNALS:
     void viewFilesRequested();
     void backRequested();
+    void moveOriginalsToTrashRequested();
+    void putOriginalsBackRequested();
 
 private:
     using Verdict = BatchReport::Verdict;
@@ -37,9 +44,15 @@ private:
     static QColor colourFor(Verdict verdict);
     QWidget *buildFolderNotOpened();
     void copyFiles();
+    void showOriginalsTrash();
 
     QUrl m_outputFolder;
     QList<QUrl> m_convertedFiles;
     QWidget *m_details = nullptr;
     QWidget *m_folderNotOpened = nullptr;
+    const OriginalsTrash *m_originalsTrash;
+    LargeButton *m_viewFilesButton = nullptr;
+    TextButton *m_trashButton = nullptr;
+    TextButton *m_undoButton = nullptr;
+    QLabel *m_trashLine = nullptr;
 };

@@ -46,6 +46,10 @@ void ContentView::placeScreen()
         connect(completion, &CompletionView::backRequested, this, &ContentView::backRequested);
         connect(completion, &CompletionView::viewFilesRequested, this,
                 &ContentView::viewFilesRequested);
+        connect(completion, &CompletionView::moveOriginalsToTrashRequested, this,
+                &ContentView::moveOriginalsToTrashRequested);
+        connect(completion, &CompletionView::putOriginalsBackRequested, this,
+                &ContentView::putOriginalsBackRequested);
         m_screen = completion;
     } else {
         auto *conversion = new MainConversionView(m_state, m_frame);

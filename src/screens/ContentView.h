@@ -42,6 +42,8 @@ Q_SIGNALS:
     void chooseFilesRequested();
     void backRequested();
     void viewFilesRequested();
+    void moveOriginalsToTrashRequested();
+    void putOriginalsBackRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -149,6 +149,7 @@ void BatchSession::finishConversion()
     m_state->setReport(BatchReport(outcomes, SizeSummary::measure(outcomes)));
     m_state->setSecondsLeft(std::nullopt);
     m_state->setOutputFolder(QUrl::fromLocalFile(m_outputFolder));
+    m_state->originalsTrash().offer(OriginalsTrash::convertedOriginals(m_state->files()));
     m_state->setScreen(Screen::Completion);
     // Once the batch has ended, so that nothing asks the desktop for sleep again on the way.
     m_state->setPaused(false);
@@ -160,4 +161,16 @@ void BatchSession::goBack()
         return;
     m_state->files().clear();
     m_state->setScreen(Screen::Drop);
+}
+
+void BatchSession::moveOriginalsToTrash()
+{
+    if (m_state->showCompletionView())
+        m_state->originalsTrash().moveToTrash();
+}
+
+void BatchSession::putOriginalsBack()
+{
+    if (m_state->showCompletionView())
+        m_state->originalsTrash().putBack();
 }

@@ -58,6 +58,10 @@ public:
     void setPaused(bool paused);
     // Leaves the completion screen for an empty drop screen.
     void goBack();
+    // On the completion screen: the originals whose converted files pass their checks go to
+    // the Trash, and come back from it.
+    void moveOriginalsToTrash();
+    void putOriginalsBack();
 
 private:
     void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);

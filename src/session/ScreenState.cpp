@@ -6,6 +6,7 @@
 ScreenState::ScreenState(QObject *parent)
     : QObject(parent)
     , m_files(new BatchList(this))
+    , m_originalsTrash(new OriginalsTrash(this))
 {}
 
 void ScreenState::setScreen(Screen screen)

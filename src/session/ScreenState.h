@@ -4,6 +4,7 @@
 #pragma once
 
 #include "BatchReport.h"
+#include "OriginalsTrash.h"
 #include "engine/BatchList.h"
 
 #include <QObject>
@@ -67,6 +68,10 @@ public:
     const BatchReport &report() const { return m_report; }
     void setReport(const BatchReport &report) { m_report = report; }
 
+    // What the completion screen offers to do with the last batch's originals, and did.
+    OriginalsTrash &originalsTrash() { return *m_originalsTrash; }
+    const OriginalsTrash &originalsTrash() const { return *m_originalsTrash; }
+
 Q_SIGNALS:
     void screenChanged(ScreenState::Screen screen);
     void pausedChanged(bool paused);
@@ -88,4 +93,5 @@ private:
     std::optional<qint64> m_secondsLeft;
     QUrl m_outputFolder;
     BatchReport m_report;
+    OriginalsTrash *m_originalsTrash;
 };

@@ -31,10 +31,7 @@ QString SizeSummary::text() const
 {
     if (fileCount == 0)
         return {};
-    const QLocale locale;
-    const auto size = [&locale](qint64 bytes) {
-        return locale.formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
-    };
+    const auto size = &SizeSummary::formatSize;
     const QString sizes =
         QCoreApplication::translate("SizeSummary", "%1 → %2", "input size → output size")
             .arg(size(inputBytes), size(outputBytes));
@@ -48,4 +45,9 @@ QString SizeSummary::text() const
     if (percent > 0)
         return QCoreApplication::translate("SizeSummary", "%1, %2% larger").arg(sizes).arg(percent);
     return QCoreApplication::translate("SizeSummary", "%1, about the same size").arg(sizes);
+}
+
+QString SizeSummary::formatSize(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
 }

@@ -19,4 +19,6 @@ struct SizeSummary
 
     // "3.1 GB → 540.0 MB, 83% smaller", in the desktop's units; empty when nothing was measured.
     QString text() const;
+    // "540.0 MB", in the desktop's units.
+    static QString formatSize(qint64 bytes);
 };

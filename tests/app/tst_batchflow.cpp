@@ -559,6 +559,18 @@ private Q_SLOTS:
         press(Qt::Key_Enter);
         QTRY_COMPARE(fileManager.shownItems.size(), 1);
 
+        // Past Convert more files and Copy: the stand-in's output is no clip, so the original
+        // stays.
+        for (int tab = 0; tab < 3; ++tab)
+            press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(),
+                 button(QStringLiteral("Move originals to Trash (3 bytes)")));
+        press(Qt::Key_Space);
+        QTRY_VERIFY(shownTexts().contains(
+            QStringLiteral("1 original was kept: its converted file could not be checked")));
+        QVERIFY(QFileInfo::exists(m_home->path() + QStringLiteral("/keys.mov")));
+        QVERIFY(!QFileInfo::exists(m_home->path() + QStringLiteral("/.local/share/Trash")));
+        QCOMPARE(QApplication::focusWidget(), button(QStringLiteral("View files")));
         press(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), button(QStringLiteral("Convert more files")));
         press(Qt::Key_Space);
