@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QtConcurrent>
 
 #include <cerrno>
@@ -181,6 +182,10 @@ bool OriginalsTrash::convertedIntact(const Original &original)
 OriginalsTrash::Moves OriginalsTrash::moveChecked(const QList<Original> &originals)
 {
     Moves moves;
+    // Without the data folder QFile (Qt 6.4) takes the working folder for the Trash and moves
+    // the file there; the base directory specification has the folder made where it is missing.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const bool trashPossible = !dataHome.isEmpty() && QDir().mkpath(dataHome);
     for (const Original &original : originals) {
         // Gone since the batch ended: nothing left to move.
         if (!QFileInfo(original.path).isFile())
@@ -190,7 +195,7 @@ OriginalsTrash::Moves OriginalsTrash::moveChecked(const QList<Original> &origina
             continue;
         }
         QString inTrash;
-        if (QFile::moveToTrash(original.path, &inTrash))
+        if (trashPossible && QFile::moveToTrash(original.path, &inTrash))
             moves.moved.append({original.path, inTrash});
         else
             ++moves.refused;
