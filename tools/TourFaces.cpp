@@ -69,7 +69,8 @@ QStringList names()
 {
     return {QStringLiteral("empty"),         QStringLiteral("ready"),  QStringLiteral("restored"),
             QStringLiteral("converting"),    QStringLiteral("paused"), QStringLiteral("complete"),
-            QStringLiteral("partly-failed"), QStringLiteral("failed"), QStringLiteral("stopped")};
+            QStringLiteral("partly-failed"), QStringLiteral("failed"), QStringLiteral("stopped"),
+            QStringLiteral("trash-offered")};
 }
 
 bool show(BatchSession &session, const QString &face)
@@ -91,8 +92,15 @@ bool show(BatchSession &session, const QString &face)
         state.setCurrentFileIndex(1);
         state.setConversionProgress(0.4267);
         state.setSecondsLeft(4790);
-    } else if (face == QLatin1String("complete")) {
+    } else if (face == QLatin1String("complete") || face == QLatin1String("trash-offered")) {
         complete(state, appFolder, {{Failure::None, {}}, {Failure::None, {}}, {Failure::None, {}}});
+        if (face == QLatin1String("trash-offered")) {
+            QList<OriginalsTrash::Original> originals;
+            for (const FileOutcome &outcome : state.files().outcomes())
+                originals.append(
+                    {outcome.input.toLocalFile(), 1'040'000'000, {}, outcome.outputPath});
+            state.originalsTrash().offer(originals);
+        }
     } else if (face == QLatin1String("partly-failed")) {
         complete(state, appFolder,
                  {{Failure::None, {}},

@@ -9,7 +9,8 @@ class BatchSession;
 
 // The faces the window can show, set up from made-up state: "empty", "ready", "restored" (files
 // an unfinished batch left), "converting" (mid-batch), "paused" (the same, paused), "complete",
-// "partly-failed", "failed" and "stopped".
+// "partly-failed", "failed", "stopped" and "trash-offered" (complete, with the originals' Trash
+// offered).
 namespace TourFaces {
 
 QStringList names();

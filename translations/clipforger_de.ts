@@ -454,7 +454,7 @@
 <context>
     <name>OriginalsTrash</name>
     <message>
-        <location filename="../src/session/OriginalsTrash.cpp" line="+107"/>
+        <location filename="../src/session/OriginalsTrash.cpp" line="+108"/>
         <source>Move originals to Trash (%1)</source>
         <translation>Originale in den Papierkorb verschieben (%1)</translation>
     </message>

@@ -80,7 +80,7 @@ CompletionView::CompletionView(const ScreenState *state, QWidget *parent)
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &CompletionView::copyFiles);
     new FileDragSource(this, m_convertedFiles);
-    m_trashButton = new TextButton(m_originalsTrash->offerText(), this);
+    m_trashButton = new TextButton(QString(), this);
     connect(m_trashButton, &TextButton::clicked, this,
             &CompletionView::moveOriginalsToTrashRequested);
     m_undoButton = new TextButton(tr("Undo"), this);
@@ -203,6 +203,7 @@ void CompletionView::showOriginalsTrash()
     const Stage stage = m_originalsTrash->stage();
     QWidget *focused = QApplication::focusWidget();
     const bool onTrashControl = focused && (focused == m_trashButton || focused == m_undoButton);
+    m_trashButton->setText(m_originalsTrash->offerText());
     m_trashButton->setVisible(stage == Stage::Offered);
     m_undoButton->setVisible(stage == Stage::Moved && m_originalsTrash->movedCount() > 0);
     const QStringList lines = m_originalsTrash->statusLines();

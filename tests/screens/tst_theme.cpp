@@ -97,6 +97,8 @@ private Q_SLOTS:
                                 << "Pause" << 4.5;
             row("Copy control in the accent colour") << palette << "complete"
                                                      << "Copy the converted files" << 4.5;
+            row("Trash control in the accent colour") << palette << "trash-offered"
+                                                      << "Move originals to Trash (3.1 GB)" << 4.5;
             row("large title") << palette << "partly-failed"
                                << "Complete" << 3.0;
             row("failure count in the secondary colour")
