@@ -183,7 +183,7 @@ OriginalsTrash::Moves OriginalsTrash::moveChecked(const QList<Original> &origina
 {
     Moves moves;
     // Without the data folder QFile (Qt 6.4) takes the working folder for the Trash and moves
-    // the file there; the base directory specification has the folder made where it is missing.
+    // the file there; XDG has an application make the data folder where it is missing.
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const bool trashPossible = !dataHome.isEmpty() && QDir().mkpath(dataHome);
     for (const Original &original : originals) {
