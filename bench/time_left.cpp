@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Converts clips of mixed lengths through the engine, as many at once as the app would, and
-// notes twice a second the batch's percent and the time left the converting screen would show.
+// Converts clips of mixed lengths through the session, as many at once as the app would, and
+// notes twice a second the batch's percent and the time left the converting screen shows.
 // Afterwards it compares them, at a quarter, half and three quarters of the batch's real time,
 // with what really was left.
-#include "engine/BatchConverter.h"
-#include "engine/BatchList.h"
 #include "session/BatchProgress.h"
+#include "session/BatchSession.h"
+#include "session/ScreenState.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,31 +38,27 @@ int main(int argc, char **argv)
     QList<QUrl> urls;
     for (const QString &clip : args.mid(3))
         urls.append(QUrl::fromLocalFile(clip));
-    BatchList files;
-    files.append(urls, BatchFile::Stage::Waiting);
-    BatchConverter batch(args.at(1), args.at(2), &files);
-    batch.setCapacity(EncodeCapacity::ofThisMachine());
+    BatchSession session(args.at(1), args.at(2));
+    ScreenState *state = session.state();
+    state->files().replace(urls);
 
     QList<Sample> samples;
     QElapsedTimer clock;
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] {
-        const qint64 ms = clock.elapsed();
-        samples.append({double(ms) / 1000.0, BatchProgress::secondsLeft(files.all(), ms),
-                        BatchProgress::fraction(files.all())});
+        samples.append({double(clock.elapsed()) / 1000.0, state->secondsLeft(),
+                        BatchProgress::fraction(state->files().all())});
     });
-    bool converted = true;
-    QObject::connect(&batch, &BatchConverter::finished, &app, [&] {
-        for (const FileOutcome &outcome : files.outcomes())
-            converted = converted && outcome.converted();
-        app.quit();
+    QObject::connect(state, &ScreenState::screenChanged, &app, [&](ScreenState::Screen screen) {
+        if (screen == ScreenState::Screen::Completion)
+            app.quit();
     });
     clock.start();
-    batch.start();
+    session.startConversion();
     sampler.start(500);
     app.exec();
     const double total = double(clock.elapsed()) / 1000.0;
-    if (!converted || samples.isEmpty()) {
+    if (state->report().convertedCount() != urls.size() || samples.isEmpty()) {
         std::fprintf(stderr, "some conversions failed\n");
         return 1;
     }

@@ -58,8 +58,8 @@ double workOf(const BatchFile &file, bool byDuration)
 }
 
 // The work still to convert at the batch's speed so far: converted files and the converting
-// files' parts done, over the time since the batch began.
-std::optional<double> measuredEstimate(const QList<BatchFile> &files, qint64 elapsedMs)
+// files' parts done, over the time measured.
+std::optional<double> measuredEstimate(const QList<BatchFile> &files, qint64 measuringMs)
 {
     const bool byDuration = everyDurationIsKnown(files);
     double done = 0;
@@ -83,9 +83,9 @@ std::optional<double> measuredEstimate(const QList<BatchFile> &files, qint64 ela
             break;
         }
     }
-    if (elapsedMs < shortestMeasurementMs || done <= 0)
+    if (measuringMs < shortestMeasurementMs || done <= 0)
         return std::nullopt;
-    return remaining / (done / (double(elapsedMs) / 1000.0));
+    return remaining / (done / (double(measuringMs) / 1000.0));
 }
 
 // Before the batch has shown a speed: the seconds of video still to convert at the pace the
@@ -145,19 +145,18 @@ double fraction(const QList<BatchFile> &files)
     return all > 0 ? std::clamp(done / all, 0.0, 1.0) : 0.0;
 }
 
-std::optional<qint64> secondsLeft(const QList<BatchFile> &files, qint64 elapsedMs)
+std::optional<qint64> secondsLeft(const QList<BatchFile> &files, qint64 measuringMs)
 {
     const bool anythingLeft = std::any_of(files.cbegin(), files.cend(),
                                           [](const BatchFile &file) { return file.isPending(); });
     if (!anythingLeft)
         return std::nullopt;
-    if (const std::optional<double> seconds = encoderEstimate(files))
-        return believable(*seconds);
-    if (const std::optional<double> seconds = measuredEstimate(files, elapsedMs))
-        return believable(*seconds);
-    if (const std::optional<double> seconds = encoderPacedEstimate(files))
-        return believable(*seconds);
-    return std::nullopt;
+    std::optional<double> seconds = measuredEstimate(files, measuringMs);
+    if (!seconds)
+        seconds = encoderPacedEstimate(files);
+    if (!seconds)
+        seconds = encoderEstimate(files);
+    return seconds ? believable(*seconds) : std::nullopt;
 }
 
 } // namespace BatchProgress

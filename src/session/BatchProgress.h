@@ -29,12 +29,14 @@ inline constexpr qint64 longestBelievableSeconds = 99 * 3600;
 // The least a speed must have been measured over before files are timed by it.
 inline constexpr qint64 shortestMeasurementMs = 2000;
 
-// The seconds the batch still needs, `elapsedMs` after it began. With nothing left waiting, the
-// encoders' own estimates for the files they convert, the longest of them, as those files run
-// side by side. Otherwise all that is not yet converted, in seconds of video where every file's
-// duration is known, else in bytes, at the speed the batch has shown so far; before that speed
-// is known, at the speed the encoders' own estimates imply. Nothing while what is needed is
-// unknown, or when the answer is beyond belief.
-std::optional<qint64> secondsLeft(const QList<BatchFile> &files, qint64 elapsedMs);
+// The seconds the batch still needs, after `measuringMs` of work since an encoder first
+// reported progress. All that is not yet converted, in seconds of video where every file's
+// duration is known, else in bytes, at the speed the batch has shown over that time: files
+// running side by side share the processor, so the last one left speeds up as the others end,
+// which the encoders' own estimates learn only late. Before that speed is known, at the pace
+// the encoders' estimates imply, or, where durations are unknown and nothing waits, the longest
+// of those estimates. Nothing while what is needed is unknown, or when the answer is beyond
+// belief.
+std::optional<qint64> secondsLeft(const QList<BatchFile> &files, qint64 measuringMs);
 
 } // namespace BatchProgress

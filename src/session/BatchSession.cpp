@@ -9,6 +9,8 @@
 #include "engine/BatchConverter.h"
 #include "intake/DropIntake.h"
 
+#include <algorithm>
+
 using Screen = ScreenState::Screen;
 
 BatchSession::BatchSession(const QString &encoderPath, const QString &outputFolder, QObject *parent)
@@ -81,6 +83,7 @@ void BatchSession::startConversion()
     m_state->setSecondsLeft(std::nullopt);
     m_batchClock.start();
     m_pausedMs = 0;
+    m_firstProgressAtMs.reset();
     m_state->setScreen(Screen::Converting);
     m_converter->start();
 }
@@ -105,9 +108,19 @@ void BatchSession::followBatch()
     const QList<BatchFile> &files = m_state->files().all();
     m_state->setCurrentFileIndex(BatchProgress::currentFileIndex(files));
     m_state->setConversionProgress(BatchProgress::oldestConvertingFraction(files));
+    // The encoder scans a file before it reports any progress. Later files' scans
+    // overlap the encodes running beside them, but the first one holds up everything, so a
+    // speed measured across it would make the batch look slower than it is.
+    const auto hasProgressed = [](const BatchFile &file) {
+        return file.stage == BatchFile::Stage::Converting && file.fraction > 0;
+    };
+    if (!m_firstProgressAtMs && std::any_of(files.cbegin(), files.cend(), hasProgressed))
+        m_firstProgressAtMs = workingMs();
     // While paused the time left stands still, as the encodes do.
-    if (!m_state->isPaused())
-        m_state->setSecondsLeft(BatchProgress::secondsLeft(files, workingMs()));
+    if (!m_state->isPaused()) {
+        const qint64 measuringMs = m_firstProgressAtMs ? workingMs() - *m_firstProgressAtMs : 0;
+        m_state->setSecondsLeft(BatchProgress::secondsLeft(files, measuringMs));
+    }
 }
 
 qint64 BatchSession::workingMs() const

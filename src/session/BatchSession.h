@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QUrl>
 
+#include <optional>
+
 class BatchConverter;
 class BatchRecorder;
 class DropIntake;
@@ -81,5 +83,8 @@ private:
     // Time paused is no time worked: the batch's speed and time left leave it out.
     QElapsedTimer m_pauseClock;
     qint64 m_pausedMs = 0;
+    // Working time when an encoder first reported progress: the batch's speed is measured from
+    // there.
+    std::optional<qint64> m_firstProgressAtMs;
     bool m_followScheduled = false;
 };
