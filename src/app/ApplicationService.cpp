@@ -3,7 +3,8 @@
 
 #include "ApplicationService.h"
 
-#include <QDBusConnectionInterface>
+#include "ApplicationBusEndpoint.h"
+
 #include <QDBusMessage>
 
 namespace {
@@ -45,13 +46,31 @@ ApplicationService::ApplicationService(const QString &applicationId, const QDBus
 {
     if (!m_bus.isConnected())
         return;
+    m_endpoint = std::make_unique<ApplicationBusEndpoint>();
+    connect(m_endpoint.get(), &ApplicationBusEndpoint::activationRequested, this,
+            [this](const QVariantMap &platformData) {
+                adoptPlatformData(platformData);
+                Q_EMIT activationRequested();
+            });
+    connect(m_endpoint.get(), &ApplicationBusEndpoint::filesOpened, this,
+            [this](const QList<QUrl> &urls, const QVariantMap &platformData) {
+                adoptPlatformData(platformData);
+                Q_EMIT filesOpened(urls);
+                Q_EMIT activationRequested();
+            });
+    m_busThread.setObjectName(QStringLiteral("Application bus"));
+    m_endpoint->moveToThread(&m_busThread);
+    m_busThread.start();
     // The object is there before the name, so that no call finds the name without it.
-    if (!m_bus.registerObject(QString::fromLatin1(objectPath), this,
-                              QDBusConnection::ExportAllSlots))
-        return;
-    m_owner = m_bus.registerService(m_applicationId);
-    if (!m_owner)
+    m_owner = m_bus.registerObject(QString::fromLatin1(objectPath), m_endpoint.get(),
+                                   QDBusConnection::ExportAllSlots) &&
+              m_bus.registerService(m_applicationId);
+    if (!m_owner) {
         m_bus.unregisterObject(QString::fromLatin1(objectPath));
+        m_busThread.quit();
+        m_busThread.wait();
+        m_endpoint.reset();
+    }
 }
 
 ApplicationService::~ApplicationService()
@@ -60,6 +79,8 @@ ApplicationService::~ApplicationService()
         return;
     m_bus.unregisterService(m_applicationId);
     m_bus.unregisterObject(QString::fromLatin1(objectPath));
+    m_busThread.quit();
+    m_busThread.wait();
 }
 
 bool ApplicationService::handOver(const QString &applicationId, const QDBusConnection &bus,
@@ -83,28 +104,4 @@ bool ApplicationService::handOver(const QString &applicationId, const QDBusConne
     // No auto-start: a launch that found no owner shows its own window instead.
     call.setAutoStartService(false);
     return bus.call(call, QDBus::Block, handOverTimeoutMs).type() == QDBusMessage::ReplyMessage;
-}
-
-void ApplicationService::Activate(const QVariantMap &platformData)
-{
-    adoptPlatformData(platformData);
-    Q_EMIT activationRequested();
-}
-
-void ApplicationService::Open(const QStringList &uris, const QVariantMap &platformData)
-{
-    QList<QUrl> urls;
-    for (const QString &uri : uris)
-        urls.append(QUrl::fromEncoded(uri.toUtf8()));
-    adoptPlatformData(platformData);
-    Q_EMIT filesOpened(urls);
-    Q_EMIT activationRequested();
-}
-
-void ApplicationService::ActivateAction(const QString &, const QVariantList &,
-                                        const QVariantMap &platformData)
-{
-    // Clipforger has no actions of its own; the call still brings the window forward.
-    adoptPlatformData(platformData);
-    Q_EMIT activationRequested();
 }

@@ -6,8 +6,12 @@
 #include <QDBusConnection>
 #include <QList>
 #include <QObject>
+#include <QThread>
 #include <QUrl>
-#include <QVariantMap>
+
+#include <memory>
+
+class ApplicationBusEndpoint;
 
 // One Clipforger per desktop session: the first instance owns the application id on the session
 // bus and answers the freedesktop org.freedesktop.Application interface there, through which
@@ -15,7 +19,6 @@
 class ApplicationService : public QObject
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
 public:
     static constexpr char objectPath[] = "/org/clipforger/Clipforger";
@@ -34,12 +37,6 @@ public:
     static bool handOver(const QString &applicationId, const QDBusConnection &bus,
                          const QList<QUrl> &files);
 
-public Q_SLOTS:
-    void Activate(const QVariantMap &platformData);
-    void Open(const QStringList &uris, const QVariantMap &platformData);
-    void ActivateAction(const QString &actionName, const QVariantList &parameter,
-                        const QVariantMap &platformData);
-
 Q_SIGNALS:
     void activationRequested();
     void filesOpened(const QList<QUrl> &urls);
@@ -48,4 +45,7 @@ private:
     QString m_applicationId;
     QDBusConnection m_bus;
     bool m_owner = false;
+    // Answers the bus; goes after the thread it runs on has ended.
+    std::unique_ptr<ApplicationBusEndpoint> m_endpoint;
+    QThread m_busThread;
 };

@@ -387,6 +387,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("printed");
         QTest::addColumn<QStringList>("listed");
+        // This window does not look at its events until the launch has ended.
+        QTest::addColumn<bool>("windowBusy");
 
         const QString undecodable =
             QString::fromLatin1(QUrl::fromLocalFile(m_media.path()).toEncoded() + "/caf%E9.mp4");
@@ -395,7 +397,8 @@ private Q_SLOTS:
                            "more",        "notes.txt",
                            "missing.mp4", "https://example.com/web.mp4",
                            undecodable}
-            << QString() << QStringList{"clip.mp4", "other.mkv", "inside.webm", "café.mp4"};
+            << QString() << QStringList{"clip.mp4", "other.mkv", "inside.webm", "café.mp4"}
+            << false;
         const QString clip = QUrl::fromLocalFile(media("clip.mp4")).toString();
         QTest::newRow("one file by many names: listed once, by a path the encoder reads")
             << QStringList{"./clip.mp4",
@@ -406,14 +409,16 @@ private Q_SLOTS:
                            clip + "#fragment",
                            "link.mp4",
                            "hard link.mp4"}
-            << QString() << QStringList{"clip.mp4"};
+            << QString() << QStringList{"clip.mp4"} << false;
+        QTest::newRow("while this window is busy: answered at once, listed once it is free")
+            << QStringList{"clip.mp4"} << QString() << QStringList{"clip.mp4"} << true;
         QTest::newRow("a relative file: URL, which the window cannot resolve as the caller would")
-            << QStringList{"file:clip.mp4"} << QString() << QStringList{};
+            << QStringList{"file:clip.mp4"} << QString() << QStringList{} << false;
         QTest::newRow("no files: the window comes forward")
-            << QStringList{} << QString() << QStringList{};
+            << QStringList{} << QString() << QStringList{} << false;
         QTest::newRow("--version")
-            << QStringList{"--version"} << "Clipforger 0.1.0" << QStringList{};
-        QTest::newRow("--help") << QStringList{"--help"} << "[FILE...]" << QStringList{};
+            << QStringList{"--version"} << "Clipforger 0.1.0" << QStringList{} << false;
+        QTest::newRow("--help") << QStringList{"--help"} << "[FILE...]" << QStringList{} << false;
     }
 
     void launchesHandTheirFilesToTheFirstWindow()
@@ -421,6 +426,7 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(QString, printed);
         QFETCH(QStringList, listed);
+        QFETCH(bool, windowBusy);
         QVERIFY(m_app->ownsApplicationId());
 
         QProcess launch;
@@ -432,8 +438,11 @@ private Q_SLOTS:
         launch.setProcessEnvironment(environment);
         launch.setWorkingDirectory(m_media.path());
         launch.start(QStringLiteral(CLIPFORGER_EXECUTABLE), arguments);
-        // Waits with the event loop running: this process is the first window that answers.
-        QTRY_VERIFY_WITH_TIMEOUT(launch.state() == QProcess::NotRunning, 10000);
+        // This process is the first window, whose events answer the launch unless it is busy.
+        if (windowBusy)
+            QVERIFY(launch.waitForFinished(10000));
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(launch.state() == QProcess::NotRunning, 10000);
         QCOMPARE(launch.exitStatus(), QProcess::NormalExit);
         QCOMPARE(launch.exitCode(), 0);
         QVERIFY(QString::fromUtf8(launch.readAllStandardOutput()).contains(printed));
