@@ -108,12 +108,11 @@ void BatchSession::followBatch()
     const QList<BatchFile> &files = m_state->files().all();
     m_state->setCurrentFileIndex(BatchProgress::currentFileIndex(files));
     m_state->setConversionProgress(BatchProgress::oldestConvertingFraction(files));
-    // The encoder scans a file before it reports any progress. Later files' scans
-    // overlap the encodes running beside them, but the first one holds up everything, so a
-    // speed measured across it would make the batch look slower than it is.
-    const auto hasProgressed = [](const BatchFile &file) {
-        return file.stage == BatchFile::Stage::Converting && file.fraction > 0;
-    };
+    // The encoder scans a file before it reports any progress. Later files' scans overlap the
+    // encodes running beside them, but the first one holds up everything, so a speed measured
+    // across it would make the batch look slower than it is. A file that ended between two
+    // looks has progressed too.
+    const auto hasProgressed = [](const BatchFile &file) { return file.fraction > 0; };
     if (!m_firstProgressAtMs && std::any_of(files.cbegin(), files.cend(), hasProgressed))
         m_firstProgressAtMs = workingMs();
     // While paused the time left stands still, as the encodes do.
