@@ -6,8 +6,7 @@
 // alternating. Prints the wall-time ratio, the engine's own CPU time as a share of the encoders',
 // the peak memory of the engine and its encoders together, and what reading each input's headers
 // and rewriting each output with the input's recording date cost of the engine's time.
-#include "engine/BatchConverter.h"
-#include "engine/BatchList.h"
+#include "EngineBatch.h"
 #include "engine/EncoderArguments.h"
 #include "engine/MediaProbe.h"
 #include "engine/MetadataRemux.h"
@@ -152,17 +151,15 @@ int main(int argc, char **argv)
         QDir().mkpath(directFolder);
         auto throughEngine = [&] {
             add(engine, measure([&] {
-                    BatchList files;
-                    files.append(urls, BatchFile::Stage::Waiting);
-                    BatchConverter batch(encoder, engineFolder, &files);
-                    batch.setCapacity(capacity);
+                    EngineBatch batch(encoder, engineFolder);
+                    batch.converter.setCapacity(capacity);
                     QEventLoop loop;
-                    QObject::connect(&batch, &BatchConverter::finished, &loop, [&] {
-                        for (const FileOutcome &outcome : files.outcomes())
+                    QObject::connect(&batch.converter, &BatchConverter::finished, &loop, [&] {
+                        for (const FileOutcome &outcome : batch.outcomes())
                             ok = ok && outcome.converted();
                         loop.quit();
                     });
-                    batch.start();
+                    batch.start(urls);
                     memorySampler.start(100);
                     loop.exec();
                     memorySampler.stop();

@@ -82,23 +82,12 @@ struct BatchConverter::Encode
 };
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
-                               BatchList *files, QObject *parent)
+                               const BatchList *files, QObject *parent)
     : QObject(parent)
     , m_encoderPath(encoderPath)
     , m_outputFolder(outputFolder)
     , m_files(files)
-    , m_prober(files)
-{
-    // Files that join the running batch wait at the list's end.
-    connect(m_files, &BatchList::filesChanged, this, [this] {
-        if (m_running)
-            startFilesLater();
-    });
-    connect(m_files, &BatchList::mediaRead, this, [this](qsizetype index) {
-        if (m_running && index == m_nextToStart)
-            startFilesLater();
-    });
-}
+{}
 
 BatchConverter::~BatchConverter() = default;
 
@@ -110,7 +99,15 @@ void BatchConverter::start()
     m_running = true;
     m_cancelRequested = false;
     m_paused = false;
+    m_diskFull = false;
+    m_publishedPaths.clear();
     startFilesLater();
+}
+
+void BatchConverter::reconsider()
+{
+    if (m_running)
+        startFilesLater();
 }
 
 void BatchConverter::cancel()
@@ -159,27 +156,30 @@ void BatchConverter::startFiles()
     m_startScheduled = false;
     if (!m_running)
         return;
-    const auto nextWaiting = [this] {
-        while (m_nextToStart < m_files->size() &&
-               m_files->at(m_nextToStart).stage != BatchFile::Stage::Waiting)
-            ++m_nextToStart;
-        return m_nextToStart < m_files->size();
-    };
-    // Once the disk is full, the files still to come cannot succeed either.
-    if (m_cancelRequested || diskIsFull()) {
+    if (m_cancelRequested || m_diskFull) {
         const Failure failure = m_cancelRequested ? Failure::Cancelled : Failure::DiskFull;
-        while (nextWaiting())
+        while (aFileWaits())
             record(m_nextToStart++, failure);
     }
     // A file's command line follows what its headers say, so its encode waits for them.
-    while (!m_paused && nextWaiting() && m_files->at(m_nextToStart).media &&
-           !anEncoderIsOpening() && m_capacity.allowsAnother(runningEncoderSizes()))
+    while (!m_paused && aFileWaits() && m_files->at(m_nextToStart).media && !anEncoderIsOpening() &&
+           m_capacity.allowsAnother(runningEncoderSizes()))
         startFile(m_nextToStart++);
 
-    if (!m_files->hasPendingFiles() && m_encodes.empty()) {
+    if (!aFileWaits() && m_encodes.empty()) {
         m_running = false;
         Q_EMIT finished();
     }
+}
+
+// Every file before the next to start has begun or ended here; the list keeps the stage of the
+// ones after it, where files that join the batch wait too.
+bool BatchConverter::aFileWaits()
+{
+    while (m_nextToStart < m_files->size() &&
+           m_files->at(m_nextToStart).stage != BatchFile::Stage::Waiting)
+        ++m_nextToStart;
+    return m_nextToStart < m_files->size();
 }
 
 void BatchConverter::startFile(qsizetype index)
@@ -207,14 +207,14 @@ void BatchConverter::startFile(qsizetype index)
             raw->encoding = true;
             startFilesLater();
         }
-        m_files->setProgress(raw->index, fraction);
+        Q_EMIT fileProgressed(raw->index, fraction);
     });
     connect(raw->runner, &EncoderRunner::secondsLeft, this,
-            [this, index](qint64 seconds) { m_files->setEncoderSecondsLeft(index, seconds); });
+            [this, index](qint64 seconds) { Q_EMIT fileEstimated(index, seconds); });
     connect(raw->runner, &EncoderRunner::finished, this,
             [this, raw](Failure failure, int detail) { onEncoderFinished(raw, failure, detail); });
     m_encodes.push_back(std::move(encode));
-    m_files->setConverting(index);
+    Q_EMIT fileBegan(index);
     raw->runner->start(input.toLocalFile(), raw->output->temporaryPath(),
                        *m_files->at(index).media);
 }
@@ -270,7 +270,7 @@ void BatchConverter::publish(Encode *encode)
         startFilesLater();
     });
     watcher->setFuture(QtConcurrent::run(
-        [output = std::shared_ptr<OutputFile>(std::move(encode->output)), taken = publishedPaths(),
+        [output = std::shared_ptr<OutputFile>(std::move(encode->output)), taken = m_publishedPaths,
          input = m_files->at(encode->index).url.toLocalFile(),
          media = *m_files->at(encode->index).media]() mutable {
             Failure failure = Failure::None;
@@ -310,30 +310,14 @@ Failure BatchConverter::causeOf(const Encode &encode, Failure failure) const
 void BatchConverter::record(qsizetype index, Failure failure, int detail, const QString &outputPath,
                             const QStringList &encoderLines)
 {
+    m_diskFull = m_diskFull || failure == Failure::DiskFull;
+    if (!outputPath.isEmpty())
+        m_publishedPaths.insert(outputPath);
     FileOutcome outcome;
     outcome.input = m_files->at(index).url;
     outcome.outputPath = outputPath;
     outcome.failure = failure;
     outcome.detail = detail;
     outcome.encoderLines = encoderLines;
-    m_files->finish(index, outcome);
-}
-
-bool BatchConverter::diskIsFull() const
-{
-    return std::any_of(m_files->begin(), m_files->end(), [](const BatchFile &file) {
-        return file.stage == BatchFile::Stage::Finished &&
-               file.outcome.failure == Failure::DiskFull;
-    });
-}
-
-// The names this batch's files were given, which a later file must not take even where the
-// user has moved the file away since.
-QSet<QString> BatchConverter::publishedPaths() const
-{
-    QSet<QString> paths;
-    for (const BatchFile &file : *m_files)
-        if (file.stage == BatchFile::Stage::Finished && !file.outcome.outputPath.isEmpty())
-            paths.insert(file.outcome.outputPath);
-    return paths;
+    Q_EMIT fileEnded(index, outcome);
 }

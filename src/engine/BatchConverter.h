@@ -5,9 +5,9 @@
 
 #include "EncodeCapacity.h"
 #include "FileOutcome.h"
-#include "MediaProber.h"
 
 #include <QObject>
+#include <QSet>
 
 #include <memory>
 #include <optional>
@@ -16,17 +16,18 @@
 class BatchList;
 
 // Converts the waiting files of a batch list, each into a new, never-overwriting
-// "_converted.mp4" file in the output folder, and moves each file of the list on: converting,
-// then finished with its outcome. Files begin in list order, each once the one before has begun
-// encoding, as many at once as the capacity allows, and may end in any order; files that join
-// the list while the batch runs are converted too. The folder only ever shows finished files:
-// each is written under a hidden temporary name first.
+// "_converted.mp4" file in the output folder, and tells how each file moves on: begun, its
+// progress, ended with its outcome. It only reads the list; whoever owns it applies what it
+// tells. Files begin in list order, each once the one before has begun encoding and its headers
+// have been read, as many at once as the capacity allows, and may end in any order; files that
+// join the list while the batch runs are converted too. The folder only ever shows finished
+// files: each is written under a hidden temporary name first.
 class BatchConverter : public QObject
 {
     Q_OBJECT
 
 public:
-    BatchConverter(const QString &encoderPath, const QString &outputFolder, BatchList *files,
+    BatchConverter(const QString &encoderPath, const QString &outputFolder, const BatchList *files,
                    QObject *parent = nullptr);
     // Kills running encoders and removes their partial outputs, without waiting. A finished file
     // that is being flushed to disk still gets its name.
@@ -44,11 +45,20 @@ public:
     // Holds every running encode where it is and begins no further file, until resume().
     void pause();
     void resume();
+    // Files joined the list, or a waiting file's headers were read: begins what may begin now.
+    void reconsider();
 
     bool isRunning() const { return m_running; }
 
 Q_SIGNALS:
-    // No file of the list is waiting or converting any more.
+    // The file at `index` began converting.
+    void fileBegan(qsizetype index);
+    // Its encoder reported the share done, unclamped, or its own estimate of the time left.
+    void fileProgressed(qsizetype index, double fraction);
+    void fileEstimated(qsizetype index, qint64 secondsLeft);
+    // The file at `index` ended, converted or not: it is no longer waiting or converting.
+    void fileEnded(qsizetype index, const FileOutcome &outcome);
+    // Every file of the batch has ended.
     void finished();
 
 private:
@@ -65,13 +75,11 @@ private:
     FileOutcome::Failure causeOf(const Encode &encode, FileOutcome::Failure failure) const;
     void record(qsizetype index, FileOutcome::Failure failure, int detail = 0,
                 const QString &outputPath = {}, const QStringList &encoderLines = {});
-    bool diskIsFull() const;
-    QSet<QString> publishedPaths() const;
+    bool aFileWaits();
 
     QString m_encoderPath;
     QString m_outputFolder;
-    BatchList *m_files;
-    MediaProber m_prober;
+    const BatchList *m_files;
     EncodeCapacity m_capacity;
     // Every file before it has begun or ended.
     qsizetype m_nextToStart = 0;
@@ -80,4 +88,9 @@ private:
     bool m_running = false;
     bool m_cancelRequested = false;
     bool m_paused = false;
+    // Once the disk is full, the files still to come cannot succeed either.
+    bool m_diskFull = false;
+    // The names this batch's files were given, which a later file must not take even where the
+    // user has moved the file away since.
+    QSet<QString> m_publishedPaths;
 };

@@ -112,29 +112,27 @@ void BatchList::enterBatch()
 void BatchList::setMedia(qsizetype index, const MediaInfo &media)
 {
     m_files[index].media = media;
-    Q_EMIT mediaRead(index);
 }
 
 void BatchList::setConverting(qsizetype index)
 {
     m_files[index].stage = Stage::Converting;
-    Q_EMIT stageChanged(index);
 }
 
-void BatchList::setProgress(qsizetype index, double fraction)
+bool BatchList::setProgress(qsizetype index, double fraction)
 {
     if (m_files[index].fraction == fraction)
-        return;
+        return false;
     m_files[index].fraction = fraction;
-    Q_EMIT progressChanged(index);
+    return true;
 }
 
-void BatchList::setEncoderSecondsLeft(qsizetype index, qint64 seconds)
+bool BatchList::setEncoderSecondsLeft(qsizetype index, qint64 seconds)
 {
     if (m_files[index].encoderSecondsLeft == seconds)
-        return;
+        return false;
     m_files[index].encoderSecondsLeft = seconds;
-    Q_EMIT progressChanged(index);
+    return true;
 }
 
 void BatchList::finish(qsizetype index, const FileOutcome &outcome)
@@ -143,5 +141,4 @@ void BatchList::finish(qsizetype index, const FileOutcome &outcome)
     file.stage = Stage::Finished;
     file.encoderSecondsLeft.reset();
     file.outcome = outcome;
-    Q_EMIT stageChanged(index);
 }

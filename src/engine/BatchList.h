@@ -11,8 +11,9 @@
 #include <QSet>
 
 // The one list of files that the drop screen shows and a batch converts, in the order given.
-// Each file is listed once. The converter advances each file's stage, and everything else that
-// speaks of the batch (the screens, the time left, the crash record, the desktop) reads it here.
+// Each file is listed once. Its owner alone writes it, from what the header reader and the
+// converter tell; everything else that speaks of the batch (the screens, the time left, the
+// crash record, the desktop) reads it here.
 class BatchList : public QObject
 {
     Q_OBJECT
@@ -51,19 +52,15 @@ public:
 
     void setMedia(qsizetype index, const MediaInfo &media);
     void setConverting(qsizetype index);
-    void setProgress(qsizetype index, double fraction);
-    void setEncoderSecondsLeft(qsizetype index, qint64 seconds);
+    // False where nothing changed.
+    bool setProgress(qsizetype index, double fraction);
+    bool setEncoderSecondsLeft(qsizetype index, qint64 seconds);
     void finish(qsizetype index, const FileOutcome &outcome);
 
 Q_SIGNALS:
-    // Files were added, removed, or all entered a batch.
+    // Files were added, removed, or all entered a batch. How each file moves on is told by its
+    // owner, which writes it.
     void filesChanged();
-    // The file at `index` moved on: it began converting or it ended.
-    void stageChanged(qsizetype index);
-    // The headers of the file at `index` have been read.
-    void mediaRead(qsizetype index);
-    // The encoder reported on the file at `index`: its share done or its own time estimate.
-    void progressChanged(qsizetype index);
 
 private:
     QList<BatchFile> m_files;

@@ -9,22 +9,23 @@
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
-MediaProber::MediaProber(BatchList *files, QObject *parent)
+MediaProber::MediaProber(const BatchList *files, QObject *parent)
     : QObject(parent)
     , m_files(files)
 {
     m_pool.setMaxThreadCount(1);
-    connect(m_files, &BatchList::filesChanged, this, [this] {
-        // Files may have been replaced as well as added.
-        m_next = 0;
-        probeNext();
-    });
-    probeNext();
 }
 
 MediaProber::~MediaProber()
 {
     m_pool.waitForDone();
+}
+
+void MediaProber::readNewFiles()
+{
+    // Files may have been replaced as well as added.
+    m_next = 0;
+    probeNext();
 }
 
 void MediaProber::probeNext()
@@ -52,6 +53,8 @@ void MediaProber::probeNext()
 void MediaProber::onProbed(qsizetype index, const QUrl &url, const MediaInfo &media)
 {
     // The list may have been replaced while the file was read; its result then waits for nobody.
-    if (index < m_files->size() && m_files->at(index).url == url && !m_files->at(index).media)
-        m_files->setMedia(index, media);
+    if (index < m_files->size() && m_files->at(index).url == url && !m_files->at(index).media) {
+        m_next = index + 1;
+        Q_EMIT headersRead(index, media);
+    }
 }

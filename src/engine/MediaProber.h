@@ -12,23 +12,30 @@
 class BatchList;
 
 // Reads the headers of every file of a list, one file at a time in list order, off the GUI
-// thread, and notes what they say in the file's record: as soon as files are listed, so that
-// the batch knows each file before its encode begins.
+// thread, and tells what they say: as soon as files are listed, so that the batch knows each
+// file before its encode begins. It only reads the list; whoever owns it notes what it tells.
 class MediaProber : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit MediaProber(BatchList *files, QObject *parent = nullptr);
+    explicit MediaProber(const BatchList *files, QObject *parent = nullptr);
     // Waits for the file being read, which a pipe or a slow disk cannot hold up for long: only
     // regular files are opened.
     ~MediaProber() override;
+
+    // The list changed: files may have been added, or all replaced.
+    void readNewFiles();
+
+Q_SIGNALS:
+    // The file at `index`, still listed there and not read before, has these headers.
+    void headersRead(qsizetype index, const MediaInfo &media);
 
 private:
     void probeNext();
     void onProbed(qsizetype index, const QUrl &url, const MediaInfo &media);
 
-    BatchList *m_files;
+    const BatchList *m_files;
     QThreadPool m_pool;
     // No file before it waits to be read.
     qsizetype m_next = 0;

@@ -4,7 +4,7 @@
 #include "BatchRecorder.h"
 
 #include "BatchRecord.h"
-#include "ScreenState.h"
+#include "engine/BatchList.h"
 #include "engine/ProcessLiveness.h"
 #include "intake/ReadableAliases.h"
 
@@ -12,8 +12,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
-
-using Screen = ScreenState::Screen;
 
 namespace {
 
@@ -29,20 +27,15 @@ bool ownerHasEnded(const QLockFile &lock)
 
 } // namespace
 
-BatchRecorder::BatchRecorder(ScreenState *state, const ReadableAliases *aliases, QObject *parent)
+BatchRecorder::BatchRecorder(const BatchList *files, const ReadableAliases *aliases,
+                             QObject *parent)
     : QObject(parent)
-    , m_state(state)
+    , m_files(files)
     , m_aliases(aliases)
 {
     m_joinedFilesWrite.setSingleShot(true);
     m_joinedFilesWrite.setInterval(joinedFilesDelayMs);
     connect(&m_joinedFilesWrite, &QTimer::timeout, this, &BatchRecorder::write);
-    // Connected before anyone else can be, so that a file's end is recorded before the screens
-    // move on from it.
-    const BatchList &files = m_state->files();
-    connect(m_state, &ScreenState::screenChanged, this, &BatchRecorder::onScreenChanged);
-    connect(&files, &BatchList::filesChanged, this, &BatchRecorder::onFilesChanged);
-    connect(&files, &BatchList::stageChanged, this, &BatchRecorder::onStageChanged);
 }
 
 BatchRecorder::~BatchRecorder() = default;
@@ -63,7 +56,7 @@ std::function<QList<QUrl>()> BatchRecorder::takeRecordAt(const QString &path)
     }
     m_lock = std::move(lock);
     m_record = std::make_unique<BatchRecord>(path);
-    m_listedLookedAt = m_state->files().size();
+    m_listedLookedAt = m_files->size();
     return [this, record = *m_record] {
         const QList<QUrl> unconverted = record.unconvertedInputs();
         // Posted before any of these files can be listed, so they are counted as they are.
@@ -77,77 +70,85 @@ std::function<QList<QUrl>()> BatchRecorder::takeRecordAt(const QString &path)
     };
 }
 
-void BatchRecorder::onScreenChanged()
+void BatchRecorder::batchStarted()
 {
     if (!m_record) {
-        m_state->setCrashRecoveryIsOff(m_folderUnwritable && m_state->isConverting());
+        Q_EMIT crashRecoveryOffChanged(m_folderUnwritable);
         return;
     }
-    switch (m_state->screen()) {
-    case Screen::Converting:
-        m_keepRecord = false;
-        m_restoring.clear();
-        m_state->setRestoredFileCount(0);
-        write();
-        break;
-    case Screen::Completion:
-        m_joinedFilesWrite.stop();
-        // With the cancelled files' ends.
-        if (m_keepRecord)
-            write();
-        else
-            m_record->remove();
-        break;
-    case Screen::Drop:
-        m_listedLookedAt = m_state->files().size();
-        break;
-    }
+    m_keepRecord = false;
+    m_restoring.clear();
+    setRestoredFileCount(0);
+    write();
 }
 
-void BatchRecorder::onFilesChanged()
+void BatchRecorder::filesJoined()
 {
-    if (!m_record)
-        return;
-    if (m_state->isConverting()) {
+    if (m_record)
         m_joinedFilesWrite.start();
-        return;
-    }
-    if (m_state->screen() == Screen::Drop)
-        countRestoredFiles();
 }
 
-void BatchRecorder::onStageChanged(qsizetype index)
+void BatchRecorder::fileEnded(qsizetype index)
 {
     // When a file ends, not while it is encoded: the record costs the encoders nothing. At once,
     // so that the record never lags behind the folder. Not for a cancelled file: the batch ends
     // with it, and its end is kept, or the record removed, then; Stop cancels thousands at once.
-    const BatchFile &file = m_state->files().at(index);
+    const BatchFile &file = m_files->at(index);
     if (m_record && file.stage == BatchFile::Stage::Finished &&
         file.outcome.failure != FileOutcome::Failure::Cancelled)
         write();
 }
 
-void BatchRecorder::countRestoredFiles()
+void BatchRecorder::batchEnded()
 {
-    const BatchList &files = m_state->files();
-    if (files.isEmpty()) {
+    if (!m_record) {
+        Q_EMIT crashRecoveryOffChanged(false);
+        return;
+    }
+    m_joinedFilesWrite.stop();
+    // With the cancelled files' ends.
+    if (m_keepRecord)
+        write();
+    else
+        m_record->remove();
+}
+
+void BatchRecorder::listRestarted()
+{
+    if (m_record)
+        m_listedLookedAt = m_files->size();
+}
+
+void BatchRecorder::listChanged()
+{
+    if (!m_record)
+        return;
+    if (m_files->isEmpty()) {
         m_listedLookedAt = 0;
         // Emptying the list forgets what the last run left.
-        if (m_state->restoredFileCount() > 0) {
-            m_state->setRestoredFileCount(0);
+        if (m_restoredFileCount > 0) {
+            setRestoredFileCount(0);
             m_restoring.clear();
             m_record->remove();
         }
         return;
     }
-    if (files.size() < m_listedLookedAt)
+    if (m_files->size() < m_listedLookedAt)
         m_listedLookedAt = 0;
     qsizetype restored = 0;
-    for (; m_listedLookedAt < files.size(); ++m_listedLookedAt)
+    for (; m_listedLookedAt < m_files->size(); ++m_listedLookedAt)
         restored +=
-            m_restoring.remove(m_aliases->originalOf(files.at(m_listedLookedAt).url)) ? 1 : 0;
+            m_restoring.remove(m_aliases->originalOf(m_files->at(m_listedLookedAt).url)) ? 1 : 0;
     if (restored > 0)
-        m_state->setRestoredFileCount(m_state->restoredFileCount() + restored);
+        setRestoredFileCount(m_restoredFileCount + restored);
+}
+
+void BatchRecorder::setRestoredFileCount(qsizetype count)
+{
+    if (count == m_restoredFileCount)
+        return;
+    m_restoredFileCount = count;
+    Q_EMIT restoredFileCountChanged(count);
 }
 
 void BatchRecorder::write()
@@ -155,11 +156,11 @@ void BatchRecorder::write()
     m_joinedFilesWrite.stop();
     QList<QUrl> inputs;
     QList<std::optional<bool>> converted;
-    for (const BatchFile &file : m_state->files()) {
+    for (const BatchFile &file : *m_files) {
         inputs.append(m_aliases->originalOf(file.url));
         converted.append(file.stage == BatchFile::Stage::Finished
                              ? std::optional(file.outcome.converted())
                              : std::nullopt);
     }
-    m_state->setCrashRecoveryIsOff(!m_record->write(inputs, converted));
+    Q_EMIT crashRecoveryOffChanged(!m_record->write(inputs, converted));
 }

@@ -12,15 +12,16 @@
 #include <functional>
 #include <memory>
 
+class BatchList;
 class BatchRecord;
 class QLockFile;
 class ReadableAliases;
-class ScreenState;
 
 // Keeps the record of the running batch as its files end, so that a batch cut short by a crash,
 // a logout or a power cut is offered again at the next start, and offers it: the files it left
 // unconverted are listed with a note saying so, until the list is emptied or converted. Only one
-// running instance holds the record; for the others this does nothing.
+// running instance holds the record; for the others this does nothing. It reads the list and is
+// told by the list's owner how the batch moves on; it tells what the screens should say.
 class BatchRecorder : public QObject
 {
     Q_OBJECT
@@ -31,7 +32,8 @@ public:
     static constexpr int joinedFilesDelayMs = 500;
 
     // Files listed through `aliases` are recorded as the files they stand for.
-    BatchRecorder(ScreenState *state, const ReadableAliases *aliases, QObject *parent = nullptr);
+    BatchRecorder(const BatchList *files, const ReadableAliases *aliases,
+                  QObject *parent = nullptr);
     ~BatchRecorder() override;
 
     // Takes the record at `path` unless another instance holds it. Returns what reads the files
@@ -43,14 +45,30 @@ public:
     // not converted are offered at the next start.
     void keepRecordAtEnd() { m_keepRecord = true; }
 
+    // The list's files entered a new batch.
+    void batchStarted();
+    // Files joined the running batch.
+    void filesJoined();
+    // The file at `index` ended.
+    void fileEnded(qsizetype index);
+    // Every file of the batch has ended.
+    void batchEnded();
+    // Files were added to or removed from the next batch's list.
+    void listChanged();
+    // A new list begins: none of the files on it so far were left by an earlier run.
+    void listRestarted();
+
+Q_SIGNALS:
+    // The running batch goes without its record, as the state folder cannot be written.
+    void crashRecoveryOffChanged(bool off);
+    // How many of the listed files an unfinished batch of an earlier run left unconverted.
+    void restoredFileCountChanged(qsizetype count);
+
 private:
-    void onScreenChanged();
-    void onFilesChanged();
-    void onStageChanged(qsizetype index);
-    void countRestoredFiles();
+    void setRestoredFileCount(qsizetype count);
     void write();
 
-    ScreenState *m_state;
+    const BatchList *m_files;
     const ReadableAliases *m_aliases;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<BatchRecord> m_record;
@@ -60,5 +78,6 @@ private:
     // Offered files not yet listed, and how far the list has been looked through for them.
     QSet<QUrl> m_restoring;
     qsizetype m_listedLookedAt = 0;
+    qsizetype m_restoredFileCount = 0;
     QTimer m_joinedFilesWrite;
 };

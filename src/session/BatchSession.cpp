@@ -7,6 +7,7 @@
 #include "BatchRecorder.h"
 #include "ScreenState.h"
 #include "engine/BatchConverter.h"
+#include "engine/MediaProber.h"
 #include "intake/DropIntake.h"
 
 #include <algorithm>
@@ -16,20 +17,39 @@ using Screen = ScreenState::Screen;
 BatchSession::BatchSession(const QString &encoderPath, const QString &outputFolder, QObject *parent)
     : QObject(parent)
     , m_outputFolder(outputFolder)
-    , m_state(new ScreenState(this))
-    , m_intake(new DropIntake(this))
-    , m_recorder(new BatchRecorder(m_state, &m_intake->aliases(), this))
-    , m_converter(new BatchConverter(encoderPath, outputFolder, &m_state->files(), this))
+    , m_state(std::make_unique<ScreenState>())
+    , m_intake(std::make_unique<DropIntake>())
+    , m_prober(std::make_unique<MediaProber>(&m_state->files()))
+    , m_recorder(std::make_unique<BatchRecorder>(&m_state->files(), &m_intake->aliases()))
+    , m_converter(std::make_unique<BatchConverter>(encoderPath, outputFolder, &m_state->files()))
 {
-    connect(m_intake, &DropIntake::videosFound, this, &BatchSession::onVideosFound);
     m_converter->setCapacity(EncodeCapacity::ofThisMachine());
-    connect(m_converter, &BatchConverter::finished, this, &BatchSession::finishConversion);
-    const BatchList &files = m_state->files();
-    connect(&files, &BatchList::stageChanged, this, &BatchSession::followBatchLater);
-    connect(&files, &BatchList::progressChanged, this, &BatchSession::followBatchLater);
+    connect(m_intake.get(), &DropIntake::videosFound, this, &BatchSession::onVideosFound);
+    connect(m_prober.get(), &MediaProber::headersRead, this, &BatchSession::onHeadersRead);
+    connect(m_converter.get(), &BatchConverter::fileBegan, this, &BatchSession::onFileBegan);
+    connect(m_converter.get(), &BatchConverter::fileProgressed, this,
+            &BatchSession::onFileProgressed);
+    connect(m_converter.get(), &BatchConverter::fileEstimated, this,
+            &BatchSession::onFileEstimated);
+    connect(m_converter.get(), &BatchConverter::fileEnded, this, &BatchSession::onFileEnded);
+    connect(m_converter.get(), &BatchConverter::finished, this, &BatchSession::finishConversion);
+    ScreenState *state = m_state.get();
+    connect(m_recorder.get(), &BatchRecorder::crashRecoveryOffChanged, state,
+            &ScreenState::setCrashRecoveryIsOff);
+    connect(m_recorder.get(), &BatchRecorder::restoredFileCountChanged, state,
+            &ScreenState::setRestoredFileCount);
 }
 
-BatchSession::~BatchSession() = default;
+// The encoders die first and take their partial outputs with them; then the header reader and
+// the intake wait for the reads they have begun, and the recorder, whose record the intake may
+// still be reading, goes after them. The state, which they all read, goes last.
+BatchSession::~BatchSession()
+{
+    m_converter.reset();
+    m_prober.reset();
+    m_intake.reset();
+    m_recorder.reset();
+}
 
 void BatchSession::setEncodeCapacity(const EncodeCapacity &capacity)
 {
@@ -53,6 +73,8 @@ void BatchSession::clearFiles()
         return;
     m_intake->cancel();
     m_state->files().clear();
+    m_prober->readNewFiles();
+    m_recorder->listChanged();
 }
 
 void BatchSession::onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities)
@@ -62,15 +84,55 @@ void BatchSession::onVideosFound(const QList<QUrl> &urls, const QList<FileIdenti
     case Screen::Completion:
         // The list is built before the drop screen is, which then shows it at once.
         files.replace(urls, identities);
+        m_prober->readNewFiles();
+        m_recorder->listRestarted();
         m_state->setScreen(Screen::Drop);
         break;
     case Screen::Converting:
+        // They wait at the batch's end.
         files.append(urls, BatchFile::Stage::Waiting, identities);
+        m_prober->readNewFiles();
+        m_recorder->filesJoined();
+        m_converter->reconsider();
         break;
     case Screen::Drop:
         files.append(urls, BatchFile::Stage::Listed, identities);
+        m_prober->readNewFiles();
+        m_recorder->listChanged();
         break;
     }
+}
+
+void BatchSession::onHeadersRead(qsizetype index, const MediaInfo &media)
+{
+    m_state->files().setMedia(index, media);
+    m_converter->reconsider();
+}
+
+void BatchSession::onFileBegan(qsizetype index)
+{
+    m_state->files().setConverting(index);
+    followBatchLater();
+}
+
+void BatchSession::onFileProgressed(qsizetype index, double fraction)
+{
+    if (m_state->files().setProgress(index, fraction))
+        followBatchLater();
+}
+
+void BatchSession::onFileEstimated(qsizetype index, qint64 secondsLeft)
+{
+    if (m_state->files().setEncoderSecondsLeft(index, secondsLeft))
+        followBatchLater();
+}
+
+// The record hears of a file's end before the screens can move on from it.
+void BatchSession::onFileEnded(qsizetype index, const FileOutcome &outcome)
+{
+    m_state->files().finish(index, outcome);
+    m_recorder->fileEnded(index);
+    followBatchLater();
 }
 
 void BatchSession::startConversion()
@@ -84,6 +146,9 @@ void BatchSession::startConversion()
     m_batchClock.start();
     m_pausedMs = 0;
     m_firstProgressAtMs.reset();
+    // Files listed straight into the state (the screen tour, tests) are read here too.
+    m_prober->readNewFiles();
+    m_recorder->batchStarted();
     m_state->setScreen(Screen::Converting);
     m_converter->start();
 }
@@ -155,6 +220,7 @@ void BatchSession::cancelConversion()
 
 void BatchSession::finishConversion()
 {
+    m_recorder->batchEnded();
     // All in one turn of the event loop, so nothing is painted half way. The report and the
     // folder go first: the completion screen reads them when it is built.
     const BatchOutcomes outcomes = m_state->files().outcomes();
@@ -172,6 +238,8 @@ void BatchSession::goBack()
     if (!m_state->showCompletionView())
         return;
     m_state->files().clear();
+    m_prober->readNewFiles();
+    m_recorder->listRestarted();
     m_state->setScreen(Screen::Drop);
 }
 

@@ -11,16 +11,23 @@
 #include <QObject>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 
 class BatchConverter;
 class BatchRecorder;
 class DropIntake;
+struct MediaInfo;
+class MediaProber;
 class ScreenState;
+struct FileOutcome;
 
-// The one place where a batch starts, advances, ends and is cancelled. It owns what the screens
-// show (the ScreenState, with the one list of files), the intake that types incoming files, the
-// converter and the batch's record; views render from the state and send their requests here.
+// The one place where a batch starts, advances, ends and is cancelled, and the only writer of
+// what the screens show (the ScreenState, with the one list of files). The intake that types
+// incoming files, the header reader, the converter and the batch's record only read the list and
+// tell what happened; the session applies each event to the list first, then tells the record,
+// then the converter, and only then do the screens and the desktop hear of it, through the
+// state. Views render from the state and send their requests here.
 class BatchSession : public QObject
 {
     Q_OBJECT
@@ -30,7 +37,7 @@ public:
                  QObject *parent = nullptr);
     ~BatchSession() override;
 
-    ScreenState *state() const { return m_state; }
+    ScreenState *state() const { return m_state.get(); }
     QString outputFolder() const { return m_outputFolder; }
 
     // How many files are converted side by side: as many as this machine allows, unless set.
@@ -67,18 +74,23 @@ public:
 
 private:
     void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);
+    void onHeadersRead(qsizetype index, const MediaInfo &media);
+    void onFileBegan(qsizetype index);
+    void onFileProgressed(qsizetype index, double fraction);
+    void onFileEstimated(qsizetype index, qint64 secondsLeft);
+    void onFileEnded(qsizetype index, const FileOutcome &outcome);
     void followBatchLater();
     void followBatch();
     void finishConversion();
     qint64 workingMs() const;
 
     QString m_outputFolder;
-    ScreenState *m_state;
-    // Goes before the recorder, whose record it may still be reading.
-    DropIntake *m_intake;
-    // Hears of each file's end before the screens do.
-    BatchRecorder *m_recorder;
-    BatchConverter *m_converter;
+    // Outlives everything that reads it; the destructor says in which order the rest goes.
+    std::unique_ptr<ScreenState> m_state;
+    std::unique_ptr<DropIntake> m_intake;
+    std::unique_ptr<MediaProber> m_prober;
+    std::unique_ptr<BatchRecorder> m_recorder;
+    std::unique_ptr<BatchConverter> m_converter;
     QElapsedTimer m_batchClock;
     // Time paused is no time worked: the batch's speed and time left leave it out.
     QElapsedTimer m_pauseClock;

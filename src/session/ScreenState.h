@@ -12,8 +12,9 @@
 
 #include <optional>
 
-// Everything the screens show, each value with one change signal. The batch session writes it;
-// views render from it and keep no copy.
+// Everything the screens show, each value with one change signal. In the app the batch session
+// alone writes it (the screen tour makes one up); views render from a const one and keep no
+// copy.
 class ScreenState : public QObject
 {
     Q_OBJECT

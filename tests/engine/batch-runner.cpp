@@ -4,8 +4,7 @@
 // Runs one batch in a process of its own, for tests that run it on a disk of its own or kill it.
 // Prints a line per outcome, "outcome <failure> <output file name>", then one per entry of the
 // output folder once the batch is over, "entry <name>".
-#include "engine/BatchConverter.h"
-#include "engine/BatchList.h"
+#include "EngineBatch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,11 +24,9 @@ int main(int argc, char **argv)
     QList<QUrl> files;
     for (const QString &path : args.mid(3))
         files.append(QUrl::fromLocalFile(path));
-    BatchList list;
-    list.append(files, BatchFile::Stage::Waiting);
-    BatchConverter batch(args.at(1), args.at(2), &list);
-    QObject::connect(&batch, &BatchConverter::finished, &app, [&] {
-        for (const FileOutcome &outcome : list.outcomes())
+    EngineBatch batch(args.at(1), args.at(2));
+    QObject::connect(&batch.converter, &BatchConverter::finished, &app, [&] {
+        for (const FileOutcome &outcome : batch.outcomes())
             std::printf("outcome %d %s\n", int(outcome.failure),
                         qPrintable(QFileInfo(outcome.outputPath).fileName()));
         for (const QString &entry :
@@ -38,6 +35,6 @@ int main(int argc, char **argv)
             std::printf("entry %s\n", qPrintable(entry));
         app.quit();
     });
-    batch.start();
+    batch.start(files);
     return app.exec();
 }

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EngineBatch.h"
 #include "FakeEncoderLog.h"
 #include "FilePermissions.h"
-#include "engine/BatchConverter.h"
-#include "engine/BatchList.h"
 #include "engine/OutputNaming.h"
 #include "engine/StaleOutputCleanup.h"
 
@@ -16,43 +15,6 @@
 #include <QUrl>
 
 using Failure = FileOutcome::Failure;
-
-namespace {
-
-// A converter with a list of its own, as the session gives it one, and the order in which the
-// list's files began and ended.
-struct Batch
-{
-    Batch(const QString &encoderPath, const QString &outputFolder)
-        : converter(encoderPath, outputFolder, &files)
-    {
-        QObject::connect(&files, &BatchList::stageChanged, &converter, [this](qsizetype index) {
-            (files.at(index).stage == BatchFile::Stage::Finished ? ended : started).append(index);
-        });
-    }
-
-    void start(const QList<QUrl> &urls)
-    {
-        files.replace(urls);
-        files.enterBatch();
-        converter.start();
-    }
-    BatchOutcomes outcomes() const { return files.outcomes(); }
-    QList<Failure> failures() const
-    {
-        QList<Failure> list;
-        for (const FileOutcome &outcome : files.outcomes())
-            list.append(outcome.failure);
-        return list;
-    }
-
-    BatchList files;
-    BatchConverter converter;
-    QList<qsizetype> started;
-    QList<qsizetype> ended;
-};
-
-} // namespace
 
 class tst_BatchConverter : public QObject
 {
@@ -147,7 +109,7 @@ void tst_BatchConverter::namesOutputs()
 void tst_BatchConverter::emptyListDoesNothing()
 {
     FakeEncoderLog log;
-    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    EngineBatch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
     QSignalSpy finished(&batch.converter, &BatchConverter::finished);
 
     batch.start({});
@@ -161,7 +123,7 @@ void tst_BatchConverter::emptyListDoesNothing()
 void tst_BatchConverter::startEncodesLaterAndAgainAfterABatch()
 {
     FakeEncoderLog log;
-    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    EngineBatch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
     QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), "ok")});
     QVERIFY(batch.converter.isRunning());
@@ -178,8 +140,8 @@ void tst_BatchConverter::startEncodesLaterAndAgainAfterABatch()
 void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
 {
     FakeEncoderLog log;
-    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(&batch.files, &BatchList::progressChanged);
+    EngineBatch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch.converter, &BatchConverter::fileProgressed);
     QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     const QList<QUrl> files = {
         input(QStringLiteral("first.mov"), "ok"),
@@ -220,7 +182,7 @@ void tst_BatchConverter::convertsOneAfterAnotherPastFailures()
 void tst_BatchConverter::twoAtOnceKeepNamesOrderAndFailuresApart()
 {
     FakeEncoderLog log;
-    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    EngineBatch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
     batch.converter.setCapacity(EncodeCapacity(2));
     QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     const QList<QUrl> files = {
@@ -272,7 +234,8 @@ void tst_BatchConverter::unusableSetupFailsEveryFileAndFinishes()
     FakeEncoderLog log;
     const QString folder =
         folderUsable ? m_outputFolder : input(QStringLiteral("x"), "").toLocalFile();
-    Batch batch(encoderExists ? FakeEncoderLog::encoderPath() : m_dir->filePath("nothing"), folder);
+    EngineBatch batch(encoderExists ? FakeEncoderLog::encoderPath() : m_dir->filePath("nothing"),
+                      folder);
     QSignalSpy finished(&batch.converter, &BatchConverter::finished);
 
     batch.start(
@@ -304,8 +267,8 @@ void tst_BatchConverter::shortensNamesThatWouldNotFit()
     FakeEncoderLog log;
     const QList<QUrl> sameFile = {input(base + QStringLiteral(".mov"), "ok")};
     // Two batches at once race for the same name.
-    Batch first(FakeEncoderLog::encoderPath(), m_outputFolder);
-    Batch second(FakeEncoderLog::encoderPath(), m_outputFolder);
+    EngineBatch first(FakeEncoderLog::encoderPath(), m_outputFolder);
+    EngineBatch second(FakeEncoderLog::encoderPath(), m_outputFolder);
     QSignalSpy firstFinished(&first.converter, &BatchConverter::finished);
     QSignalSpy secondFinished(&second.converter, &BatchConverter::finished);
 
@@ -366,7 +329,7 @@ void tst_BatchConverter::neverOverwritesOrTouchesExistingFiles()
         QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
         contents.insert(path, file.readAll());
     }
-    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    EngineBatch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
     QSignalSpy finished(&batch.converter, &BatchConverter::finished);
 
     batch.start(files);
@@ -432,8 +395,8 @@ void tst_BatchConverter::survivesChangesMidBatch()
     const QString resume = m_dir->filePath(QStringLiteral("resume"));
     const QUrl first = input(QStringLiteral("first.mov"), "wait-for " + resume.toUtf8());
     const QUrl second = input(QStringLiteral("second.mov"), "ok");
-    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(&batch.files, &BatchList::progressChanged);
+    EngineBatch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch.converter, &BatchConverter::fileProgressed);
     QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     batch.start({first, second});
     QVERIFY(progress.wait(10000));
@@ -464,8 +427,8 @@ void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
 {
     QFETCH(QByteArray, instruction);
     FakeEncoderLog log;
-    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(&batch.files, &BatchList::progressChanged);
+    EngineBatch batch(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch.converter, &BatchConverter::fileProgressed);
     QSignalSpy finished(&batch.converter, &BatchConverter::finished);
     batch.start({input(QStringLiteral("a.mov"), "ok"), input(QStringLiteral("b.mov"), instruction),
                  input(QStringLiteral("c.mov"), "ok")});
@@ -490,8 +453,8 @@ void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
 void tst_BatchConverter::deletingMidEncodeLeavesNoProcessAndNoPartialFile()
 {
     FakeEncoderLog log;
-    auto batch = std::make_unique<Batch>(FakeEncoderLog::encoderPath(), m_outputFolder);
-    QSignalSpy progress(&batch->files, &BatchList::progressChanged);
+    auto batch = std::make_unique<EngineBatch>(FakeEncoderLog::encoderPath(), m_outputFolder);
+    QSignalSpy progress(&batch->converter, &BatchConverter::fileProgressed);
     batch->start({input(QStringLiteral("a.mov"), "sleep-ignoring-interrupt"),
                   input(QStringLiteral("b.mov"), "ok")});
     QVERIFY(progress.wait(10000));

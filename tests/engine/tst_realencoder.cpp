@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EngineBatch.h"
 #include "SampleMedia.h"
 #include "TemporaryHome.h"
-#include "engine/BatchConverter.h"
 #include "engine/BatchList.h"
 #include "engine/EncoderLocation.h"
 #include "engine/StaleOutputCleanup.h"
@@ -142,17 +142,15 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         files.append(QUrl::fromLocalFile(path));
     }
     const QString outputFolder = dir.filePath(QStringLiteral("Clipforger"));
-    BatchList list;
-    list.append(files, BatchFile::Stage::Waiting);
-    BatchConverter batch(bundledEncoderPath(), outputFolder, &list);
-    batch.setCapacity(EncodeCapacity(2));
-    QSignalSpy progress(&list, &BatchList::progressChanged);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
+    EngineBatch batch(bundledEncoderPath(), outputFolder);
+    batch.converter.setCapacity(EncodeCapacity(2));
+    QSignalSpy progress(&batch.converter, &BatchConverter::fileProgressed);
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
 
-    batch.start();
+    batch.start(files);
 
     QVERIFY(finished.wait(240000));
-    const BatchOutcomes outcomes = list.outcomes();
+    const BatchOutcomes outcomes = batch.files.outcomes();
     QCOMPARE(outcomes.size(), clips.size());
     QVERIFY(!progress.isEmpty()); // the real output format is understood
     for (qsizetype i = 0; i < clips.size(); ++i) {
@@ -278,18 +276,16 @@ void tst_RealEncoder::inputCutShortDuringItsEncodeFails()
     QTemporaryDir dir;
     const QString clip = dir.filePath("long.mkv");
     QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 60));
-    BatchList list;
-    list.append({QUrl::fromLocalFile(clip)}, BatchFile::Stage::Waiting);
     const QDir folder(dir.filePath("Clipforger"));
-    BatchConverter batch(bundledEncoderPath(), folder.path(), &list);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
-    batch.start();
-    QTRY_VERIFY_WITH_TIMEOUT(list.at(0).fraction > 0, 30000);
+    EngineBatch batch(bundledEncoderPath(), folder.path());
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
+    batch.start({QUrl::fromLocalFile(clip)});
+    QTRY_VERIFY_WITH_TIMEOUT(batch.files.at(0).fraction > 0, 30000);
 
     QVERIFY(QFile::resize(clip, QFileInfo(clip).size() / 2)); // as a copy still being written
 
     QVERIFY(finished.wait(120000));
-    QCOMPARE(list.at(0).outcome.failure, Failure::InputChanged);
+    QCOMPARE(batch.files.at(0).outcome.failure, Failure::InputChanged);
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
@@ -317,14 +313,12 @@ void tst_RealEncoder::convertsCamcorderFilesAndNamesThatAreNotUtf8()
                  QUrl::fromEncoded("file://" + folder.toPercentEncoding("/"))});
     QTRY_COMPARE(listed.size(), 2);
 
-    BatchList list;
-    list.append(listed, BatchFile::Stage::Waiting);
-    BatchConverter batch(bundledEncoderPath(), dir.filePath(QStringLiteral("Clipforger")), &list);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
-    batch.start();
+    EngineBatch batch(bundledEncoderPath(), dir.filePath(QStringLiteral("Clipforger")));
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
+    batch.start(listed);
     QVERIFY(finished.wait(240000));
     QStringList outputs;
-    for (const FileOutcome &outcome : list.outcomes()) {
+    for (const FileOutcome &outcome : batch.files.outcomes()) {
         QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
         QCOMPARE(run(QStringLiteral("ffprobe"), {"-v", "error", outcome.outputPath}), 0);
         outputs.append(QFileInfo(outcome.outputPath).fileName());
@@ -343,21 +337,19 @@ void tst_RealEncoder::pausedEncodeHoldsStillAndResumesWhereItWas()
     QTemporaryDir dir;
     const QString clip = dir.filePath(QStringLiteral("long.mkv"));
     QVERIFY(SampleMedia::makeMovie(clip, "1280x720", 25, 10));
-    BatchList list;
-    list.append({QUrl::fromLocalFile(clip)}, BatchFile::Stage::Waiting);
-    BatchConverter batch(bundledEncoderPath(), dir.filePath(QStringLiteral("Clipforger")), &list);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
-    batch.start();
-    QTRY_COMPARE(list.at(0).stage, BatchFile::Stage::Converting);
-    batch.pause();
-    QTRY_VERIFY_WITH_TIMEOUT(list.at(0).fraction > 0, 60000);
+    EngineBatch batch(bundledEncoderPath(), dir.filePath(QStringLiteral("Clipforger")));
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
+    batch.start({QUrl::fromLocalFile(clip)});
+    QTRY_COMPARE(batch.files.at(0).stage, BatchFile::Stage::Converting);
+    batch.converter.pause();
+    QTRY_VERIFY_WITH_TIMEOUT(batch.files.at(0).fraction > 0, 60000);
     QTest::qWait(1000); // what it reported before it took the pause
-    const double heldAt = list.at(0).fraction;
+    const double heldAt = batch.files.at(0).fraction;
     QTest::qWait(3000);
-    QCOMPARE(list.at(0).fraction, heldAt);
-    batch.resume();
+    QCOMPARE(batch.files.at(0).fraction, heldAt);
+    batch.converter.resume();
     QVERIFY(finished.wait(240000));
-    QVERIFY(list.outcomes().first().converted());
+    QVERIFY(batch.files.outcomes().first().converted());
 }
 
 void tst_RealEncoder::checkedOriginalGoesToTheTrashAndComesBackUnlessItsNameIsTaken()
@@ -365,17 +357,15 @@ void tst_RealEncoder::checkedOriginalGoesToTheTrashAndComesBackUnlessItsNameIsTa
     const TemporaryHome home; // the Trash is the one in its XDG_DATA_HOME
     const QString clip = home.path() + QStringLiteral("/holiday.mkv");
     QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 1));
-    BatchList list;
-    list.append({QUrl::fromLocalFile(clip)}, BatchFile::Stage::Waiting);
-    BatchConverter batch(bundledEncoderPath(), home.path() + QStringLiteral("/Clipforger"), &list);
-    QSignalSpy finished(&batch, &BatchConverter::finished);
-    batch.start();
+    EngineBatch batch(bundledEncoderPath(), home.path() + QStringLiteral("/Clipforger"));
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
+    batch.start({QUrl::fromLocalFile(clip)});
     QVERIFY(finished.wait(120000));
     const QString inTrash = home.path() + QStringLiteral("/.local/share/Trash/files/holiday.mkv");
     const QString trashInfo = home.path() + "/.local/share/Trash/info/holiday.mkv.trashinfo";
     OriginalsTrash trash;
     for (const bool nameTaken : {false, true}) {
-        trash.offer(OriginalsTrash::convertedOriginals(list));
+        trash.offer(OriginalsTrash::convertedOriginals(batch.files));
         trash.moveToTrash();
         QTRY_COMPARE_WITH_TIMEOUT(trash.stage(), OriginalsTrash::Stage::Moved, 30000);
         QCOMPARE(trash.movedCount(), 1);

@@ -139,7 +139,7 @@ private Q_SLOTS:
         QVERIFY(other.state()->files().urls().isEmpty());
 
         // Emptying the list forgets them.
-        session.state()->files().replace({});
+        session.clearFiles();
         QCOMPARE(session.state()->restoredFileCount(), 0);
         QVERIFY(!QFile::exists(m_recordPath));
     }
