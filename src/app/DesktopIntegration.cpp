@@ -8,7 +8,6 @@
 #include "MainWindow.h"
 #include "SleepInhibitor.h"
 #include "TaskbarProgress.h"
-#include "session/BatchProgress.h"
 #include "session/ScreenState.h"
 
 DesktopIntegration::DesktopIntegration(const ScreenState *state, const QDBusConnection &sessionBus,
@@ -23,10 +22,8 @@ DesktopIntegration::DesktopIntegration(const ScreenState *state, const QDBusConn
 {
     connect(m_state, &ScreenState::screenChanged, this, &DesktopIntegration::onScreenChanged);
     connect(m_state, &ScreenState::pausedChanged, this, &DesktopIntegration::keepAwakeWhileWorking);
-    connect(m_state, &ScreenState::currentFileIndexChanged, this,
-            &DesktopIntegration::renderProgress);
-    connect(m_state, &ScreenState::conversionProgressChanged, this,
-            &DesktopIntegration::renderProgress);
+    connect(m_state, &ScreenState::batchPercentChanged, this, &DesktopIntegration::renderProgress);
+    connect(m_state, &ScreenState::filesLeftChanged, this, &DesktopIntegration::renderProgress);
     // By the time the notification is answered, the list may hold the next batch.
     connect(m_notifier, &BatchNotifier::folderOpenRequested, this,
             [this](const QUrl &folder) { m_fileManager->show(folder, {}); });
@@ -63,20 +60,11 @@ void DesktopIntegration::keepAwakeWhileWorking()
 
 void DesktopIntegration::renderProgress()
 {
-    if (!m_state->isConverting()) {
-        if (m_shownPercent < 0)
-            return;
-        m_shownPercent = -1;
-        m_shownFilesLeft = -1;
+    if (m_state->isConverting()) {
+        m_showsProgress = true;
+        m_taskbar->show(m_state->batchPercent() / 100.0, m_state->filesLeft());
+    } else if (m_showsProgress) {
+        m_showsProgress = false;
         m_taskbar->clear();
-        return;
     }
-    const QList<BatchFile> &files = m_state->files().all();
-    const int percent = int(BatchProgress::fraction(files) * 100.0);
-    const qint64 filesLeft = files.size() - BatchProgress::currentFileIndex(files);
-    if (percent == m_shownPercent && filesLeft == m_shownFilesLeft)
-        return;
-    m_shownPercent = percent;
-    m_shownFilesLeft = filesLeft;
-    m_taskbar->show(percent / 100.0, filesLeft);
 }

@@ -42,8 +42,6 @@ private:
     BatchNotifier *m_notifier;
     TaskbarProgress *m_taskbar;
     FileManagerLauncher *m_fileManager;
-    // What the taskbar entry shows, so that it changes only when it does: the whole percent of
-    // the batch (none while idle) and the files left.
-    int m_shownPercent = -1;
-    qint64 m_shownFilesLeft = -1;
+    // The taskbar entry shows the batch's progress, to be cleared once it has ended.
+    bool m_showsProgress = false;
 };

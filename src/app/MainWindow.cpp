@@ -5,7 +5,6 @@
 
 #include "FileChooser.h"
 #include "screens/ContentView.h"
-#include "session/BatchProgress.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
@@ -38,8 +37,7 @@ MainWindow::MainWindow(BatchSession *session, QWidget *parent)
 
     const ScreenState *state = m_session->state();
     connect(state, &ScreenState::screenChanged, this, &MainWindow::onScreenChanged);
-    connect(state, &ScreenState::currentFileIndexChanged, this, &MainWindow::renderTitle);
-    connect(state, &ScreenState::conversionProgressChanged, this, &MainWindow::renderTitle);
+    connect(state, &ScreenState::batchPercentChanged, this, &MainWindow::renderTitle);
     connect(state, &ScreenState::pausedChanged, this, &MainWindow::renderTitle);
 }
 
@@ -103,20 +101,14 @@ void MainWindow::onScreenChanged()
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
+// The taskbar shows the title beside the entry's progress.
 void MainWindow::renderTitle()
 {
     const ScreenState *state = m_session->state();
-    const int percent =
-        state->isConverting() ? int(BatchProgress::fraction(state->files().all()) * 100.0) : -1;
-    const bool paused = state->isPaused();
-    if (percent == m_shownPercent && paused == m_shownPaused)
-        return;
-    m_shownPercent = percent;
-    m_shownPaused = paused;
-    // The taskbar shows the title beside the entry's progress.
-    if (percent < 0)
+    const int percent = state->batchPercent();
+    if (!state->isConverting())
         setWindowTitle(QStringLiteral("Clipforger"));
-    else if (paused)
+    else if (state->isPaused())
         setWindowTitle(tr("Paused at %1% – Clipforger", "window title").arg(percent));
     else
         setWindowTitle(

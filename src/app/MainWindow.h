@@ -41,10 +41,6 @@ private:
     ContentView *m_contentView;
     FileChooser *m_fileChooser;
     bool m_closeWhenStopped = false;
-    // The whole percent of the batch the title shows, none while idle, so that the title changes
-    // only when it does.
-    int m_shownPercent = -1;
-    bool m_shownPaused = false;
     // The size the window last gave itself; any other size in the normal state is the user's.
     QSize m_fittedSize;
 };

@@ -3,14 +3,11 @@
 
 #include "BatchSession.h"
 
-#include "BatchProgress.h"
 #include "BatchRecorder.h"
 #include "ScreenState.h"
 #include "engine/BatchConverter.h"
 #include "engine/MediaProber.h"
 #include "intake/DropIntake.h"
-
-#include <algorithm>
 
 using Screen = ScreenState::Screen;
 
@@ -140,12 +137,8 @@ void BatchSession::startConversion()
     if (m_state->files().isEmpty() || m_state->screen() != Screen::Drop)
         return;
     m_state->files().enterBatch();
-    m_state->setCurrentFileIndex(0);
-    m_state->setConversionProgress(0.0);
-    m_state->setSecondsLeft(std::nullopt);
-    m_batchClock.start();
-    m_pausedMs = 0;
-    m_firstProgressAtMs.reset();
+    m_progress.start();
+    showProgress();
     // Files listed straight into the state (the screen tour, tests) are read here too.
     m_prober->readNewFiles();
     m_recorder->batchStarted();
@@ -163,33 +156,24 @@ void BatchSession::followBatchLater()
     QMetaObject::invokeMethod(this, &BatchSession::followBatch, Qt::QueuedConnection);
 }
 
-// The screens follow the oldest file still converting; when it ends, the next one takes its
-// place, possibly part-way done already. The time left covers the whole batch.
 void BatchSession::followBatch()
 {
     m_followScheduled = false;
-    if (!m_state->isConverting())
-        return;
-    const QList<BatchFile> &files = m_state->files().all();
-    m_state->setCurrentFileIndex(BatchProgress::currentFileIndex(files));
-    m_state->setConversionProgress(BatchProgress::oldestConvertingFraction(files));
-    // The encoder scans a file before it reports any progress. Later files' scans overlap the
-    // encodes running beside them, but the first one holds up everything, so a speed measured
-    // across it would make the batch look slower than it is. A file that ended between two
-    // looks has progressed too.
-    const auto hasProgressed = [](const BatchFile &file) { return file.fraction > 0; };
-    if (!m_firstProgressAtMs && std::any_of(files.cbegin(), files.cend(), hasProgressed))
-        m_firstProgressAtMs = workingMs();
-    // While paused the time left stands still, as the encodes do.
-    if (!m_state->isPaused()) {
-        const qint64 measuringMs = m_firstProgressAtMs ? workingMs() - *m_firstProgressAtMs : 0;
-        m_state->setSecondsLeft(BatchProgress::secondsLeft(files, measuringMs));
-    }
+    if (m_state->isConverting())
+        showProgress();
 }
 
-qint64 BatchSession::workingMs() const
+// The converting screen follows the oldest file still converting; when it ends, the next one
+// takes its place, possibly part-way done already. The share done, the files left and the time
+// left cover the whole batch.
+void BatchSession::showProgress()
 {
-    return m_batchClock.elapsed() - m_pausedMs;
+    const ProgressTracker::Progress progress = m_progress.measure(m_state->files().all());
+    m_state->setCurrentFileIndex(progress.currentFileIndex);
+    m_state->setConversionProgress(progress.currentFileFraction);
+    m_state->setBatchPercent(progress.batchPercent);
+    m_state->setFilesLeft(progress.filesLeft);
+    m_state->setSecondsLeft(progress.secondsLeft);
 }
 
 void BatchSession::setPaused(bool paused)
@@ -198,10 +182,10 @@ void BatchSession::setPaused(bool paused)
         return;
     if (paused) {
         m_converter->pause();
-        m_pauseClock.start();
+        m_progress.pause();
     } else {
         m_converter->resume();
-        m_pausedMs += m_pauseClock.elapsed();
+        m_progress.resume();
     }
     m_state->setPaused(paused);
 }

@@ -3,10 +3,10 @@
 
 #pragma once
 
+#include "ProgressTracker.h"
 #include "engine/EncodeCapacity.h"
 #include "engine/FileIdentity.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -81,8 +81,8 @@ private:
     void onFileEnded(qsizetype index, const FileOutcome &outcome);
     void followBatchLater();
     void followBatch();
+    void showProgress();
     void finishConversion();
-    qint64 workingMs() const;
 
     QString m_outputFolder;
     // Outlives everything that reads it; the destructor says in which order the rest goes.
@@ -91,12 +91,6 @@ private:
     std::unique_ptr<MediaProber> m_prober;
     std::unique_ptr<BatchRecorder> m_recorder;
     std::unique_ptr<BatchConverter> m_converter;
-    QElapsedTimer m_batchClock;
-    // Time paused is no time worked: the batch's speed and time left leave it out.
-    QElapsedTimer m_pauseClock;
-    qint64 m_pausedMs = 0;
-    // Working time when an encoder first reported progress: the batch's speed is measured from
-    // there.
-    std::optional<qint64> m_firstProgressAtMs;
+    ProgressTracker m_progress;
     bool m_followScheduled = false;
 };

@@ -57,6 +57,22 @@ void ScreenState::setConversionProgress(double fraction)
     Q_EMIT conversionProgressChanged(fraction);
 }
 
+void ScreenState::setBatchPercent(int percent)
+{
+    if (percent == m_batchPercent)
+        return;
+    m_batchPercent = percent;
+    Q_EMIT batchPercentChanged(percent);
+}
+
+void ScreenState::setFilesLeft(qsizetype count)
+{
+    if (count == m_filesLeft)
+        return;
+    m_filesLeft = count;
+    Q_EMIT filesLeftChanged(count);
+}
+
 void ScreenState::setSecondsLeft(std::optional<qint64> seconds)
 {
     if (seconds == m_secondsLeft)

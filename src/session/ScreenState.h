@@ -57,6 +57,13 @@ public:
     double conversionProgress() const { return m_conversionProgress; }
     void setConversionProgress(double fraction);
 
+    // The running batch's share done, in whole percent, and how many of its files have not yet
+    // ended, as the window title and the taskbar show them.
+    int batchPercent() const { return m_batchPercent; }
+    void setBatchPercent(int percent);
+    qsizetype filesLeft() const { return m_filesLeft; }
+    void setFilesLeft(qsizetype count);
+
     // The seconds the whole batch still needs; none while there is no sound estimate.
     std::optional<qint64> secondsLeft() const { return m_secondsLeft; }
     void setSecondsLeft(std::optional<qint64> seconds);
@@ -80,6 +87,8 @@ Q_SIGNALS:
     void crashRecoveryIsOffChanged();
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
+    void batchPercentChanged(int percent);
+    void filesLeftChanged(qsizetype count);
     void secondsLeftChanged();
     void outputFolderChanged();
 
@@ -91,6 +100,8 @@ private:
     bool m_crashRecoveryIsOff = false;
     qint64 m_currentFileIndex = 0;
     double m_conversionProgress = 0.0;
+    int m_batchPercent = 0;
+    qsizetype m_filesLeft = 0;
     std::optional<qint64> m_secondsLeft;
     QUrl m_outputFolder;
     BatchReport m_report;

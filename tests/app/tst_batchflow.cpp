@@ -178,6 +178,8 @@ private Q_SLOTS:
         QTRY_COMPARE(log.runCount(), 2);
         QTRY_VERIFY(shownTexts().contains(QStringLiteral("25%")));
         QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
+        // The title followed only the oldest file, and stood still while the second went on.
+        QTRY_COMPARE(m_window->windowTitle(), QStringLiteral("10% – Clipforger"));
 
         // Once the first and then the third are done, the count has gone up by two, never
         // skipping a number, and the percent is the second's, the file still converting.
