@@ -14,9 +14,10 @@
 
 #include "DesktopStandIns.h"
 #include "FakeEncoderLog.h"
-#include "app/ApplicationService.h"
 #include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
+#include "desktop/AppId.h"
+#include "desktop/ApplicationService.h"
 #include "intake/VideoFileTyping.h"
 #include "screens/DropZone.h"
 #include "session/BatchRecord.h"
@@ -422,7 +423,7 @@ bool measureManyFiles(const QDir &samples)
                bus.address(), launchFile(),
                [&] {
                    QDBusMessage open = QDBusMessage::createMethodCall(
-                       QString::fromLatin1(ClipforgerApp::desktopFileName),
+                       QString::fromLatin1(appId),
                        QString::fromLatin1(ApplicationService::objectPath),
                        QStringLiteral("org.freedesktop.Application"), QStringLiteral("Open"));
                    open << uris << QVariantMap();

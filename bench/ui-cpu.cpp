@@ -16,6 +16,7 @@
 #include "TourFaces.h"
 #include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
+#include "desktop/SessionBus.h"
 #include "engine/EncoderLocation.h"
 #include "screens/ContentView.h"
 #include "screens/ConvertButton.h"
@@ -151,7 +152,7 @@ std::unique_ptr<ClipforgerApp> showFace(const QString &face, QTimer &deadline,
                                         const QString &encoderPath = QString())
 {
     auto clipforger = std::make_unique<ClipforgerApp>(encoderPath, AppFolder::resolveAndCreate(),
-                                                      MainWindow::sessionBusIfAny());
+                                                      SessionBus::ifAny());
     TourFaces::show(*clipforger->session(), face);
     clipforger->window()->show();
     runFor(deadline, settleMs);

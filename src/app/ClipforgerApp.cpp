@@ -3,10 +3,11 @@
 
 #include "ClipforgerApp.h"
 
-#include "ApplicationService.h"
-#include "DesktopIntegration.h"
 #include "MainWindow.h"
-#include "QuitSignals.h"
+#include "desktop/AppId.h"
+#include "desktop/ApplicationService.h"
+#include "desktop/DesktopIntegration.h"
+#include "desktop/QuitSignals.h"
 #include "engine/ProcessLiveness.h"
 #include "engine/StaleOutputCleanup.h"
 #include "intake/ReadableAliases.h"
@@ -24,13 +25,13 @@ void ClipforgerApp::describeApplication(QApplication &application)
     application.setOrganizationName(QStringLiteral("Clipforger"));
     application.setOrganizationDomain(QStringLiteral("clipforger.org"));
     application.setApplicationVersion(QStringLiteral(CLIPFORGER_VERSION));
-    application.setDesktopFileName(QString::fromLatin1(desktopFileName));
-    application.setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(desktopFileName)));
+    application.setDesktopFileName(QString::fromLatin1(appId));
+    application.setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(appId)));
 }
 
 std::unique_ptr<ApplicationService> ClipforgerApp::claimApplicationId(const QDBusConnection &bus)
 {
-    return std::make_unique<ApplicationService>(QString::fromLatin1(desktopFileName), bus);
+    return std::make_unique<ApplicationService>(QString::fromLatin1(appId), bus);
 }
 
 ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFolder,
@@ -39,8 +40,12 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
     : QObject(parent)
     , m_session(new BatchSession(encoderPath, outputFolder, this))
     , m_window(std::make_unique<MainWindow>(m_session))
-    , m_desktop(
-          std::make_unique<DesktopIntegration>(m_session->state(), sessionBus, m_window.get()))
+    , m_desktop(std::make_unique<DesktopIntegration>(
+          m_session->state(), sessionBus,
+          // A batch ended before the user's eyes, or by the window's closing, needs no word.
+          [window = m_window.get()] {
+              return window->isActiveWindow() || window->closesWhenBatchEnds();
+          }))
     , m_quitSignals(new QuitSignals(this))
     , m_service(service ? service.release() : claimApplicationId(sessionBus).release())
 {

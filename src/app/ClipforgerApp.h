@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ApplicationService.h"
+#include "desktop/ApplicationService.h"
 
 #include <QDBusConnection>
 #include <QList>
@@ -27,8 +27,6 @@ class ClipforgerApp : public QObject
     Q_OBJECT
 
 public:
-    static constexpr char desktopFileName[] = "org.clipforger.Clipforger";
-
     // Names the application and gives its windows our icon, so that the desktop shows
     // "Clipforger" and matches the window to its desktop entry.
     static void describeApplication(QApplication &application);

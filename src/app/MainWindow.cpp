@@ -9,9 +9,7 @@
 #include "session/ScreenState.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(BatchSession *session, QWidget *parent)
@@ -56,16 +54,6 @@ void MainWindow::connectRequests()
             &BatchSession::putOriginalsBack);
     connect(m_contentView, &ContentView::chooseFilesRequested, m_fileChooser, &FileChooser::open);
     connect(m_fileChooser, &FileChooser::filesChosen, session, &BatchSession::addFiles);
-}
-
-QDBusConnection MainWindow::sessionBusIfAny()
-{
-    // Without an address or the usual socket, libdbus would try to launch a bus of its own.
-    const QString runtimeBus =
-        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/bus");
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") && !QFileInfo::exists(runtimeBus))
-        return QDBusConnection(QStringLiteral("no session bus"));
-    return QDBusConnection::sessionBus();
 }
 
 void MainWindow::fitToContent()

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QDBusConnection>
 #include <QWidget>
 
 class BatchSession;
@@ -24,9 +23,6 @@ public:
     ContentView *contentView() const { return m_contentView; }
     // The window was closed mid-batch and goes once the batch has ended.
     bool closesWhenBatchEnds() const { return m_closeWhenStopped; }
-
-    // The session bus, or a disconnected connection where the session has none.
-    static QDBusConnection sessionBusIfAny();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/ApplicationService.h"
 #include "app/ClipforgerApp.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Translations.h"
+#include "desktop/AppId.h"
+#include "desktop/ApplicationService.h"
+#include "desktop/SessionBus.h"
 #include "engine/EncoderLocation.h"
 #include "session/AppFolder.h"
 #include "session/BatchRecord.h"
@@ -23,11 +25,10 @@ int main(int argc, char *argv[])
 
     // A later launch hands its files to the window that runs already, before it builds anything
     // of its own.
-    const QDBusConnection bus = MainWindow::sessionBusIfAny();
+    const QDBusConnection bus = SessionBus::ifAny();
     std::unique_ptr<ApplicationService> service = ClipforgerApp::claimApplicationId(bus);
     if (!service->ownsApplicationId() &&
-        ApplicationService::handOver(QString::fromLatin1(ClipforgerApp::desktopFileName), bus,
-                                     files))
+        ApplicationService::handOver(QString::fromLatin1(appId), bus, files))
         return 0;
 
     ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(), bus,

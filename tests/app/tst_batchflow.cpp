@@ -185,7 +185,7 @@ private Q_SLOTS:
         // skipping a number, and the percent is the second's, the file still converting.
         QFile(go).open(QIODevice::WriteOnly);
         QTRY_COMPARE(QDir(outputFolder()).entryList(QDir::Files).size(), 2);
-        QVERIFY(shownTexts().contains(QStringLiteral("File 3 of 3")));
+        QTRY_VERIFY(shownTexts().contains(QStringLiteral("File 3 of 3")));
         QVERIFY(shownTexts().contains(QStringLiteral("5%")));
 
         QTest::mouseClick(button(QStringLiteral("Stop")), Qt::LeftButton);

@@ -6,9 +6,10 @@
 #include <QDBusConnection>
 #include <QObject>
 
+#include <functional>
+
 class BatchNotifier;
 class FileManagerLauncher;
-class MainWindow;
 class ScreenState;
 class SleepInhibitor;
 class TaskbarProgress;
@@ -22,8 +23,10 @@ class DesktopIntegration : public QObject
     Q_OBJECT
 
 public:
+    // `userSeesTheEnd` says whether a batch that ends now needs no word: the user is watching
+    // the window, or it ended because the window is closing.
     DesktopIntegration(const ScreenState *state, const QDBusConnection &sessionBus,
-                       const MainWindow *window, QObject *parent = nullptr);
+                       std::function<bool()> userSeesTheEnd, QObject *parent = nullptr);
 
     // The last batch's converted files, selected in their folder.
     void showConvertedFiles();
@@ -37,7 +40,7 @@ private:
     void renderProgress();
 
     const ScreenState *m_state;
-    const MainWindow *m_window;
+    std::function<bool()> m_userSeesTheEnd;
     SleepInhibitor *m_inhibitor;
     BatchNotifier *m_notifier;
     TaskbarProgress *m_taskbar;

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "DesktopStandIns.h"
-#include "app/BatchNotifier.h"
-#include "app/QuitSignals.h"
-#include "app/SleepInhibitor.h"
-#include "app/TaskbarProgress.h"
+#include "desktop/BatchNotifier.h"
+#include "desktop/QuitSignals.h"
+#include "desktop/SleepInhibitor.h"
+#include "desktop/TaskbarProgress.h"
 #include "session/BatchReport.h"
 #include "session/SizeSummary.h"
 

@@ -3,7 +3,7 @@
 
 #include "BatchNotifier.h"
 
-#include "ClipforgerApp.h"
+#include "AppId.h"
 #include "session/BatchReport.h"
 
 #include <QDBusMessage>
@@ -56,10 +56,8 @@ void BatchNotifier::post(const QString &summary, const QString &body, const QUrl
 {
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
-    const QVariantMap hints{
-        {QStringLiteral("desktop-entry"), QString::fromLatin1(ClipforgerApp::desktopFileName)}};
-    call << QStringLiteral("Clipforger") << uint(0)
-         << QString::fromLatin1(ClipforgerApp::desktopFileName) << summary << body
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QString::fromLatin1(appId)}};
+    call << QStringLiteral("Clipforger") << uint(0) << QString::fromLatin1(appId) << summary << body
          << QStringList{openFolderAction, tr("View files")} << hints << int(-1);
 
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);

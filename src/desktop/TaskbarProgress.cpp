@@ -3,7 +3,7 @@
 
 #include "TaskbarProgress.h"
 
-#include "ClipforgerApp.h"
+#include "AppId.h"
 
 #include <QDBusMessage>
 
@@ -36,8 +36,7 @@ void TaskbarProgress::send(const QVariantMap &properties)
         QString::fromLatin1(objectPath), QStringLiteral("com.canonical.Unity.LauncherEntry"),
         QStringLiteral("Update"));
     // The entry is named by the desktop file the app gives itself.
-    update << QStringLiteral("application://%1.desktop")
-                  .arg(QString::fromLatin1(ClipforgerApp::desktopFileName))
+    update << QStringLiteral("application://%1.desktop").arg(QString::fromLatin1(appId))
            << properties;
     m_bus.send(update);
 }

@@ -5,16 +5,15 @@
 
 #include "BatchNotifier.h"
 #include "FileManagerLauncher.h"
-#include "MainWindow.h"
 #include "SleepInhibitor.h"
 #include "TaskbarProgress.h"
 #include "session/ScreenState.h"
 
 DesktopIntegration::DesktopIntegration(const ScreenState *state, const QDBusConnection &sessionBus,
-                                       const MainWindow *window, QObject *parent)
+                                       std::function<bool()> userSeesTheEnd, QObject *parent)
     : QObject(parent)
     , m_state(state)
-    , m_window(window)
+    , m_userSeesTheEnd(std::move(userSeesTheEnd))
     , m_inhibitor(new SleepInhibitor(sessionBus, this))
     , m_notifier(new BatchNotifier(sessionBus, this))
     , m_taskbar(new TaskbarProgress(sessionBus, this))
@@ -43,9 +42,7 @@ void DesktopIntegration::onScreenChanged()
     keepAwakeWhileWorking();
     if (m_state->isConverting())
         return;
-    // A batch ended before the user's eyes, or by the window's closing, needs no word.
-    if (m_state->showCompletionView() && !m_window->isActiveWindow() &&
-        !m_window->closesWhenBatchEnds())
+    if (m_state->showCompletionView() && !m_userSeesTheEnd())
         m_notifier->notifyBatchEnded(m_state->report(), m_state->outputFolder());
 }
 
