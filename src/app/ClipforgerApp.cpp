@@ -11,7 +11,6 @@
 #include "engine/ProcessLiveness.h"
 #include "engine/StaleOutputCleanup.h"
 #include "intake/ReadableAliases.h"
-#include "screens/ContentView.h"
 #include "session/BatchSession.h"
 
 #include <QApplication>
@@ -39,13 +38,11 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
                              std::unique_ptr<ApplicationService> service, QObject *parent)
     : QObject(parent)
     , m_session(new BatchSession(encoderPath, outputFolder, this))
-    , m_window(std::make_unique<MainWindow>(m_session))
     , m_desktop(std::make_unique<DesktopIntegration>(
           m_session->state(), sessionBus,
           // A batch ended before the user's eyes, or by the window's closing, needs no word.
-          [window = m_window.get()] {
-              return window->isActiveWindow() || window->closesWhenBatchEnds();
-          }))
+          [this] { return m_window->isActiveWindow() || m_window->closesWhenBatchEnds(); }))
+    , m_window(std::make_unique<MainWindow>(m_session, m_desktop.get()))
     , m_quitSignals(new QuitSignals(this))
     , m_service(service ? service.release() : claimApplicationId(sessionBus).release())
 {
@@ -54,18 +51,21 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
     connect(m_service, &ApplicationService::filesOpened, m_session, &BatchSession::addFiles);
     connect(m_service, &ApplicationService::activationRequested, this,
             &ClipforgerApp::bringForward);
-    connect(m_window->contentView(), &ContentView::viewFilesRequested, m_desktop.get(),
-            &DesktopIntegration::showConvertedFiles);
-    connect(m_desktop.get(), &DesktopIntegration::folderNotOpened, m_window->contentView(),
-            &ContentView::showFolderNotOpened);
+    connect(m_desktop.get(), &DesktopIntegration::folderNotOpened, m_session,
+            &BatchSession::noteFolderNotOpened);
     // Encodes that an earlier run never finished (killed, crashed, powered off) left their
     // temporary files behind; only their owners' deaths make them ours to remove.
     StaleOutputCleanup::run(outputFolder);
     ReadableAliases::removeLeftBehind(QDir::tempPath(), &ProcessLiveness::isRunningInstance);
 }
 
-// The window goes before the session whose state it shows.
-ClipforgerApp::~ClipforgerApp() = default;
+// The desktop goes before the window it asks whether it is watched, and the window before the
+// session whose state it shows.
+ClipforgerApp::~ClipforgerApp()
+{
+    m_desktop.reset();
+    m_window.reset();
+}
 
 bool ClipforgerApp::ownsApplicationId() const
 {

@@ -54,9 +54,8 @@ private:
     void bringForward();
 
     BatchSession *m_session;
-    std::unique_ptr<MainWindow> m_window;
-    // Goes before the window it asks whether it is watched.
     std::unique_ptr<DesktopIntegration> m_desktop;
+    std::unique_ptr<MainWindow> m_window;
     QuitSignals *m_quitSignals;
     ApplicationService *m_service;
     bool m_quitRequested = false;

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 
 #include "FileChooser.h"
+#include "desktop/DesktopIntegration.h"
 #include "screens/ContentView.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
@@ -12,10 +13,11 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(BatchSession *session, QWidget *parent)
+MainWindow::MainWindow(BatchSession *session, DesktopIntegration *desktop, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
-    , m_contentView(new ContentView(session->state(), this))
+    , m_desktop(desktop)
+    , m_contentView(new ContentView(session->state(), this, this))
     , m_fileChooser(new FileChooser(this))
 {
     setWindowTitle(QStringLiteral("Clipforger"));
@@ -26,7 +28,7 @@ MainWindow::MainWindow(BatchSession *session, QWidget *parent)
 
     connect(m_contentView, &ContentView::screenShown, this, &MainWindow::fitToContent);
     connect(m_contentView, &ContentView::frameResized, this, &MainWindow::fitToContent);
-    connectRequests();
+    connect(m_fileChooser, &FileChooser::filesChosen, this, &MainWindow::addFiles);
 
     // The desktop's usual keys; both go through closeEvent, so a running encoder is stopped.
     for (const QKeySequence &keys :
@@ -39,21 +41,55 @@ MainWindow::MainWindow(BatchSession *session, QWidget *parent)
     connect(state, &ScreenState::pausedChanged, this, &MainWindow::renderTitle);
 }
 
-void MainWindow::connectRequests()
+void MainWindow::addFiles(const QList<QUrl> &urls)
 {
-    BatchSession *session = m_session;
-    connect(m_contentView, &ContentView::addFilesRequested, session, &BatchSession::addFiles);
-    connect(m_contentView, &ContentView::clearRequested, session, &BatchSession::clearFiles);
-    connect(m_contentView, &ContentView::convertRequested, session, &BatchSession::startConversion);
-    connect(m_contentView, &ContentView::stopRequested, session, &BatchSession::stopConversion);
-    connect(m_contentView, &ContentView::pauseRequested, session, &BatchSession::setPaused);
-    connect(m_contentView, &ContentView::backRequested, session, &BatchSession::goBack);
-    connect(m_contentView, &ContentView::moveOriginalsToTrashRequested, session,
-            &BatchSession::moveOriginalsToTrash);
-    connect(m_contentView, &ContentView::putOriginalsBackRequested, session,
-            &BatchSession::putOriginalsBack);
-    connect(m_contentView, &ContentView::chooseFilesRequested, m_fileChooser, &FileChooser::open);
-    connect(m_fileChooser, &FileChooser::filesChosen, session, &BatchSession::addFiles);
+    m_session->addFiles(urls);
+}
+
+void MainWindow::chooseFiles()
+{
+    m_fileChooser->open();
+}
+
+void MainWindow::clearFiles()
+{
+    m_session->clearFiles();
+}
+
+void MainWindow::startConversion()
+{
+    m_session->startConversion();
+}
+
+void MainWindow::setPaused(bool paused)
+{
+    m_session->setPaused(paused);
+}
+
+void MainWindow::stopConversion()
+{
+    m_session->stopConversion();
+}
+
+void MainWindow::goBack()
+{
+    m_session->goBack();
+}
+
+void MainWindow::viewFiles()
+{
+    if (m_desktop)
+        m_desktop->showConvertedFiles();
+}
+
+void MainWindow::moveOriginalsToTrash()
+{
+    m_session->moveOriginalsToTrash();
+}
+
+void MainWindow::putOriginalsBack()
+{
+    m_session->putOriginalsBack();
 }
 
 void MainWindow::fitToContent()

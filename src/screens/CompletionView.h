@@ -8,50 +8,53 @@
 #include <QUrl>
 #include <QWidget>
 
+class FailureReport;
 class LargeButton;
-class OriginalsTrash;
 class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+class ScreenActions;
 class ScreenState;
+class SymbolView;
 class TextButton;
 
 // The screen shown once a batch has ended. It says how the batch went (converted, partly
-// failed, failed, or stopped), why files failed and what the converted ones gained, asks for the
-// output folder to be opened, and for the way back to the drop screen. The converted files can
-// be dragged from it into other applications, or copied (Ctrl+C) as a file manager copies them.
-// Their originals can be moved to the Trash, never without a press, and put back.
+// failed, failed, or stopped), why files failed and what the converted ones gained, and where
+// the output folder is if the desktop could not open it; it asks for the folder to be opened,
+// and for the way back to the drop screen. The converted files can be dragged from it into
+// other applications, or copied (Ctrl+C) as a file manager copies them. Their originals can be
+// moved to the Trash, never without a press, and put back. It renders from the state.
 class CompletionView : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Built from the state's report and output folder, as they are when the batch has ended.
-    explicit CompletionView(const ScreenState *state, QWidget *parent = nullptr);
-
-    // Where the desktop could not open the folder, the user is told where it is, in place of
-    // the details of the batch: the screen has no room for both.
-    void showFolderNotOpened();
-
-Q_SIGNALS:
-    void viewFilesRequested();
-    void backRequested();
-    void moveOriginalsToTrashRequested();
-    void putOriginalsBackRequested();
+    CompletionView(const ScreenState *state, ScreenActions *actions, QWidget *parent = nullptr);
 
 private:
     using Verdict = BatchReport::Verdict;
 
     static QString symbolFor(Verdict verdict);
     static QColor colourFor(Verdict verdict);
+    QVBoxLayout *buildTitleBlock();
+    QVBoxLayout *buildButtonBlock();
     QWidget *buildFolderNotOpened();
+    void fitFolderPath();
+    void showReport();
     void copyFiles();
     void showOriginalsTrash();
 
-    QUrl m_outputFolder;
-    QList<QUrl> m_convertedFiles;
+    const ScreenState *m_state;
+    ScreenActions *m_actions;
+    SymbolView *m_icon;
+    QLabel *m_title;
+    FailureReport *m_failures;
+    QLabel *m_sizesLine;
     QWidget *m_details = nullptr;
     QWidget *m_folderNotOpened = nullptr;
-    const OriginalsTrash *m_originalsTrash;
+    QLineEdit *m_folderPath = nullptr;
     LargeButton *m_viewFilesButton = nullptr;
+    TextButton *m_copyButton = nullptr;
     TextButton *m_trashButton = nullptr;
     TextButton *m_undoButton = nullptr;
     QLabel *m_trashLine = nullptr;

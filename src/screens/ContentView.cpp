@@ -5,14 +5,16 @@
 
 #include "CompletionView.h"
 #include "MainConversionView.h"
+#include "Theme.h"
 #include "session/ScreenState.h"
 
 #include <QEvent>
 #include <QVBoxLayout>
 
-ContentView::ContentView(const ScreenState *state, QWidget *parent)
+ContentView::ContentView(const ScreenState *state, ScreenActions *actions, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
+    , m_actions(actions)
     , m_frame(new QWidget(this))
 {
     auto *frameLayout = new QVBoxLayout(m_frame);
@@ -41,43 +43,16 @@ void ContentView::placeScreen()
         m_screen->deleteLater();
     }
 
-    if (m_showsCompletion) {
-        auto *completion = new CompletionView(m_state, m_frame);
-        connect(completion, &CompletionView::backRequested, this, &ContentView::backRequested);
-        connect(completion, &CompletionView::viewFilesRequested, this,
-                &ContentView::viewFilesRequested);
-        connect(completion, &CompletionView::moveOriginalsToTrashRequested, this,
-                &ContentView::moveOriginalsToTrashRequested);
-        connect(completion, &CompletionView::putOriginalsBackRequested, this,
-                &ContentView::putOriginalsBackRequested);
-        m_screen = completion;
-    } else {
-        auto *conversion = new MainConversionView(m_state, m_frame);
-        connect(conversion, &MainConversionView::addFilesRequested, this,
-                &ContentView::addFilesRequested);
-        connect(conversion, &MainConversionView::clearRequested, this,
-                &ContentView::clearRequested);
-        connect(conversion, &MainConversionView::convertRequested, this,
-                &ContentView::convertRequested);
-        connect(conversion, &MainConversionView::stopRequested, this, &ContentView::stopRequested);
-        connect(conversion, &MainConversionView::pauseRequested, this,
-                &ContentView::pauseRequested);
-        connect(conversion, &MainConversionView::chooseFilesRequested, this,
-                &ContentView::chooseFilesRequested);
-        m_screen = conversion;
-    }
+    if (m_showsCompletion)
+        m_screen = new CompletionView(m_state, m_actions, m_frame);
+    else
+        m_screen = new MainConversionView(m_state, m_actions, m_frame);
 
     m_screen->installEventFilter(this);
     m_frame->layout()->addWidget(m_screen);
     fitFrame();
     m_screen->show();
     focusFirstControl();
-}
-
-void ContentView::showFolderNotOpened()
-{
-    if (auto *completion = qobject_cast<CompletionView *>(m_screen))
-        completion->showFolderNotOpened();
 }
 
 QSize ContentView::frameSize() const
@@ -87,7 +62,8 @@ QSize ContentView::frameSize() const
 
 void ContentView::fitFrame()
 {
-    const QSize needed = screenSize.expandedTo(m_screen->minimumSizeHint());
+    // Where larger text does not fit, the frame grows as far as the screen's content needs.
+    const QSize needed = Theme::Metrics::screenSize.expandedTo(m_screen->minimumSizeHint());
     if (needed == m_frame->size())
         return;
     m_frame->setFixedSize(needed);

@@ -9,10 +9,10 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-FileDragSource::FileDragSource(QWidget *source, const QList<QUrl> &files)
+FileDragSource::FileDragSource(QWidget *source, std::function<QList<QUrl>()> files)
     : QObject(source)
     , m_source(source)
-    , m_files(files)
+    , m_files(std::move(files))
 {
     source->installEventFilter(this);
 }
@@ -31,7 +31,7 @@ QMimeData *FileDragSource::mimeData(const QList<QUrl> &files)
 // Presses on the widget's labels and empty space reach it here; its buttons keep their own.
 bool FileDragSource::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_files.isEmpty())
+    if (m_files().isEmpty())
         return QObject::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
     switch (event->type()) {
@@ -49,7 +49,7 @@ bool FileDragSource::eventFilter(QObject *watched, QEvent *event)
         m_pressed = false;
         {
             auto *drag = new QDrag(m_source);
-            drag->setMimeData(mimeData(m_files));
+            drag->setMimeData(mimeData(m_files()));
             // A copy only: the converted files stay in the output folder, wherever they go.
             drag->exec(Qt::CopyAction);
         }

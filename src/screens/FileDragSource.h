@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QUrl>
 
+#include <functional>
+
 class QMimeData;
 class QWidget;
 
@@ -18,7 +20,8 @@ class FileDragSource : public QObject
     Q_OBJECT
 
 public:
-    FileDragSource(QWidget *source, const QList<QUrl> &files);
+    // `files` gives the files to drag at the moment the drag begins.
+    FileDragSource(QWidget *source, std::function<QList<QUrl>()> files);
 
     // The files as file managers put them on the clipboard and in a drag: a URI list, and for
     // GNOME's file managers their own form of it, marked as a copy.
@@ -29,7 +32,7 @@ protected:
 
 private:
     QWidget *m_source;
-    QList<QUrl> m_files;
+    std::function<QList<QUrl>()> m_files;
     QPoint m_pressedAt;
     bool m_pressed = false;
 };

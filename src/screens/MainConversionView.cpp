@@ -9,6 +9,7 @@
 #include "FileDropTarget.h"
 #include "FileSummary.h"
 #include "LargeButton.h"
+#include "ScreenActions.h"
 #include "Theme.h"
 #include "session/ScreenState.h"
 
@@ -50,9 +51,11 @@ QWidget *centredColumn(QWidget *parent, int spacing, const QList<ColumnItem> &it
 
 } // namespace
 
-MainConversionView::MainConversionView(const ScreenState *state, QWidget *parent)
+MainConversionView::MainConversionView(const ScreenState *state, ScreenActions *actions,
+                                       QWidget *parent)
     : QWidget(parent)
     , m_state(state)
+    , m_actions(actions)
     , m_faces(new QStackedLayout(this))
 {
     m_idleFace = buildIdleFace();
@@ -63,22 +66,25 @@ MainConversionView::MainConversionView(const ScreenState *state, QWidget *parent
     connect(&m_state->files(), &BatchList::filesChanged, this, &MainConversionView::render);
     connect(m_state, &ScreenState::screenChanged, this, &MainConversionView::render);
     connect(m_state, &ScreenState::restoredFileCountChanged, this, &MainConversionView::render);
-    connect(m_convertButton, &ConvertButton::clicked, this, &MainConversionView::convertRequested);
-    connect(m_dropZone, &DropZone::filesDropped, this, &MainConversionView::addFilesRequested);
-    connect(m_dropZone, &DropZone::chooseFilesRequested, this,
-            &MainConversionView::chooseFilesRequested);
-    connect(m_dropZone, &DropZone::clearRequested, this, &MainConversionView::clearRequested);
+    connect(m_convertButton, &ConvertButton::clicked, this,
+            [this] { m_actions->startConversion(); });
+    connect(m_dropZone, &DropZone::filesDropped, this,
+            [this](const QList<QUrl> &urls) { m_actions->addFiles(urls); });
+    const auto chooseFiles = [this] { m_actions->chooseFiles(); };
+    const auto clearFiles = [this] { m_actions->clearFiles(); };
+    connect(m_dropZone, &DropZone::chooseFilesRequested, this, chooseFiles);
+    connect(m_dropZone, &DropZone::clearRequested, this, clearFiles);
 
     // Shortcuts of a hidden face do not fire: these work on the drop screen only.
     connect(new QShortcut(QKeySequence::Open, m_idleFace), &QShortcut::activated, this,
-            &MainConversionView::chooseFilesRequested);
+            chooseFiles);
     connect(new QShortcut(QKeySequence::Delete, m_idleFace), &QShortcut::activated, this,
-            &MainConversionView::clearRequested);
+            clearFiles);
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
             &MainConversionView::paste);
-    connect(m_stopButton, &LargeButton::clicked, this, &MainConversionView::stopRequested);
+    connect(m_stopButton, &LargeButton::clicked, this, [this] { m_actions->stopConversion(); });
     connect(m_pauseButton, &LargeButton::clicked, this,
-            [this] { Q_EMIT pauseRequested(!m_state->isPaused()); });
+            [this] { m_actions->setPaused(!m_state->isPaused()); });
     connect(m_state, &ScreenState::pausedChanged, this, &MainConversionView::render);
     // Stopping takes the encoder a moment; one press is enough.
     connect(m_stopButton, &LargeButton::clicked, m_stopButton,
@@ -128,7 +134,7 @@ QWidget *MainConversionView::buildConvertingFace()
             &LargeButton::click);
     // Files dropped here join the running batch.
     connect(new FileDropTarget(face), &FileDropTarget::filesDropped, this,
-            &MainConversionView::addFilesRequested);
+            [this](const QList<QUrl> &urls) { m_actions->addFiles(urls); });
     return face;
 }
 
@@ -167,7 +173,7 @@ void MainConversionView::paste()
     if (!copied)
         return;
     if (copied->hasUrls()) {
-        Q_EMIT addFilesRequested(copied->urls());
+        m_actions->addFiles(copied->urls());
         return;
     }
     // GNOME's file managers copy files as "copy" or "cut", then one URL a line.
@@ -176,5 +182,5 @@ void MainConversionView::paste()
     QList<QUrl> urls;
     for (const QByteArray &line : lines.mid(1))
         urls.append(QUrl::fromEncoded(line.trimmed()));
-    Q_EMIT addFilesRequested(urls);
+    m_actions->addFiles(urls);
 }

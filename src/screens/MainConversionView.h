@@ -12,10 +12,12 @@ class DropZone;
 class LargeButton;
 class QLabel;
 class QStackedLayout;
+class ScreenActions;
 class ScreenState;
 
 // The working screen: the drop zone and the convert button while idle, the progress display and
-// the Stop button while a batch runs. It renders from the state and asks for what the user wants:
+// the Stop button while a batch runs. It renders from the state and asks the actions for what the
+// user wants:
 // files dropped on either face or pasted (Ctrl+V), the list cleared (Delete), the batch started,
 // paused and resumed (P) or stopped (Esc), and the desktop's file chooser (a click on the zone,
 // Ctrl+O).
@@ -24,17 +26,9 @@ class MainConversionView : public QWidget
     Q_OBJECT
 
 public:
-    explicit MainConversionView(const ScreenState *state, QWidget *parent = nullptr);
+    MainConversionView(const ScreenState *state, ScreenActions *actions, QWidget *parent = nullptr);
 
     static QString restoredNoticeText(qsizetype restoredCount);
-
-Q_SIGNALS:
-    void addFilesRequested(const QList<QUrl> &urls);
-    void clearRequested();
-    void convertRequested();
-    void stopRequested();
-    void pauseRequested(bool paused);
-    void chooseFilesRequested();
 
 private:
     QWidget *buildIdleFace();
@@ -43,6 +37,7 @@ private:
     void paste();
 
     const ScreenState *m_state;
+    ScreenActions *m_actions;
     QStackedLayout *m_faces;
     QWidget *m_idleFace;
     QWidget *m_convertingFace;

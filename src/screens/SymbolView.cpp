@@ -22,12 +22,10 @@ int marginForTurning(const QSize &pixels)
 
 SymbolView::SymbolView(const QString &symbolName, int height, const QColor &color, QWidget *parent)
     : QWidget(parent)
-    , m_renderer(resourcePath(symbolName))
+    , m_size(0, height)
     , m_color(color)
 {
-    const QSizeF box = m_renderer.viewBoxF().size();
-    const int width = box.height() > 0 ? qRound(height * box.width() / box.height()) : height;
-    m_size = QSize(width, height);
+    setSymbol(symbolName);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     // Painting our own background spares Qt repainting the widgets beneath at every frame of
     // the gear's turn.
@@ -37,6 +35,17 @@ SymbolView::SymbolView(const QString &symbolName, int height, const QColor &colo
 QString SymbolView::resourcePath(const QString &symbolName)
 {
     return QStringLiteral(":/icons/%1.svg").arg(QString(symbolName).replace(u'.', u'-'));
+}
+
+void SymbolView::setSymbol(const QString &symbolName)
+{
+    m_renderer.load(resourcePath(symbolName));
+    const QSizeF box = m_renderer.viewBoxF().size();
+    const int height = m_size.height();
+    m_size.setWidth(box.height() > 0 ? qRound(height * box.width() / box.height()) : height);
+    m_drawing = QImage();
+    updateGeometry();
+    update();
 }
 
 void SymbolView::setColor(const QColor &color)

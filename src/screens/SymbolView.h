@@ -23,6 +23,8 @@ public:
 
     QColor color() const { return m_color; }
     void setColor(const QColor &color);
+    // Another of the symbols, at the same height.
+    void setSymbol(const QString &symbolName);
 
     double rotation() const { return m_rotation; }
     void setRotation(double degrees);

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSize>
 
 class QWidget;
 
@@ -51,6 +52,8 @@ inline constexpr int buttonSpacing = 20;  // between buttons side by side
 inline constexpr int dropIconHeight = 50;
 inline constexpr int gearHeight = 60;
 inline constexpr int completionIconHeight = 80;
+// Every screen's size for the product's own text size; larger text grows it.
+inline constexpr QSize screenSize{500, 400};
 } // namespace Metrics
 
 } // namespace Theme

@@ -211,6 +211,7 @@ void BatchSession::finishConversion()
     m_state->setReport(BatchReport(outcomes, SizeSummary::measure(outcomes)));
     m_state->setSecondsLeft(std::nullopt);
     m_state->setOutputFolder(QUrl::fromLocalFile(m_outputFolder));
+    m_state->setFolderNotOpened(false);
     m_state->originalsTrash().offer(OriginalsTrash::convertedOriginals(m_state->files()));
     m_state->setScreen(Screen::Completion);
     // Once the batch has ended, so that nothing asks the desktop for sleep again on the way.
@@ -225,6 +226,12 @@ void BatchSession::goBack()
     m_prober->readNewFiles();
     m_recorder->listRestarted();
     m_state->setScreen(Screen::Drop);
+}
+
+void BatchSession::noteFolderNotOpened()
+{
+    if (m_state->showCompletionView())
+        m_state->setFolderNotOpened(true);
 }
 
 void BatchSession::moveOriginalsToTrash()

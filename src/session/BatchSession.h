@@ -71,6 +71,8 @@ public:
     // the Trash, and come back from it.
     void moveOriginalsToTrash();
     void putOriginalsBack();
+    // The desktop could not open the output folder the completion screen offered.
+    void noteFolderNotOpened();
 
 private:
     void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);

@@ -81,6 +81,20 @@ void ScreenState::setSecondsLeft(std::optional<qint64> seconds)
     Q_EMIT secondsLeftChanged();
 }
 
+void ScreenState::setReport(const BatchReport &report)
+{
+    m_report = report;
+    Q_EMIT reportChanged();
+}
+
+void ScreenState::setFolderNotOpened(bool notOpened)
+{
+    if (notOpened == m_folderNotOpened)
+        return;
+    m_folderNotOpened = notOpened;
+    Q_EMIT folderNotOpenedChanged();
+}
+
 void ScreenState::setOutputFolder(const QUrl &folder)
 {
     if (folder == m_outputFolder)

@@ -72,9 +72,15 @@ public:
     const QUrl &outputFolder() const { return m_outputFolder; }
     void setOutputFolder(const QUrl &folder);
 
-    // How the last batch went, in words; set before the completion screen is shown.
+    // How the last batch went, in words.
     const BatchReport &report() const { return m_report; }
-    void setReport(const BatchReport &report) { m_report = report; }
+    void setReport(const BatchReport &report);
+    // The last batch's converted files, in list order.
+    QList<QUrl> convertedFiles() const { return m_files->convertedFiles(); }
+
+    // The desktop could not open the output folder: the completion screen says where it is.
+    bool folderNotOpened() const { return m_folderNotOpened; }
+    void setFolderNotOpened(bool notOpened);
 
     // What the completion screen offers to do with the last batch's originals, and did.
     OriginalsTrash &originalsTrash() { return *m_originalsTrash; }
@@ -91,6 +97,8 @@ Q_SIGNALS:
     void filesLeftChanged(qsizetype count);
     void secondsLeftChanged();
     void outputFolderChanged();
+    void reportChanged();
+    void folderNotOpenedChanged();
 
 private:
     BatchList *m_files;
@@ -105,5 +113,6 @@ private:
     std::optional<qint64> m_secondsLeft;
     QUrl m_outputFolder;
     BatchReport m_report;
+    bool m_folderNotOpened = false;
     OriginalsTrash *m_originalsTrash;
 };

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "RecordedActions.h"
 #include "app/Translations.h"
 #include "screens/CompletionView.h"
 #include "screens/ConvertButton.h"
@@ -141,11 +142,12 @@ void TestTranslations::germanScreensShowGermanTexts()
 
     ScreenState state;
     state.setReport(BatchReport(outcomes(2, 0), {}));
-    const CompletionView allConverted(&state);
+    RecordedActions actions;
+    const CompletionView allConverted(&state, &actions);
     QVERIFY(labelTexts(allConverted).contains(QStringLiteral("Abgeschlossen")));
 
     state.setReport(BatchReport(outcomes(0, 3), {}));
-    const CompletionView noneConverted(&state);
+    const CompletionView noneConverted(&state, &actions);
     const QStringList texts = labelTexts(noneConverted);
     QVERIFY2(texts.contains(QStringLiteral("Umwandlung fehlgeschlagen")),
              qPrintable(texts.join('|')));

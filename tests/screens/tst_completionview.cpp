@@ -2,15 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "DesktopStandIns.h"
-#include "app/MainWindow.h"
+#include "RecordedActions.h"
 #include "screens/CompletionView.h"
-#include "screens/ContentView.h"
 #include "screens/ElidedLabel.h"
 #include "screens/LargeButton.h"
-#include "screens/MainConversionView.h"
 #include "screens/SymbolView.h"
 #include "screens/Theme.h"
-#include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
 #include <QLabel>
@@ -80,11 +77,9 @@ private Q_SLOTS:
     void variants();
     void layout_data();
     void layout();
-    void backRunsTheBackAction();
-    void rootShowsTheOutcomesAndGoesBack();
 
 private:
-    QTemporaryDir m_folderDir;
+    RecordedActions m_actions;
 };
 
 void TestCompletionView::variants_data()
@@ -181,7 +176,7 @@ void TestCompletionView::variants()
     QFETCH(QColor, iconColour);
 
     const auto state = endedBatch(outcomes, {}, sizes);
-    CompletionView view(state.get());
+    CompletionView view(state.get(), &m_actions);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCOMPARE(visibleTexts(&view), expected);
@@ -205,8 +200,8 @@ void TestCompletionView::layout()
     QFETCH(BatchOutcomes, outcomes);
 
     const auto state = endedBatch(outcomes);
-    CompletionView view(state.get());
-    view.setFixedSize(ContentView::screenSize);
+    CompletionView view(state.get(), &m_actions);
+    view.setFixedSize(Theme::Metrics::screenSize);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
@@ -232,43 +227,6 @@ void TestCompletionView::layout()
             QVERIFY2(name->displayedText().endsWith(".mov: the encoder stopped unexpectedly"),
                      qPrintable(name->displayedText()));
     }
-}
-
-void TestCompletionView::backRunsTheBackAction()
-{
-    const auto state = endedBatch({});
-    CompletionView view(state.get());
-    QSignalSpy backs(&view, &CompletionView::backRequested);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QTest::mouseClick(button(&view, "Convert more files"), Qt::LeftButton);
-    QCOMPARE(backs.size(), 1);
-}
-
-void TestCompletionView::rootShowsTheOutcomesAndGoesBack()
-{
-    BatchSession session(QString(), m_folderDir.path());
-    MainWindow window(&session);
-    ContentView &content = *window.contentView();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    ScreenState *state = session.state();
-    const QUrl folder = QUrl::fromLocalFile(session.outputFolder());
-    state->files().replace({QUrl::fromLocalFile("/videos/a.mov")});
-    state->setReport(BatchReport({outcome("a.mov", Failure::ExitStatus)}, {}));
-    state->setOutputFolder(folder);
-    state->setScreen(ScreenState::Screen::Completion);
-
-    auto *completion = qobject_cast<CompletionView *>(content.currentScreen());
-    QVERIFY(completion);
-    QTRY_VERIFY(completion->isVisible());
-    QCOMPARE(visibleTexts(completion).first(), "Conversion failed");
-
-    QTest::mouseClick(button(completion, "Convert more files"), Qt::LeftButton);
-    QVERIFY(qobject_cast<MainConversionView *>(content.currentScreen()));
-    QVERIFY(state->files().urls().isEmpty());
-    QCOMPARE(state->outputFolder(), folder);
 }
 
 QTEST_MAIN(TestCompletionView)

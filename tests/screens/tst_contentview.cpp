@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "RecordedActions.h"
 #include "screens/CompletionView.h"
 #include "screens/ContentView.h"
 #include "screens/MainConversionView.h"
+#include "screens/Theme.h"
 #include "session/BatchSession.h"
 #include "session/ScreenState.h"
 
@@ -20,12 +22,13 @@ private Q_SLOTS:
     void init()
     {
         m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent"), m_dir.path());
+        m_actions = RecordedActions(m_session.get());
     }
     void cleanup() { m_session.reset(); }
 
     void launchShowsAnEmptyConversionScreen()
     {
-        ContentView view(m_session->state());
+        ContentView view(m_session->state(), &m_actions);
         const ScreenState *state = m_session->state();
 
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));
@@ -37,7 +40,7 @@ private Q_SLOTS:
 
     void screenSwitchRebuildsTheScreenAndSaysSo()
     {
-        ContentView view(m_session->state());
+        ContentView view(m_session->state(), &m_actions);
         QSignalSpy shown(&view, &ContentView::screenShown);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -47,19 +50,18 @@ private Q_SLOTS:
         state->setOutputFolder(QUrl::fromLocalFile(m_dir.path()));
         state->setScreen(ScreenState::Screen::Completion);
         QVERIFY(qobject_cast<CompletionView *>(view.currentScreen()));
-        QCOMPARE(view.currentScreen()->size(), ContentView::screenSize);
+        QCOMPARE(view.currentScreen()->size(), Theme::Metrics::screenSize);
         QCOMPARE(shown.size(), 2);
 
         m_session->goBack();
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));
-        QCOMPARE(view.currentScreen()->size(), ContentView::screenSize);
+        QCOMPARE(view.currentScreen()->size(), Theme::Metrics::screenSize);
         QCOMPARE(shown.size(), 3);
     }
 
     void backButtonEmptiesTheListAndKeepsTheFolder()
     {
-        ContentView view(m_session->state());
-        connect(&view, &ContentView::backRequested, m_session.get(), &BatchSession::goBack);
+        ContentView view(m_session->state(), &m_actions);
         view.show();
         ScreenState *state = m_session->state();
         const QUrl folder = QUrl::fromLocalFile(m_dir.path());
@@ -88,6 +90,7 @@ private Q_SLOTS:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<BatchSession> m_session;
+    RecordedActions m_actions;
 };
 
 QTEST_MAIN(ContentViewTest)

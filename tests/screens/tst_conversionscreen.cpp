@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "RecordedActions.h"
 #include "screens/ConvertButton.h"
 #include "screens/ConvertingView.h"
 #include "screens/DropZone.h"
@@ -57,7 +58,7 @@ private Q_SLOTS:
         m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent"),
                                                    m_dir.filePath(QStringLiteral("out")));
         m_state = m_session->state();
-        m_screen = std::make_unique<MainConversionView>(m_state);
+        m_screen = std::make_unique<MainConversionView>(m_state, &m_actions);
         m_screen->setFixedSize(500, 400);
         m_screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
@@ -194,22 +195,22 @@ private Q_SLOTS:
     void convertButtonStartsOnlyWithFiles()
     {
         auto *button = m_screen->findChild<ConvertButton *>();
-        QSignalSpy asked(m_screen.get(), &MainConversionView::convertRequested);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(asked.size(), 0);
+        QVERIFY(m_actions.asked.isEmpty());
 
         m_session->startConversion();
         QVERIFY(!m_state->isConverting());
 
         m_state->files().replace(filesNamed(1));
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(asked.size(), 1);
+        QCOMPARE(m_actions.asked, QStringList{QStringLiteral("startConversion")});
     }
 
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<BatchSession> m_session;
     ScreenState *m_state = nullptr;
+    RecordedActions m_actions;
     std::unique_ptr<MainConversionView> m_screen;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "RecordedActions.h"
 #include "screens/ContentView.h"
 #include "screens/ConvertingView.h"
 #include "screens/MainConversionView.h"
@@ -201,7 +202,8 @@ void TestConvertingView::startsWhenTheConvertingFaceAppears()
     QTemporaryDir dir;
     BatchSession session(QString(), dir.path());
     session.state()->files().replace(files(2));
-    MainConversionView screen(session.state());
+    RecordedActions actions;
+    MainConversionView screen(session.state(), &actions);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     auto *view = screen.findChild<ConvertingView *>();
@@ -217,7 +219,8 @@ void TestConvertingView::offScreenNothingWakesTheApp()
 {
     QTemporaryDir dir;
     BatchSession session(QString(), dir.path());
-    ContentView content(session.state());
+    RecordedActions actions;
+    ContentView content(session.state(), &actions);
     content.show();
     QVERIFY(QTest::qWaitForWindowExposed(&content));
     ScreenState *state = session.state();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "FileDrops.h"
+#include "RecordedActions.h"
 #include "SampleMedia.h"
 #include "screens/ContentView.h"
 #include "screens/ConvertButton.h"
@@ -47,6 +48,7 @@ private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<BatchSession> m_session;
+    std::unique_ptr<RecordedActions> m_actions;
     std::unique_ptr<ContentView> m_contentView;
 };
 
@@ -68,9 +70,8 @@ void tst_DropZone::init()
 {
     m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent/HandBrakeCLI"),
                                                m_dir.filePath(QStringLiteral("out")));
-    m_contentView = std::make_unique<ContentView>(m_session->state());
-    connect(m_contentView.get(), &ContentView::addFilesRequested, m_session.get(),
-            &BatchSession::addFiles);
+    m_actions = std::make_unique<RecordedActions>(m_session.get());
+    m_contentView = std::make_unique<ContentView>(m_session->state(), m_actions.get());
     m_contentView->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_contentView.get()));
     QVERIFY(dropZone());

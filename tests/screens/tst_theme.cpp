@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "RecordedActions.h"
 #include "TourFaces.h"
 #include "TourLook.h"
 #include "screens/ContentView.h"
@@ -117,7 +118,8 @@ private Q_SLOTS:
         QApplication::setPalette(palette);
         QTemporaryDir dir;
         BatchSession session(QString(), dir.path());
-        ContentView content(session.state());
+        RecordedActions actions;
+        ContentView content(session.state(), &actions);
         QVERIFY(TourFaces::show(session, face));
         content.show();
         QVERIFY(QTest::qWaitForWindowExposed(&content));

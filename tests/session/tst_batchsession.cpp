@@ -215,21 +215,6 @@ private Q_SLOTS:
                          FileOutcome::Failure::ExitStatus, 1});
         QCOMPARE(SizeSummary::measure(outcomes).text(), expected);
     }
-
-    void goingBackStartsAnEmptyListAndStartAfterNeedsFiles()
-    {
-        QTemporaryDir dir;
-        BatchSession session(FakeEncoderLog::encoderPath(), dir.path());
-        ScreenState *state = session.state();
-        session.startConversion();
-        QVERIFY(!state->isConverting());
-
-        state->files().replace({QUrl::fromLocalFile(dir.filePath(QStringLiteral("x.mov")))});
-        state->setScreen(ScreenState::Screen::Completion);
-        session.goBack();
-        QVERIFY(!state->showCompletionView());
-        QVERIFY(state->files().urls().isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_BatchSession)
