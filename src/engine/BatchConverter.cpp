@@ -5,9 +5,9 @@
 
 #include "BatchList.h"
 #include "EncoderRunner.h"
-#include "MediaProbe.h"
-#include "MetadataRemux.h"
 #include "OutputFile.h"
+#include "media/ClipComparison.h"
+#include "media/MetadataRemux.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,29 +39,17 @@ bool isReadable(const QString &path)
 // The encoder dates its output now and drops where and with what the clip was recorded; photo
 // libraries sort and place clips by exactly that. Where this fails, the converted file is kept
 // as the encoder wrote it.
-void carryRecordingStory(OutputFile &output, const QString &inputPath, const MediaInfo &media)
+void carryRecordingStory(OutputFile &output, const QString &inputPath, const MediaInfo &media,
+                         MediaHelperPool &helpers)
 {
-    const QDateTime modified = QFileInfo(inputPath).lastModified();
-    const QDateTime recorded = media.recorded.isValid() ? media.recorded : modified;
+    const QDateTime recorded = ClipComparison::recordingDate(media, inputPath);
     if (!output.rewrite([&](const QString &path, int fd) {
-            return MetadataRemux::remux(path, fd, recorded, media.recordingTags);
+            return MetadataRemux::remux(path, fd, recorded, media.recordingTags, helpers);
         }))
         qWarning("Could not note the recording date and place in %s",
                  qPrintable(output.temporaryPath()));
-    if (modified.isValid())
+    if (const QDateTime modified = QFileInfo(inputPath).lastModified(); modified.isValid())
         output.setModificationTime(modified);
-}
-
-// The encoder takes an input cut short while it reads it for a shorter clip, and reports
-// success. Shorter than the input was before its encode, by more than its frames' rounding,
-// the output is not the user's clip.
-bool endedShort(const MediaInfo &input, const QString &outputPath)
-{
-    if (!input.durationMs)
-        return false;
-    const std::optional<qint64> output = MediaProbe::durationMs(outputPath);
-    const qint64 allowance = std::max<qint64>(1000, *input.durationMs / 100);
-    return output && *output < *input.durationMs - allowance;
 }
 
 } // namespace
@@ -83,11 +71,24 @@ struct BatchConverter::Encode
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
                                BatchList *files, QObject *parent)
+    : BatchConverter(encoderPath, MediaHelperPool::bundled(), outputFolder, files, parent)
+{}
+
+BatchConverter::BatchConverter(const QString &encoderPath, const QString &mediaHelperPath,
+                               const QString &outputFolder, BatchList *files, QObject *parent)
+    : BatchConverter(encoderPath, std::make_shared<MediaHelperPool>(mediaHelperPath), outputFolder,
+                     files, parent)
+{}
+
+BatchConverter::BatchConverter(const QString &encoderPath,
+                               std::shared_ptr<MediaHelperPool> mediaHelpers,
+                               const QString &outputFolder, BatchList *files, QObject *parent)
     : QObject(parent)
     , m_encoderPath(encoderPath)
     , m_outputFolder(outputFolder)
     , m_files(files)
-    , m_prober(files)
+    , m_mediaHelpers(std::move(mediaHelpers))
+    , m_prober(files, m_mediaHelpers)
 {
     // Files that join the running batch wait at the list's end.
     connect(m_files, &BatchList::filesChanged, this, [this] {
@@ -272,13 +273,13 @@ void BatchConverter::publish(Encode *encode)
     watcher->setFuture(QtConcurrent::run(
         [output = std::shared_ptr<OutputFile>(std::move(encode->output)), taken = publishedPaths(),
          input = m_files->at(encode->index).url.toLocalFile(),
-         media = *m_files->at(encode->index).media]() mutable {
+         media = *m_files->at(encode->index).media, helpers = m_mediaHelpers]() mutable {
             Failure failure = Failure::None;
             QString path;
-            if (endedShort(media, output->temporaryPath())) {
+            if (ClipComparison::endedShort(media, output->temporaryPath(), *helpers)) {
                 failure = Failure::InputChanged;
             } else {
-                carryRecordingStory(*output, input, media);
+                carryRecordingStory(*output, input, media, *helpers);
                 path = output->publish(taken, &failure);
             }
             output.reset(); // a failed file is gone before its outcome is told

@@ -6,6 +6,7 @@
 #include "EncodeCapacity.h"
 #include "FileOutcome.h"
 #include "MediaProber.h"
+#include "media/MediaHelperPool.h"
 
 #include <QObject>
 
@@ -28,6 +29,9 @@ class BatchConverter : public QObject
 public:
     BatchConverter(const QString &encoderPath, const QString &outputFolder, BatchList *files,
                    QObject *parent = nullptr);
+    // With the media helper at `mediaHelperPath` rather than the one beside the encoder.
+    BatchConverter(const QString &encoderPath, const QString &mediaHelperPath,
+                   const QString &outputFolder, BatchList *files, QObject *parent = nullptr);
     // Kills running encoders and removes their partial outputs, without waiting. A finished file
     // that is being flushed to disk still gets its name.
     ~BatchConverter() override;
@@ -54,6 +58,9 @@ Q_SIGNALS:
 private:
     struct Encode;
 
+    BatchConverter(const QString &encoderPath, std::shared_ptr<MediaHelperPool> mediaHelpers,
+                   const QString &outputFolder, BatchList *files, QObject *parent);
+
     void startFilesLater();
     void startFiles();
     void startFile(qsizetype index);
@@ -71,6 +78,8 @@ private:
     QString m_encoderPath;
     QString m_outputFolder;
     BatchList *m_files;
+    // Shared with the files being published, which may outlive the converter.
+    std::shared_ptr<MediaHelperPool> m_mediaHelpers;
     MediaProber m_prober;
     EncodeCapacity m_capacity;
     // Every file before it has begun or ended.

@@ -12,6 +12,8 @@
 #include <optional>
 #include <utility>
 
+class QDataStream;
+
 // What a file's own headers say of it, read before it is encoded. A file they say nothing of
 // is still handed to the encoder, which decides.
 struct MediaInfo
@@ -32,3 +34,7 @@ struct MediaInfo
     // Where and with what the clip was recorded, under the file's own keys.
     QList<Tag> recordingTags;
 };
+
+// How the media helper hands what it read to the app.
+QDataStream &operator<<(QDataStream &stream, const MediaInfo &media);
+QDataStream &operator>>(QDataStream &stream, MediaInfo &media);
