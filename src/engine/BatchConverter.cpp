@@ -190,6 +190,11 @@ void BatchConverter::startFile(qsizetype index)
         record(index, Failure::InputUnreadable);
         return;
     }
+    // What crashed the reader would likely crash the encoder too, after a long wait.
+    if (m_files->at(index).media->breaksReader) {
+        record(index, Failure::InputDamaged);
+        return;
+    }
     Failure failure = Failure::None;
     std::unique_ptr<OutputFile> output =
         OutputFile::create(m_outputFolder, input.fileName(), &failure);

@@ -23,6 +23,9 @@ struct MediaInfo
     bool isPortrait() const { return picture.height() > picture.width(); }
 
     bool readable = false;
+    // Reading its headers crashed or hung the reader. The encoder's parsers are FFmpeg's too,
+    // so such a file is not handed to it.
+    bool breaksReader = false;
     std::optional<qint64> durationMs;
     // The first video stream as shown: rotated, at its pixel aspect; empty without video.
     QSize picture;

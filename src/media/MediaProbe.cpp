@@ -21,6 +21,8 @@ MediaInfo probe(const QString &path, MediaHelperPool &helpers)
     }
     case MediaHelper::Outcome::Crashed:
     case MediaHelper::Outcome::Hung:
+        info.breaksReader = true;
+        break;
     case MediaHelper::Outcome::Unavailable:
     case MediaHelper::Outcome::Left:
         // Without its headers the file still goes to the encoder, which decides.

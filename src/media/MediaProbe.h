@@ -12,6 +12,7 @@
 namespace MediaProbe {
 
 // Nothing but a regular file is opened, so a pipe or a device in a file's place cannot hang it.
+// A file that crashes or hangs the reader comes back unreadable and `breaksReader`.
 MediaInfo probe(const QString &path, MediaHelperPool &helpers = *MediaHelperPool::bundled());
 // How long a file the app wrote itself lasts, from its headers alone.
 std::optional<qint64> durationMs(const QString &path,

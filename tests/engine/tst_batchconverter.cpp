@@ -7,6 +7,7 @@
 #include "engine/BatchList.h"
 #include "engine/OutputNaming.h"
 #include "engine/StaleOutputCleanup.h"
+#include "media/MediaHelperPool.h"
 
 #include <QDateTime>
 #include <QProcess>
@@ -23,8 +24,9 @@ namespace {
 // list's files began and ended.
 struct Batch
 {
-    Batch(const QString &encoderPath, const QString &outputFolder)
-        : converter(encoderPath, outputFolder, &files)
+    Batch(const QString &encoderPath, const QString &outputFolder,
+          const QString &mediaHelperPath = MediaHelperPool::bundledPath())
+        : converter(encoderPath, mediaHelperPath, outputFolder, &files)
     {
         QObject::connect(&files, &BatchList::stageChanged, &converter, [this](qsizetype index) {
             (files.at(index).stage == BatchFile::Stage::Finished ? ended : started).append(index);
@@ -77,6 +79,7 @@ private slots:
     void cancelStopsEncoderAndSkipsTheRest_data();
     void cancelStopsEncoderAndSkipsTheRest();
     void deletingMidEncodeLeavesNoProcessAndNoPartialFile();
+    void fileThatCrashesTheMediaReaderFailsAlone();
 
 private:
     QUrl input(const QString &name, const QByteArray &instruction);
@@ -504,6 +507,25 @@ void tst_BatchConverter::deletingMidEncodeLeavesNoProcessAndNoPartialFile()
     // Nor does a converter that is gone start the next file.
     QTest::qWait(200);
     QCOMPARE(log.runCount(), 1);
+}
+
+// A file that crashes the media helper, as a damaged file may crash FFmpeg's parsers, fails
+// alone, with a reason, and never reaches the encoder; the files around it convert.
+void tst_BatchConverter::fileThatCrashesTheMediaReaderFailsAlone()
+{
+    FakeEncoderLog log;
+    Batch batch(FakeEncoderLog::encoderPath(), m_outputFolder, FakeEncoderLog::mediaHelperPath());
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
+
+    batch.start({input(QStringLiteral("first.mov"), "ok"), input(QStringLiteral("crash.mov"), "ok"),
+                 input(QStringLiteral("last.mov"), "ok")});
+
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(batch.failures(),
+             QList<Failure>({Failure::None, Failure::InputDamaged, Failure::None}));
+    QCOMPARE(batch.outcomes().at(1).reason(), QStringLiteral("the file appears to be damaged"));
+    QCOMPARE(log.runCount(), 2);
+    QCOMPARE(outputFiles(), QStringList({"first_converted.mp4", "last_converted.mp4"}));
 }
 
 QTEST_GUILESS_MAIN(tst_BatchConverter)
