@@ -343,7 +343,12 @@
         <translation>Die Datei hat sich während der Umwandlung geändert</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+3"/>
+        <source>The file appears to be damaged</source>
+        <translation>Die Datei scheint beschädigt zu sein</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>stopped</source>
         <comment>why a file was not converted</comment>
         <translation>gestoppt</translation>
@@ -365,6 +370,12 @@
         <source>the file could not be read</source>
         <comment>why a file was not converted</comment>
         <translation>die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the file appears to be damaged</source>
+        <comment>why a file was not converted</comment>
+        <translation>die Datei scheint beschädigt zu sein</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -454,7 +465,7 @@
 <context>
     <name>OriginalsTrash</name>
     <message>
-        <location filename="../src/session/OriginalsTrash.cpp" line="+108"/>
+        <location filename="../src/session/OriginalsTrash.cpp" line="+109"/>
         <source>Move originals to Trash (%1)</source>
         <translation>Originale in den Papierkorb verschieben (%1)</translation>
     </message>

@@ -100,7 +100,7 @@
 <context>
     <name>OriginalsTrash</name>
     <message numerus="yes">
-        <location filename="../src/session/OriginalsTrash.cpp" line="+125"/>
+        <location filename="../src/session/OriginalsTrash.cpp" line="+126"/>
         <source>%n original(s) moved to the Trash</source>
         <translation>
             <numerusform>%n original moved to the Trash</numerusform>

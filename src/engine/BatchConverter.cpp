@@ -5,9 +5,9 @@
 
 #include "BatchList.h"
 #include "EncoderRunner.h"
-#include "MediaProbe.h"
-#include "MetadataRemux.h"
 #include "OutputFile.h"
+#include "media/ClipComparison.h"
+#include "media/MetadataRemux.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,29 +39,17 @@ bool isReadable(const QString &path)
 // The encoder dates its output now and drops where and with what the clip was recorded; photo
 // libraries sort and place clips by exactly that. Where this fails, the converted file is kept
 // as the encoder wrote it.
-void carryRecordingStory(OutputFile &output, const QString &inputPath, const MediaInfo &media)
+void carryRecordingStory(OutputFile &output, const QString &inputPath, const MediaInfo &media,
+                         MediaHelperPool &helpers)
 {
-    const QDateTime modified = QFileInfo(inputPath).lastModified();
-    const QDateTime recorded = media.recorded.isValid() ? media.recorded : modified;
+    const QDateTime recorded = ClipComparison::recordingDate(media, inputPath);
     if (!output.rewrite([&](const QString &path, int fd) {
-            return MetadataRemux::remux(path, fd, recorded, media.recordingTags);
+            return MetadataRemux::remux(path, fd, recorded, media.recordingTags, helpers);
         }))
         qWarning("Could not note the recording date and place in %s",
                  qPrintable(output.temporaryPath()));
-    if (modified.isValid())
+    if (const QDateTime modified = QFileInfo(inputPath).lastModified(); modified.isValid())
         output.setModificationTime(modified);
-}
-
-// The encoder takes an input cut short while it reads it for a shorter clip, and reports
-// success. Shorter than the input was before its encode, by more than its frames' rounding,
-// the output is not the user's clip.
-bool endedShort(const MediaInfo &input, const QString &outputPath)
-{
-    if (!input.durationMs)
-        return false;
-    const std::optional<qint64> output = MediaProbe::durationMs(outputPath);
-    const qint64 allowance = std::max<qint64>(1000, *input.durationMs / 100);
-    return output && *output < *input.durationMs - allowance;
 }
 
 } // namespace
@@ -82,11 +70,13 @@ struct BatchConverter::Encode
 };
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
+                               std::shared_ptr<MediaHelperPool> mediaHelpers,
                                const BatchList *files, QObject *parent)
     : QObject(parent)
     , m_encoderPath(encoderPath)
     , m_outputFolder(outputFolder)
     , m_files(files)
+    , m_mediaHelpers(std::move(mediaHelpers))
 {}
 
 BatchConverter::~BatchConverter() = default;
@@ -189,6 +179,11 @@ void BatchConverter::startFile(qsizetype index)
         record(index, Failure::InputUnreadable);
         return;
     }
+    // What crashed the reader would likely crash the encoder too, after a long wait.
+    if (m_files->at(index).media->breaksReader) {
+        record(index, Failure::InputDamaged);
+        return;
+    }
     Failure failure = Failure::None;
     std::unique_ptr<OutputFile> output =
         OutputFile::create(m_outputFolder, input.fileName(), &failure);
@@ -272,13 +267,13 @@ void BatchConverter::publish(Encode *encode)
     watcher->setFuture(QtConcurrent::run(
         [output = std::shared_ptr<OutputFile>(std::move(encode->output)), taken = m_publishedPaths,
          input = m_files->at(encode->index).url.toLocalFile(),
-         media = *m_files->at(encode->index).media]() mutable {
+         media = *m_files->at(encode->index).media, helpers = m_mediaHelpers]() mutable {
             Failure failure = Failure::None;
             QString path;
-            if (endedShort(media, output->temporaryPath())) {
+            if (ClipComparison::endedShort(media, output->temporaryPath(), *helpers)) {
                 failure = Failure::InputChanged;
             } else {
-                carryRecordingStory(*output, input, media);
+                carryRecordingStory(*output, input, media, *helpers);
                 path = output->publish(taken, &failure);
             }
             output.reset(); // a failed file is gone before its outcome is told

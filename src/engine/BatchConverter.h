@@ -5,6 +5,7 @@
 
 #include "EncodeCapacity.h"
 #include "FileOutcome.h"
+#include "media/MediaHelperPool.h"
 
 #include <QObject>
 #include <QSet>
@@ -27,7 +28,9 @@ class BatchConverter : public QObject
     Q_OBJECT
 
 public:
-    BatchConverter(const QString &encoderPath, const QString &outputFolder, const BatchList *files,
+    // The media helpers read each converted file back and rewrite it.
+    BatchConverter(const QString &encoderPath, const QString &outputFolder,
+                   std::shared_ptr<MediaHelperPool> mediaHelpers, const BatchList *files,
                    QObject *parent = nullptr);
     // Kills running encoders and removes their partial outputs, without waiting. A finished file
     // that is being flushed to disk still gets its name.
@@ -80,6 +83,8 @@ private:
     QString m_encoderPath;
     QString m_outputFolder;
     const BatchList *m_files;
+    // Shared with the files being published, which may outlive the converter.
+    std::shared_ptr<MediaHelperPool> m_mediaHelpers;
     EncodeCapacity m_capacity;
     // Every file before it has begun or ended.
     qsizetype m_nextToStart = 0;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "FileOutcome.h"
-#include "MediaInfo.h"
+#include "media/MediaInfo.h"
 
 #include <QUrl>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "MediaInfo.h"
+#include "media/MediaInfo.h"
 
 #include <QStringList>
 

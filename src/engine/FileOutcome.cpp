@@ -37,6 +37,8 @@ QString FileOutcome::description() const
     case Failure::InputChanged:
         return QCoreApplication::translate("FileOutcome",
                                            "The file changed while it was being converted");
+    case Failure::InputDamaged:
+        return QCoreApplication::translate("FileOutcome", "The file appears to be damaged");
     }
     return {};
 }
@@ -72,6 +74,9 @@ QString FileOutcome::reason() const
     }
     if (failure == Failure::InputUnreadable)
         return QCoreApplication::translate("FileOutcome", "the file could not be read",
+                                           "why a file was not converted");
+    if (failure == Failure::InputDamaged)
+        return QCoreApplication::translate("FileOutcome", "the file appears to be damaged",
                                            "why a file was not converted");
     if (failure == Failure::InputChanged)
         return QCoreApplication::translate("FileOutcome",

@@ -24,6 +24,7 @@ struct FileOutcome
         DiskFull,         // the output folder's disk ran out of space; later files are not tried
         InputUnreadable,  // the input was gone or could not be read
         InputChanged,     // the output came out shorter than the input was when it was read
+        InputDamaged,     // reading the input's headers crashed or hung the media helper
     };
 
     QUrl input;

@@ -4,14 +4,16 @@
 #include "MediaProber.h"
 
 #include "BatchList.h"
-#include "MediaProbe.h"
+#include "media/MediaProbe.h"
 
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
-MediaProber::MediaProber(const BatchList *files, QObject *parent)
+MediaProber::MediaProber(const BatchList *files, std::shared_ptr<MediaHelperPool> helpers,
+                         QObject *parent)
     : QObject(parent)
     , m_files(files)
+    , m_helpers(std::move(helpers))
 {
     m_pool.setMaxThreadCount(1);
 }
@@ -46,8 +48,9 @@ void MediaProber::probeNext()
         onProbed(index, url, watcher->result());
         probeNext();
     });
-    watcher->setFuture(
-        QtConcurrent::run(&m_pool, [path = url.toLocalFile()] { return MediaProbe::probe(path); }));
+    watcher->setFuture(QtConcurrent::run(&m_pool, [path = url.toLocalFile(), helpers = m_helpers] {
+        return MediaProbe::probe(path, *helpers);
+    }));
 }
 
 void MediaProber::onProbed(qsizetype index, const QUrl &url, const MediaInfo &media)

@@ -3,11 +3,14 @@
 
 #pragma once
 
-#include "MediaInfo.h"
+#include "media/MediaHelperPool.h"
+#include "media/MediaInfo.h"
 
 #include <QObject>
 #include <QThreadPool>
 #include <QUrl>
+
+#include <memory>
 
 class BatchList;
 
@@ -19,7 +22,8 @@ class MediaProber : public QObject
     Q_OBJECT
 
 public:
-    explicit MediaProber(const BatchList *files, QObject *parent = nullptr);
+    MediaProber(const BatchList *files, std::shared_ptr<MediaHelperPool> helpers,
+                QObject *parent = nullptr);
     // Waits for the file being read, which a pipe or a slow disk cannot hold up for long: only
     // regular files are opened.
     ~MediaProber() override;
@@ -36,6 +40,7 @@ private:
     void onProbed(qsizetype index, const QUrl &url, const MediaInfo &media);
 
     const BatchList *m_files;
+    std::shared_ptr<MediaHelperPool> m_helpers;
     QThreadPool m_pool;
     // No file before it waits to be read.
     qsizetype m_next = 0;

@@ -16,9 +16,10 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     , m_outputFolder(outputFolder)
     , m_state(std::make_unique<ScreenState>())
     , m_intake(std::make_unique<DropIntake>())
-    , m_prober(std::make_unique<MediaProber>(&m_state->files()))
+    , m_prober(std::make_unique<MediaProber>(&m_state->files(), MediaHelperPool::bundled()))
     , m_recorder(std::make_unique<BatchRecorder>(&m_state->files(), &m_intake->aliases()))
-    , m_converter(std::make_unique<BatchConverter>(encoderPath, outputFolder, &m_state->files()))
+    , m_converter(std::make_unique<BatchConverter>(encoderPath, outputFolder,
+                                                   MediaHelperPool::bundled(), &m_state->files()))
 {
     m_converter->setCapacity(EncodeCapacity::ofThisMachine());
     connect(m_intake.get(), &DropIntake::videosFound, this, &BatchSession::onVideosFound);

@@ -5,7 +5,8 @@
 
 #include "SizeSummary.h"
 #include "engine/BatchList.h"
-#include "engine/MediaProbe.h"
+#include "media/ClipComparison.h"
+#include "media/MediaProbe.h"
 
 #include <QDir>
 #include <QFile>
@@ -164,19 +165,7 @@ bool OriginalsTrash::convertedIntact(const Original &original)
     const MediaInfo source = original.media && original.media->readable
                                  ? *original.media
                                  : MediaProbe::probe(original.path);
-    if (!converted.readable || !source.readable || !converted.durationMs || !source.durationMs)
-        return false;
-    const qint64 tolerance = std::max<qint64>(1000, *source.durationMs / 100);
-    if (std::abs(*converted.durationMs - *source.durationMs) > tolerance)
-        return false;
-    if (converted.audioTracks != source.audioTracks)
-        return false;
-    // The converted file takes the original's modification time where it has no date of its
-    // own; MP4 keeps whole seconds.
-    const QDateTime recorded =
-        source.recorded.isValid() ? source.recorded : QFileInfo(original.path).lastModified();
-    return converted.recorded.isValid() &&
-           converted.recorded.toSecsSinceEpoch() == recorded.toSecsSinceEpoch();
+    return ClipComparison::sameClip(source, original.path, converted);
 }
 
 OriginalsTrash::Moves OriginalsTrash::moveChecked(const QList<Original> &originals)

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "engine/MediaInfo.h"
+#include "media/MediaInfo.h"
 
 #include <QList>
 #include <QObject>

@@ -39,6 +39,7 @@ private slots:
     void cancelStopsEncoderAndSkipsTheRest_data();
     void cancelStopsEncoderAndSkipsTheRest();
     void deletingMidEncodeLeavesNoProcessAndNoPartialFile();
+    void fileThatCrashesTheMediaReaderFailsAlone();
 
 private:
     QUrl input(const QString &name, const QByteArray &instruction);
@@ -467,6 +468,26 @@ void tst_BatchConverter::deletingMidEncodeLeavesNoProcessAndNoPartialFile()
     // Nor does a converter that is gone start the next file.
     QTest::qWait(200);
     QCOMPARE(log.runCount(), 1);
+}
+
+// A file that crashes the media helper, as a damaged file may crash FFmpeg's parsers, fails
+// alone, with a reason, and never reaches the encoder; the files around it convert.
+void tst_BatchConverter::fileThatCrashesTheMediaReaderFailsAlone()
+{
+    FakeEncoderLog log;
+    EngineBatch batch(FakeEncoderLog::encoderPath(), m_outputFolder,
+                      FakeEncoderLog::mediaHelperPath());
+    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
+
+    batch.start({input(QStringLiteral("first.mov"), "ok"), input(QStringLiteral("crash.mov"), "ok"),
+                 input(QStringLiteral("last.mov"), "ok")});
+
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(batch.failures(),
+             QList<Failure>({Failure::None, Failure::InputDamaged, Failure::None}));
+    QCOMPARE(batch.outcomes().at(1).reason(), QStringLiteral("the file appears to be damaged"));
+    QCOMPARE(log.runCount(), 2);
+    QCOMPARE(outputFiles(), QStringList({"first_converted.mp4", "last_converted.mp4"}));
 }
 
 QTEST_GUILESS_MAIN(tst_BatchConverter)

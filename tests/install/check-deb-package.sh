@@ -4,7 +4,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the .deb from the build tree into a temporary folder and checks what apt would install:
-# everything under /usr, the encoder link intact, and the dependencies that no library scan finds.
+# everything under /usr, the encoder link and the media helper beside it, and the dependencies,
+# FFmpeg's found through the helper and those that no library scan finds.
 # Usage: check-deb-package.sh BUILD_DIR
 set -euo pipefail
 
@@ -24,7 +25,7 @@ deb=${debs[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in handbrake-cli qt6-qpa-plugins libqt6svg6 libqt6widgets6 xdg-utils; do
+for package in handbrake-cli qt6-qpa-plugins libqt6svg6 libqt6widgets6 libavformat59 xdg-utils; do
     [[ ",$depends," =~ [,\ ]$package[,\ ] ]] || fail "Depends lacks $package"
 done
 
@@ -36,7 +37,8 @@ for path in ./usr/bin/clipforger \
             ./usr/share/dbus-1/services/org.clipforger.Clipforger.service \
             ./usr/share/doc/clipforger/copyright \
             ./usr/share/doc/clipforger/changelog.gz \
-            ./usr/share/man/man1/clipforger.1.gz; do
+            ./usr/share/man/man1/clipforger.1.gz \
+            ./usr/libexec/clipforger/clipforger-media; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
 grep -qx "./usr/libexec/clipforger/HandBrakeCLI -> ../../bin/HandBrakeCLI" <<<"$contents" ||

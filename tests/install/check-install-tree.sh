@@ -6,7 +6,8 @@
 # Installs the build into a temporary prefix and checks that the tree is one the desktop can use:
 # the menu entry launches what was installed and shows our icon, hands it the files of "Open With",
 # the session bus can start it by its application id, the encoder link resolves, the desktop and
-# AppStream files pass their validators, and the installed app starts.
+# AppStream files pass their validators, the media helper sits beside the encoder, and the
+# installed app starts without FFmpeg's libraries, which only the helper loads.
 # Usage: check-install-tree.sh BUILD_DIR PROJECT_VERSION
 set -euo pipefail
 
@@ -31,6 +32,10 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 encoder=$prefix/libexec/clipforger/HandBrakeCLI
 [[ -L $encoder ]] || fail "libexec/clipforger/HandBrakeCLI is not a link"
 [[ -x $(readlink -f "$encoder") ]] || fail "libexec/clipforger/HandBrakeCLI does not resolve to an executable"
+helper=$prefix/libexec/clipforger/clipforger-media
+[[ -f $helper && -x $helper && ! -L $helper ]] || fail "libexec/clipforger/clipforger-media is missing or not executable"
+ldd "$helper" | grep -q libavformat || fail "the media helper does not link libavformat"
+! ldd "$prefix/bin/clipforger" | grep -q libav || fail "bin/clipforger links FFmpeg's libraries"
 
 # The menu runs Exec through the search path, so it must name the installed executable.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")

@@ -3,9 +3,11 @@
 
 #include "EngineBatch.h"
 
-EngineBatch::EngineBatch(const QString &encoderPath, const QString &outputFolder)
-    : reader(&files)
-    , converter(encoderPath, outputFolder, &files)
+EngineBatch::EngineBatch(const QString &encoderPath, const QString &outputFolder,
+                         const QString &mediaHelperPath)
+    : mediaHelpers(std::make_shared<MediaHelperPool>(mediaHelperPath))
+    , reader(&files, mediaHelpers)
+    , converter(encoderPath, outputFolder, mediaHelpers, &files)
 {
     connect(&reader, &MediaProber::headersRead, this,
             [this](qsizetype index, const MediaInfo &media) {

@@ -6,6 +6,7 @@
 #include "engine/BatchConverter.h"
 #include "engine/BatchList.h"
 #include "engine/MediaProber.h"
+#include "media/MediaHelperPool.h"
 
 #include <QList>
 #include <QObject>
@@ -19,7 +20,8 @@ class EngineBatch : public QObject
     Q_OBJECT
 
 public:
-    EngineBatch(const QString &encoderPath, const QString &outputFolder);
+    EngineBatch(const QString &encoderPath, const QString &outputFolder,
+                const QString &mediaHelperPath = MediaHelperPool::bundledPath());
 
     // The files join a new batch, which begins.
     void start(const QList<QUrl> &urls);
@@ -30,6 +32,7 @@ public:
     QList<FileOutcome::Failure> failures() const;
 
     BatchList files;
+    std::shared_ptr<MediaHelperPool> mediaHelpers;
     MediaProber reader;
     BatchConverter converter;
     QList<qsizetype> started;

@@ -19,6 +19,8 @@ public:
     ~FakeEncoderLog() { qunsetenv("FAKE_ENCODER_LOG"); }
 
     static QString encoderPath() { return QStringLiteral(FAKE_ENCODER_PATH); }
+    // A media helper that crashes on any file whose name holds "crash", and answers nothing else.
+    static QString mediaHelperPath() { return QStringLiteral(FAKE_MEDIA_HELPER_PATH); }
 
     // An input file whose first line tells the stand-in encoder what to do ("ok", "exit 3"...).
     static QUrl instructedInput(const QString &path, const QByteArray &instructions)

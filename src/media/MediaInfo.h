@@ -12,6 +12,8 @@
 #include <optional>
 #include <utility>
 
+class QDataStream;
+
 // What a file's own headers say of it, read before it is encoded. A file they say nothing of
 // is still handed to the encoder, which decides.
 struct MediaInfo
@@ -21,6 +23,9 @@ struct MediaInfo
     bool isPortrait() const { return picture.height() > picture.width(); }
 
     bool readable = false;
+    // Reading its headers crashed or hung the reader. The encoder's parsers are FFmpeg's too,
+    // so such a file is not handed to it.
+    bool breaksReader = false;
     std::optional<qint64> durationMs;
     // The first video stream as shown: rotated, at its pixel aspect; empty without video.
     QSize picture;
@@ -32,3 +37,7 @@ struct MediaInfo
     // Where and with what the clip was recorded, under the file's own keys.
     QList<Tag> recordingTags;
 };
+
+// How the media helper hands what it read to the app.
+QDataStream &operator<<(QDataStream &stream, const MediaInfo &media);
+QDataStream &operator>>(QDataStream &stream, MediaInfo &media);

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "MetadataRemux.h"
+#include "LibAvRemux.h"
 
 #include "LibAv.h"
 
-#include <QFile>
 #include <QScopeGuard>
 
 #include <cerrno>
+#include <chrono>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,11 +18,13 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-namespace MetadataRemux {
+namespace LibAvRemux {
 
 namespace {
 
 constexpr int BufferSize = 64 * 1024;
+// Far within the app's patience with a silent helper.
+constexpr auto StillWorkingEvery = std::chrono::seconds(1);
 
 struct PacketFree
 {
@@ -82,13 +84,12 @@ bool copyChapters(const AVFormatContext *from, AVFormatContext *to)
 
 } // namespace
 
-bool remux(const QString &sourcePath, int targetFd, const QDateTime &recorded,
-           const QList<MediaInfo::Tag> &recordingTags)
+bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
+           const QList<MediaInfo::Tag> &recordingTags, const std::function<void()> &stillWorking)
 {
     LibAv::quietLogs();
     AVFormatContext *source = nullptr;
-    if (avformat_open_input(&source, QFile::encodeName(sourcePath).constData(), nullptr, nullptr) <
-        0)
+    if (avformat_open_input(&source, sourcePath, nullptr, nullptr) < 0)
         return false;
     // The encoder's MP4 headers describe every stream whole: nothing needs decoding.
     const auto closeSource = qScopeGuard([&source] { avformat_close_input(&source); });
@@ -165,7 +166,12 @@ bool remux(const QString &sourcePath, int targetFd, const QDateTime &recorded,
     };
     AVPacketPointer packet(av_packet_alloc());
     int read = 0;
+    auto lastWord = std::chrono::steady_clock::now();
     while (packet && (read = av_read_frame(source, packet.get())) >= 0) {
+        if (const auto now = std::chrono::steady_clock::now(); now - lastWord > StillWorkingEvery) {
+            stillWorking();
+            lastWord = now;
+        }
         const int index = targetIndex.value(packet->stream_index, -1);
         if (index < 0) {
             av_packet_unref(packet.get());
@@ -197,4 +203,4 @@ bool remux(const QString &sourcePath, int targetFd, const QDateTime &recorded,
     return target->pb->error == 0;
 }
 
-} // namespace MetadataRemux
+} // namespace LibAvRemux

@@ -1,22 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "MediaProbe.h"
+#include "LibAvProbe.h"
 
 #include "LibAv.h"
 
-#include <QFile>
 #include <QScopeGuard>
+#include <QStringList>
 
 #include <cmath>
-#include <sys/stat.h>
 
 extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/display.h>
 }
 
-namespace MediaProbe {
+namespace LibAvProbe {
 
 namespace {
 
@@ -85,8 +84,7 @@ std::optional<qint64> playingTimeMs(const AVFormatContext *context)
     return longest;
 }
 
-} // namespace
-
+// The tags the output keeps: the place and the camera, as phones and cameras write them.
 QStringList recordingTagKeys()
 {
     return {QStringLiteral("location"),
@@ -99,17 +97,14 @@ QStringList recordingTagKeys()
             QStringLiteral("com.android.model")};
 }
 
-MediaInfo probe(const QString &path)
+} // namespace
+
+MediaInfo probe(const char *path)
 {
     MediaInfo info;
-    const QByteArray localPath = QFile::encodeName(path);
-    struct stat status = {};
-    if (::stat(localPath.constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return info;
-
     LibAv::quietLogs();
     AVFormatContext *context = nullptr;
-    if (avformat_open_input(&context, localPath.constData(), nullptr, nullptr) < 0)
+    if (avformat_open_input(&context, path, nullptr, nullptr) < 0)
         return info;
     const auto close = qScopeGuard([&context] { avformat_close_input(&context); });
     // Some containers (camcorders' MPEG program streams) name their streams only in the packets.
@@ -136,15 +131,15 @@ MediaInfo probe(const QString &path)
     return info;
 }
 
-std::optional<qint64> durationMs(const QString &path)
+std::optional<qint64> durationMs(const char *path)
 {
     LibAv::quietLogs();
     AVFormatContext *context = nullptr;
-    if (avformat_open_input(&context, QFile::encodeName(path).constData(), nullptr, nullptr) < 0)
+    if (avformat_open_input(&context, path, nullptr, nullptr) < 0)
         return std::nullopt;
     const std::optional<qint64> duration = playingTimeMs(context);
     avformat_close_input(&context);
     return duration;
 }
 
-} // namespace MediaProbe
+} // namespace LibAvProbe
