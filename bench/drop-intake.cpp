@@ -20,8 +20,8 @@
 #include "desktop/ApplicationService.h"
 #include "intake/VideoFileTyping.h"
 #include "screens/DropZone.h"
-#include "session/BatchRecord.h"
 #include "session/BatchSession.h"
+#include "session/CrashRecord.h"
 #include "session/ScreenState.h"
 
 #include <QApplication>
@@ -367,7 +367,7 @@ bool measureManyFiles(const QDir &samples)
     };
     const FakeEncoderLog log;
     const QString record = samples.filePath(QStringLiteral("state/batch.json"));
-    BatchRecord(record).write(many, {});
+    CrashRecord(record).write(many, {});
 
     ClipforgerApp app(FakeEncoderLog::encoderPath(), samples.filePath(QStringLiteral("out")),
                       bus.client());

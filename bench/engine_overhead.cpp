@@ -8,8 +8,8 @@
 // and rewriting each output with the input's recording date cost of the engine's time. The media
 // helpers that do that reading and rewriting count as the engine's own CPU.
 #include "EngineBatch.h"
+#include "engine/ConvertedFileNaming.h"
 #include "engine/EncoderArguments.h"
-#include "engine/OutputNaming.h"
 #include "media/MediaProbe.h"
 #include "media/MetadataRemux.h"
 
@@ -202,7 +202,7 @@ int main(int argc, char **argv)
             add(direct, measure([&] {
                     for (const QString &clip : clips) {
                         const QString name =
-                            OutputNaming::convertedFileName(QFileInfo(clip).fileName());
+                            ConvertedFileNaming::convertedFileName(QFileInfo(clip).fileName());
                         ok = runDirectly(encoder, clip, QDir(directFolder).filePath(name)) && ok;
                     }
                 }));
@@ -228,7 +228,7 @@ int main(int argc, char **argv)
         const MediaInfo media = MediaProbe::probe(clip);
         const QString output =
             QDir(work.filePath(QStringLiteral("engine-0")))
-                .filePath(OutputNaming::convertedFileName(QFileInfo(clip).fileName()));
+                .filePath(ConvertedFileNaming::convertedFileName(QFileInfo(clip).fileName()));
         QFile scratch(work.filePath(QStringLiteral("remuxed.mp4")));
         ok = scratch.open(QIODevice::ReadWrite | QIODevice::Truncate) &&
              MetadataRemux::remux(output, scratch.handle(), media.recorded, media.recordingTags) &&

@@ -9,7 +9,7 @@
 #include "desktop/DesktopIntegration.h"
 #include "desktop/QuitSignals.h"
 #include "engine/ProcessLiveness.h"
-#include "engine/StaleOutputCleanup.h"
+#include "engine/StalePartFileCleanup.h"
 #include "intake/ReadableAliases.h"
 #include "session/BatchSession.h"
 
@@ -55,7 +55,7 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
             &BatchSession::noteFolderNotOpened);
     // Encodes that an earlier run never finished (killed, crashed, powered off) left their
     // temporary files behind; only their owners' deaths make them ours to remove.
-    StaleOutputCleanup::run(outputFolder);
+    StalePartFileCleanup::run(outputFolder);
     ReadableAliases::removeLeftBehind(QDir::tempPath(), &ProcessLiveness::isRunningInstance);
 }
 

@@ -115,7 +115,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // batch has ended. The encoders stop side by side, within one grace period.
     event->ignore();
     m_closeWhenStopped = true;
-    m_session->cancelConversion();
+    m_session->stopForQuit();
 }
 
 void MainWindow::onScreenChanged()

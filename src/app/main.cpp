@@ -10,8 +10,8 @@
 #include "desktop/SessionBus.h"
 #include "engine/EncoderLocation.h"
 #include "session/AppFolder.h"
-#include "session/BatchRecord.h"
 #include "session/BatchSession.h"
+#include "session/CrashRecord.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
 
     ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(), bus,
                              std::move(service));
-    clipforger.session()->recordBatchesAt(BatchRecord::defaultPath());
+    clipforger.session()->recordBatchesAt(CrashRecord::defaultPath());
     clipforger.open(files);
     return application.exec();
 }

@@ -42,7 +42,7 @@ void DesktopIntegration::onScreenChanged()
     keepAwakeWhileWorking();
     if (m_state->isConverting())
         return;
-    if (m_state->showCompletionView() && !m_userSeesTheEnd())
+    if (m_state->isOnCompletionScreen() && !m_userSeesTheEnd())
         m_notifier->notifyBatchEnded(m_state->report(), m_state->outputFolder());
 }
 

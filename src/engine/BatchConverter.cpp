@@ -4,8 +4,8 @@
 #include "BatchConverter.h"
 
 #include "BatchList.h"
+#include "ConvertedFile.h"
 #include "EncoderRunner.h"
-#include "OutputFile.h"
 #include "media/ClipComparison.h"
 #include "media/MetadataRemux.h"
 
@@ -39,7 +39,7 @@ bool isReadable(const QString &path)
 // The encoder dates its output now and drops where and with what the clip was recorded; photo
 // libraries sort and place clips by exactly that. Where this fails, the converted file is kept
 // as the encoder wrote it.
-void carryRecordingStory(OutputFile &output, const QString &inputPath, const MediaInfo &media,
+void carryRecordingStory(ConvertedFile &output, const QString &inputPath, const MediaInfo &media,
                          MediaHelperPool &helpers)
 {
     const QDateTime recorded = ClipComparison::recordingDate(media, inputPath);
@@ -65,7 +65,7 @@ struct BatchConverter::Encode
 
     qsizetype index = 0;
     EncoderRunner *runner = nullptr; // null once the encoder has ended
-    std::unique_ptr<OutputFile> output;
+    std::unique_ptr<ConvertedFile> output;
     bool encoding = false; // past opening and scanning the file: progress has been reported
 };
 
@@ -185,8 +185,8 @@ void BatchConverter::startFile(qsizetype index)
         return;
     }
     Failure failure = Failure::None;
-    std::unique_ptr<OutputFile> output =
-        OutputFile::create(m_outputFolder, input.fileName(), &failure);
+    std::unique_ptr<ConvertedFile> output =
+        ConvertedFile::create(m_outputFolder, input.fileName(), &failure);
     if (!output) {
         record(index, failure);
         return;
@@ -265,8 +265,8 @@ void BatchConverter::publish(Encode *encode)
         startFilesLater();
     });
     watcher->setFuture(QtConcurrent::run(
-        [output = std::shared_ptr<OutputFile>(std::move(encode->output)), taken = m_publishedPaths,
-         input = m_files->at(encode->index).url.toLocalFile(),
+        [output = std::shared_ptr<ConvertedFile>(std::move(encode->output)),
+         taken = m_publishedPaths, input = m_files->at(encode->index).url.toLocalFile(),
          media = *m_files->at(encode->index).media, helpers = m_mediaHelpers]() mutable {
             Failure failure = Failure::None;
             QString path;

@@ -26,7 +26,7 @@ ContentView::ContentView(const ScreenState *state, ScreenActions *actions, QWidg
 
     connect(m_state, &ScreenState::screenChanged, this, [this] {
         // The drop screen and the converting face are the two faces of one screen.
-        if (m_state->showCompletionView() != m_showsCompletion)
+        if (m_state->isOnCompletionScreen() != m_showsCompletion)
             placeScreen();
     });
     placeScreen();
@@ -34,7 +34,7 @@ ContentView::ContentView(const ScreenState *state, ScreenActions *actions, QWidg
 
 void ContentView::placeScreen()
 {
-    m_showsCompletion = m_state->showCompletionView();
+    m_showsCompletion = m_state->isOnCompletionScreen();
     // The old screen may be the sender of the change that brought us here (a button of the
     // completion screen): let it finish before it goes.
     if (m_screen) {

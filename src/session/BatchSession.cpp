@@ -3,11 +3,11 @@
 
 #include "BatchSession.h"
 
-#include "BatchRecorder.h"
+#include "CrashRecorder.h"
 #include "ScreenState.h"
 #include "engine/BatchConverter.h"
-#include "engine/MediaProber.h"
-#include "intake/DropIntake.h"
+#include "engine/HeaderReadQueue.h"
+#include "intake/FileIntake.h"
 
 using Screen = ScreenState::Screen;
 
@@ -15,15 +15,17 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     : QObject(parent)
     , m_outputFolder(outputFolder)
     , m_state(std::make_unique<ScreenState>())
-    , m_intake(std::make_unique<DropIntake>())
-    , m_prober(std::make_unique<MediaProber>(&m_state->files(), MediaHelperPool::bundled()))
-    , m_recorder(std::make_unique<BatchRecorder>(&m_state->files(), &m_intake->aliases()))
+    , m_intake(std::make_unique<FileIntake>())
+    , m_headerReader(
+          std::make_unique<HeaderReadQueue>(&m_state->files(), MediaHelperPool::bundled()))
+    , m_recorder(std::make_unique<CrashRecorder>(&m_state->files(), &m_intake->aliases()))
     , m_converter(std::make_unique<BatchConverter>(encoderPath, outputFolder,
                                                    MediaHelperPool::bundled(), &m_state->files()))
 {
     m_converter->setCapacity(EncodeCapacity::ofThisMachine());
-    connect(m_intake.get(), &DropIntake::videosFound, this, &BatchSession::onVideosFound);
-    connect(m_prober.get(), &MediaProber::headersRead, this, &BatchSession::onHeadersRead);
+    connect(m_intake.get(), &FileIntake::videosFound, this, &BatchSession::onVideosFound);
+    connect(m_headerReader.get(), &HeaderReadQueue::headersRead, this,
+            &BatchSession::onHeadersRead);
     connect(m_converter.get(), &BatchConverter::fileBegan, this, &BatchSession::onFileBegan);
     connect(m_converter.get(), &BatchConverter::fileProgressed, this,
             &BatchSession::onFileProgressed);
@@ -32,9 +34,9 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
     connect(m_converter.get(), &BatchConverter::fileEnded, this, &BatchSession::onFileEnded);
     connect(m_converter.get(), &BatchConverter::finished, this, &BatchSession::finishConversion);
     ScreenState *state = m_state.get();
-    connect(m_recorder.get(), &BatchRecorder::crashRecoveryOffChanged, state,
+    connect(m_recorder.get(), &CrashRecorder::crashRecoveryOffChanged, state,
             &ScreenState::setCrashRecoveryIsOff);
-    connect(m_recorder.get(), &BatchRecorder::restoredFileCountChanged, state,
+    connect(m_recorder.get(), &CrashRecorder::restoredFileCountChanged, state,
             &ScreenState::setRestoredFileCount);
 }
 
@@ -44,7 +46,7 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
 BatchSession::~BatchSession()
 {
     m_converter.reset();
-    m_prober.reset();
+    m_headerReader.reset();
     m_intake.reset();
     m_recorder.reset();
 }
@@ -71,7 +73,7 @@ void BatchSession::clearFiles()
         return;
     m_intake->cancel();
     m_state->files().clear();
-    m_prober->readNewFiles();
+    m_headerReader->readNewFiles();
     m_recorder->listChanged();
 }
 
@@ -82,20 +84,20 @@ void BatchSession::onVideosFound(const QList<QUrl> &urls, const QList<FileIdenti
     case Screen::Completion:
         // The list is built before the drop screen is, which then shows it at once.
         files.replace(urls, identities);
-        m_prober->readNewFiles();
+        m_headerReader->readNewFiles();
         m_recorder->listRestarted();
         m_state->setScreen(Screen::Drop);
         break;
     case Screen::Converting:
         // They wait at the batch's end.
         files.append(urls, BatchFile::Stage::Waiting, identities);
-        m_prober->readNewFiles();
+        m_headerReader->readNewFiles();
         m_recorder->filesJoined();
         m_converter->reconsider();
         break;
     case Screen::Drop:
         files.append(urls, BatchFile::Stage::Listed, identities);
-        m_prober->readNewFiles();
+        m_headerReader->readNewFiles();
         m_recorder->listChanged();
         break;
     }
@@ -141,7 +143,7 @@ void BatchSession::startConversion()
     m_progress.start();
     showProgress();
     // Files listed straight into the state (the screen tour, tests) are read here too.
-    m_prober->readNewFiles();
+    m_headerReader->readNewFiles();
     m_recorder->batchStarted();
     m_state->setScreen(Screen::Converting);
     m_converter->start();
@@ -196,7 +198,7 @@ void BatchSession::stopConversion()
     m_converter->cancel();
 }
 
-void BatchSession::cancelConversion()
+void BatchSession::stopForQuit()
 {
     if (m_state->isConverting())
         m_recorder->keepRecordAtEnd();
@@ -221,28 +223,28 @@ void BatchSession::finishConversion()
 
 void BatchSession::goBack()
 {
-    if (!m_state->showCompletionView())
+    if (!m_state->isOnCompletionScreen())
         return;
     m_state->files().clear();
-    m_prober->readNewFiles();
+    m_headerReader->readNewFiles();
     m_recorder->listRestarted();
     m_state->setScreen(Screen::Drop);
 }
 
 void BatchSession::noteFolderNotOpened()
 {
-    if (m_state->showCompletionView())
+    if (m_state->isOnCompletionScreen())
         m_state->setFolderNotOpened(true);
 }
 
 void BatchSession::moveOriginalsToTrash()
 {
-    if (m_state->showCompletionView())
+    if (m_state->isOnCompletionScreen())
         m_state->originalsTrash().moveToTrash();
 }
 
 void BatchSession::putOriginalsBack()
 {
-    if (m_state->showCompletionView())
+    if (m_state->isOnCompletionScreen())
         m_state->originalsTrash().putBack();
 }

@@ -15,10 +15,10 @@
 #include <optional>
 
 class BatchConverter;
-class BatchRecorder;
-class DropIntake;
+class CrashRecorder;
+class FileIntake;
 struct MediaInfo;
-class MediaProber;
+class HeaderReadQueue;
 class ScreenState;
 struct FileOutcome;
 
@@ -61,7 +61,7 @@ public:
     void stopConversion();
     // The same because the app is going away: its record stays, so that the files not converted
     // are offered at the next start.
-    void cancelConversion();
+    void stopForQuit();
     // Pauses the running batch, or resumes it where each encode was. Stop and quit work from
     // either.
     void setPaused(bool paused);
@@ -89,9 +89,9 @@ private:
     QString m_outputFolder;
     // Outlives everything that reads it; the destructor says in which order the rest goes.
     std::unique_ptr<ScreenState> m_state;
-    std::unique_ptr<DropIntake> m_intake;
-    std::unique_ptr<MediaProber> m_prober;
-    std::unique_ptr<BatchRecorder> m_recorder;
+    std::unique_ptr<FileIntake> m_intake;
+    std::unique_ptr<HeaderReadQueue> m_headerReader;
+    std::unique_ptr<CrashRecorder> m_recorder;
     std::unique_ptr<BatchConverter> m_converter;
     ProgressTracker m_progress;
     bool m_followScheduled = false;

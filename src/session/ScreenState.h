@@ -33,7 +33,7 @@ public:
     Screen screen() const { return m_screen; }
     void setScreen(Screen screen);
     bool isConverting() const { return m_screen == Screen::Converting; }
-    bool showCompletionView() const { return m_screen == Screen::Completion; }
+    bool isOnCompletionScreen() const { return m_screen == Screen::Completion; }
 
     // The running batch is paused: its encoders hold where they are and no file begins.
     bool isPaused() const { return m_paused; }

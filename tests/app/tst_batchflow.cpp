@@ -189,7 +189,7 @@ private Q_SLOTS:
         QVERIFY(shownTexts().contains(QStringLiteral("5%")));
 
         QTest::mouseClick(button(QStringLiteral("Stop")), Qt::LeftButton);
-        QTRY_VERIFY(state()->showCompletionView());
+        QTRY_VERIFY(state()->isOnCompletionScreen());
         QVERIFY(shownTexts().contains(QStringLiteral("2 of 3 files converted")));
         QCOMPARE(state()->files().outcomes().at(1).failure, FileOutcome::Failure::Cancelled);
         QCOMPARE(QDir(outputFolder()).entryList(QDir::Files | QDir::Hidden),
@@ -238,7 +238,7 @@ private Q_SLOTS:
         QCOMPARE(entry.properties.value("count").toLongLong(), 1);
 
         QTest::mouseClick(button(QStringLiteral("Stop")), Qt::LeftButton);
-        QTRY_VERIFY(state()->showCompletionView());
+        QTRY_VERIFY(state()->isOnCompletionScreen());
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Clipforger"));
         QTRY_COMPARE(m_dock.updates.last().properties.value("progress-visible").toBool(), false);
     }
@@ -256,7 +256,7 @@ private Q_SLOTS:
         QVERIFY(shownTexts().contains(
             QStringLiteral("Crash recovery is off: the app's state folder cannot be written")));
         m_app->session()->stopConversion();
-        QTRY_VERIFY(state()->showCompletionView());
+        QTRY_VERIFY(state()->isOnCompletionScreen());
     }
 
     void everyWayToStopEndsEveryEncoderAndKeepsWhatWasConverted_data()
@@ -335,7 +335,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(state()->files().at(2).stage, BatchFile::Stage::Waiting);
         QTest::mouseClick(button(QStringLiteral("Resume")), Qt::LeftButton);
-        QTRY_VERIFY(state()->showCompletionView());
+        QTRY_VERIFY(state()->isOnCompletionScreen());
         QCOMPARE(log.commands(2), QByteArray("p\nr\n"));
         QCOMPARE(m_portal.inhibitFlags.size(), inhibitions + 2); // asked again on resume
     }
@@ -372,8 +372,8 @@ private Q_SLOTS:
         QTRY_VERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
         QTest::qWait(300);
         QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
-        m_app->session()->cancelConversion();
-        QTRY_VERIFY(state()->showCompletionView());
+        m_app->session()->stopForQuit();
+        QTRY_VERIFY(state()->isOnCompletionScreen());
         QCOMPARE(state()->files().outcomes().size(), 3);
         QCOMPARE(state()->files().outcomes().last().input, late);
 
@@ -663,8 +663,8 @@ private Q_SLOTS:
         QCOMPARE(value->maximumValue().toInt(), 100);
         QTRY_COMPARE(value->currentValue().toInt(), 5);
 
-        m_app->session()->cancelConversion();
-        QTRY_VERIFY(state()->showCompletionView());
+        m_app->session()->stopForQuit();
+        QTRY_VERIFY(state()->isOnCompletionScreen());
         QTRY_VERIFY(withRole(window, QAccessible::Button).first()->state().focused);
         QCOMPARE(withRole(window, QAccessible::Button).first()->text(QAccessible::Name),
                  QStringLiteral("View files"));
@@ -716,7 +716,7 @@ private:
         state()->files().replace(files);
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QVERIFY(state()->isConverting());
-        QTRY_VERIFY(state()->showCompletionView());
+        QTRY_VERIFY(state()->isOnCompletionScreen());
     }
 
     QStringList shownTexts() const

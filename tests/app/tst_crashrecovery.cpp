@@ -62,7 +62,7 @@ private Q_SLOTS:
                     .contains(QStringLiteral("2 files were not converted last time")));
 
         QTest::mouseClick(next.window()->findChild<ConvertButton *>(), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(state->showCompletionView(), 240000);
+        QTRY_VERIFY_WITH_TIMEOUT(state->isOnCompletionScreen(), 240000);
         QCOMPARE(failedCount(state->files().outcomes()), 0);
         QCOMPARE(
             QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),

@@ -4,8 +4,8 @@
 #include "EngineBatch.h"
 #include "FakeEncoderLog.h"
 #include "FilePermissions.h"
-#include "engine/OutputNaming.h"
-#include "engine/StaleOutputCleanup.h"
+#include "engine/ConvertedFileNaming.h"
+#include "engine/StalePartFileCleanup.h"
 
 #include <QDateTime>
 #include <QProcess>
@@ -104,7 +104,7 @@ void tst_BatchConverter::namesOutputs()
 {
     QFETCH(QString, input);
     QFETCH(QString, output);
-    QCOMPARE(OutputNaming::convertedFileName(input), output);
+    QCOMPARE(ConvertedFileNaming::convertedFileName(input), output);
 }
 
 void tst_BatchConverter::emptyListDoesNothing()
@@ -439,7 +439,7 @@ void tst_BatchConverter::cancelStopsEncoderAndSkipsTheRest()
     // b's partial output used to show under its final name while it was being encoded.
     QCOMPARE(outputFiles(QDir::Files), QStringList({QStringLiteral("a_converted.mp4")}));
     QCOMPARE(outputFiles().size(), 2);
-    QCOMPARE(StaleOutputCleanup::run(m_outputFolder), 0); // b's is a running batch's file
+    QCOMPARE(StalePartFileCleanup::run(m_outputFolder), 0); // b's is a running batch's file
 
     batch.converter.cancel();
 

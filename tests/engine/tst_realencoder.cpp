@@ -6,8 +6,8 @@
 #include "TemporaryHome.h"
 #include "engine/BatchList.h"
 #include "engine/EncoderLocation.h"
-#include "engine/StaleOutputCleanup.h"
-#include "intake/DropIntake.h"
+#include "engine/StalePartFileCleanup.h"
+#include "intake/FileIntake.h"
 #include "session/OriginalsTrash.h"
 
 #include <QDir>
@@ -267,7 +267,7 @@ void tst_RealEncoder::killedAppLeavesNoFinishedLookingFile()
     const QStringList left = folder.entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(left.size(), 1);
     QVERIFY2(left.at(0).startsWith('.') && left.at(0).endsWith(".part"), qPrintable(left.at(0)));
-    QCOMPARE(StaleOutputCleanup::run(folder.path()), 1); // at the next start
+    QCOMPARE(StalePartFileCleanup::run(folder.path()), 1); // at the next start
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
@@ -305,9 +305,9 @@ void tst_RealEncoder::convertsCamcorderFilesAndNamesThatAreNotUtf8()
     QCOMPARE(
         ::link(QFile::encodeName(camcorder).constData(), (folder + "/caf\xe9.mp4").constData()), 0);
 
-    DropIntake intake;
+    FileIntake intake;
     QList<QUrl> listed;
-    connect(&intake, &DropIntake::videosFound, this,
+    connect(&intake, &FileIntake::videosFound, this,
             [&listed](const QList<QUrl> &urls) { listed += urls; });
     intake.take({QUrl::fromLocalFile(camcorder),
                  QUrl::fromEncoded("file://" + folder.toPercentEncoding("/"))});

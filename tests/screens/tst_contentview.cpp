@@ -34,7 +34,7 @@ private Q_SLOTS:
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));
         QVERIFY(state->files().urls().isEmpty());
         QVERIFY(!state->isConverting());
-        QVERIFY(!state->showCompletionView());
+        QVERIFY(!state->isOnCompletionScreen());
         QVERIFY(state->outputFolder().isEmpty());
     }
 
@@ -80,7 +80,7 @@ private Q_SLOTS:
         QTest::mouseClick(back, Qt::LeftButton);
 
         QVERIFY(state->files().urls().isEmpty());
-        QVERIFY(!state->showCompletionView());
+        QVERIFY(!state->isOnCompletionScreen());
         QVERIFY(!state->isConverting());
         QCOMPARE(state->outputFolder(), folder);
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));

@@ -174,7 +174,7 @@ void tst_DropZone::dropListsOnlyTheVideoFiles()
     for (const QUrl &video : videos)
         QVERIFY2(state()->files().urls().contains(video), qPrintable(video.toLocalFile()));
     QCOMPARE(state()->files().urls().size(), videos.size());
-    QVERIFY(!state()->showCompletionView());
+    QVERIFY(!state()->isOnCompletionScreen());
 
     // The screen shows what the state holds.
     QTRY_VERIFY(dropZone() && dropZone()->isVisible());

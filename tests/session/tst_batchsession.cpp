@@ -44,7 +44,7 @@ private Q_SLOTS:
         session.startConversion();
         QVERIFY(state->isConverting());
         session.startConversion(); // a second press while it runs starts nothing
-        QTRY_VERIFY(state->showCompletionView());
+        QTRY_VERIFY(state->isOnCompletionScreen());
 
         QCOMPARE(indexes.size(), 1);
         QCOMPARE(indexes.first().first().toLongLong(), 1);

@@ -9,7 +9,7 @@ EngineBatch::EngineBatch(const QString &encoderPath, const QString &outputFolder
     , reader(&files, mediaHelpers)
     , converter(encoderPath, outputFolder, mediaHelpers, &files)
 {
-    connect(&reader, &MediaProber::headersRead, this,
+    connect(&reader, &HeaderReadQueue::headersRead, this,
             [this](qsizetype index, const MediaInfo &media) {
                 files.setMedia(index, media);
                 converter.reconsider();

@@ -5,7 +5,7 @@
 
 #include "engine/BatchConverter.h"
 #include "engine/BatchList.h"
-#include "engine/MediaProber.h"
+#include "engine/HeaderReadQueue.h"
 #include "media/MediaHelperPool.h"
 
 #include <QList>
@@ -33,7 +33,7 @@ public:
 
     BatchList files;
     std::shared_ptr<MediaHelperPool> mediaHelpers;
-    MediaProber reader;
+    HeaderReadQueue reader;
     BatchConverter converter;
     QList<qsizetype> started;
     QList<qsizetype> ended;

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "DropIntake.h"
+#include "FileIntake.h"
 
 #include "IntakeWalk.h"
 
-DropIntake::DropIntake(QObject *parent)
+FileIntake::FileIntake(QObject *parent)
     : QObject(parent)
 {}
 
-DropIntake::~DropIntake()
+FileIntake::~FileIntake()
 {
     // Walks not yet started are dropped and running ones stop at their next entry; what they
     // post to this object goes with it.
@@ -18,13 +18,13 @@ DropIntake::~DropIntake()
     m_pool.waitForDone();
 }
 
-void DropIntake::take(const QList<QUrl> &urls)
+void FileIntake::take(const QList<QUrl> &urls)
 {
     for (const QUrl &url : urls)
         takeFrom([url] { return QList<QUrl>{url}; });
 }
 
-void DropIntake::takeFrom(std::function<QList<QUrl>()> source)
+void FileIntake::takeFrom(std::function<QList<QUrl>()> source)
 {
     const quint64 generation = m_generation;
     const quint64 sequence = m_nextSequence++;
@@ -43,7 +43,7 @@ void DropIntake::takeFrom(std::function<QList<QUrl>()> source)
     });
 }
 
-void DropIntake::cancel()
+void FileIntake::cancel()
 {
     ++m_generation;
     m_held.clear();
@@ -51,7 +51,7 @@ void DropIntake::cancel()
     m_nextToTell = m_nextSequence;
 }
 
-void DropIntake::receive(quint64 generation, quint64 sequence, const Held &found)
+void FileIntake::receive(quint64 generation, quint64 sequence, const Held &found)
 {
     if (generation != m_generation)
         return;
@@ -75,13 +75,13 @@ void DropIntake::receive(quint64 generation, quint64 sequence, const Held &found
     }
     if (!m_told.videos.isEmpty() && !m_tellScheduled) {
         m_tellScheduled = true;
-        QMetaObject::invokeMethod(this, &DropIntake::tell, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &FileIntake::tell, Qt::QueuedConnection);
     }
 }
 
 // Once for all that the walks posted meanwhile: thousands of files given at once are listed in
 // a few steps, not thousands.
-void DropIntake::tell()
+void FileIntake::tell()
 {
     m_tellScheduled = false;
     Held told;

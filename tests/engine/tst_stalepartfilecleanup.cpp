@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/ProcessLiveness.h"
-#include "engine/StaleOutputCleanup.h"
+#include "engine/StalePartFileCleanup.h"
 #include "intake/ReadableAliases.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@ enum class Type { File, Link, Folder };
 Q_DECLARE_METATYPE(Owner)
 Q_DECLARE_METATYPE(Type)
 
-class tst_StaleOutputCleanup : public QObject
+class tst_StalePartFileCleanup : public QObject
 {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ private slots:
     void removesOnlyWhatEndedInstancesLeft();
 };
 
-void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft_data()
+void tst_StalePartFileCleanup::removesOnlyWhatEndedInstancesLeft_data()
 {
     QTest::addColumn<QString>("name"); // <pid>: the owner's process id
     QTest::addColumn<Owner>("owner");
@@ -59,7 +59,7 @@ void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft_data()
         << links << Owner::RunningInstance << Type::Folder << false;
 }
 
-void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft()
+void tst_StalePartFileCleanup::removesOnlyWhatEndedInstancesLeft()
 {
     QFETCH(QString, name);
     QFETCH(Owner, owner);
@@ -96,7 +96,7 @@ void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft()
                                  : QFile(path).open(QIODevice::WriteOnly));
 
     QCOMPARE(
-        StaleOutputCleanup::run(folder.path()) +
+        StalePartFileCleanup::run(folder.path()) +
             ReadableAliases::removeLeftBehind(folder.path(), &ProcessLiveness::isRunningInstance),
         removed ? 1 : 0);
 
@@ -106,5 +106,5 @@ void tst_StaleOutputCleanup::removesOnlyWhatEndedInstancesLeft()
     QVERIFY(left.contains(QStringLiteral("clip_converted.mp4")));
 }
 
-QTEST_GUILESS_MAIN(tst_StaleOutputCleanup)
-#include "tst_staleoutputcleanup.moc"
+QTEST_GUILESS_MAIN(tst_StalePartFileCleanup)
+#include "tst_stalepartfilecleanup.moc"

@@ -13,12 +13,12 @@
 // each one that has ended, whether it was converted. While it exists, the last batch did not end,
 // so a batch cut short by a crash, a logout or a power cut can be offered again at the next
 // start.
-class BatchRecord
+class CrashRecord
 {
 public:
     static constexpr int formatVersion = 1;
 
-    explicit BatchRecord(const QString &path);
+    explicit CrashRecord(const QString &path);
 
     // clipforger/batch.json in the XDG state folder ($XDG_STATE_HOME, else ~/.local/state).
     static QString defaultPath();

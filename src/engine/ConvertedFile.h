@@ -16,7 +16,7 @@
 // One converted file on its way into the output folder. The encoder writes it under a hidden
 // temporary name; only once it is complete on disk does it take its final name, so the folder
 // never shows an unfinished file under a finished-looking name.
-class OutputFile
+class ConvertedFile
 {
 public:
     // Below this much free space a failed encode is put down to a full disk.
@@ -24,12 +24,12 @@ public:
 
     // Makes the folder again if it is gone, then creates the temporary file exclusively.
     // Returns nullptr and sets `failure` when that is impossible.
-    static std::unique_ptr<OutputFile> create(const QString &folder, const QString &inputFileName,
-                                              FileOutcome::Failure *failure);
+    static std::unique_ptr<ConvertedFile>
+    create(const QString &folder, const QString &inputFileName, FileOutcome::Failure *failure);
     // Removes the temporary file unless it was published.
-    ~OutputFile();
-    OutputFile(const OutputFile &) = delete;
-    OutputFile &operator=(const OutputFile &) = delete;
+    ~ConvertedFile();
+    ConvertedFile(const ConvertedFile &) = delete;
+    ConvertedFile &operator=(const ConvertedFile &) = delete;
 
     QString temporaryPath() const;
 
@@ -56,8 +56,8 @@ private:
     // Creates a new, empty temporary file in the folder; -1 with errno set where it cannot.
     static int createTemporary(int folderFd, const QString &inputFileName, QByteArray *name);
 
-    OutputFile(int folderFd, const QString &folder, const QString &inputFileName,
-               const QByteArray &temporaryName);
+    ConvertedFile(int folderFd, const QString &folder, const QString &inputFileName,
+                  const QByteArray &temporaryName);
 
     int m_folderFd;
     QString m_folder;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BatchRecord.h"
+#include "CrashRecord.h"
 
 #include "intake/LocalPath.h"
 
@@ -64,7 +64,7 @@ std::optional<QList<QUrl>> parseUnconverted(const QByteArray &bytes)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     const QJsonObject record = document.object();
-    if (record.value(versionKey).toInt(-1) != BatchRecord::formatVersion ||
+    if (record.value(versionKey).toInt(-1) != CrashRecord::formatVersion ||
         !record.value(filesKey).isArray())
         return std::nullopt;
 
@@ -82,11 +82,11 @@ std::optional<QList<QUrl>> parseUnconverted(const QByteArray &bytes)
 
 } // namespace
 
-BatchRecord::BatchRecord(const QString &path)
+CrashRecord::CrashRecord(const QString &path)
     : m_path(path)
 {}
 
-QString BatchRecord::defaultPath()
+QString CrashRecord::defaultPath()
 {
     QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
     // The base directory rules ignore a relative path.
@@ -95,7 +95,7 @@ QString BatchRecord::defaultPath()
     return stateHome + QStringLiteral("/clipforger/batch.json");
 }
 
-bool BatchRecord::write(const QList<QUrl> &inputs,
+bool CrashRecord::write(const QList<QUrl> &inputs,
                         const QList<std::optional<bool>> &converted) const
 {
     QJsonArray files;
@@ -115,12 +115,12 @@ bool BatchRecord::write(const QList<QUrl> &inputs,
     return file.commit();
 }
 
-void BatchRecord::remove() const
+void CrashRecord::remove() const
 {
     QFile::remove(m_path);
 }
 
-QList<QUrl> BatchRecord::unconvertedInputs() const
+QList<QUrl> CrashRecord::unconvertedInputs() const
 {
     if (!QFile::exists(m_path))
         return {};
@@ -139,7 +139,7 @@ QList<QUrl> BatchRecord::unconvertedInputs() const
     return *unconverted;
 }
 
-void BatchRecord::setAside() const
+void CrashRecord::setAside() const
 {
     const QString stamp =
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmss"));

@@ -18,13 +18,13 @@
 // Types given URLs off the main thread and reports the videos among them in the order the URLs
 // were given, each as soon as it and every URL given before it are known. A folder contributes
 // the video files inside it, in name order, reported in batches while it is walked.
-class DropIntake : public QObject
+class FileIntake : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit DropIntake(QObject *parent = nullptr);
-    ~DropIntake() override;
+    explicit FileIntake(QObject *parent = nullptr);
+    ~FileIntake() override;
 
     // Returns at once; every URL is typed, or walked, on its own.
     void take(const QList<QUrl> &urls);

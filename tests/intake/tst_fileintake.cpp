@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "SampleMedia.h"
-#include "intake/DropIntake.h"
+#include "intake/FileIntake.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,10 +23,10 @@ constexpr int settleMs = 300;
 class FoundList : public QObject
 {
 public:
-    explicit FoundList(DropIntake &intake, QList<QUrl> listed = {})
+    explicit FoundList(FileIntake &intake, QList<QUrl> listed = {})
         : m_urls(std::move(listed))
     {
-        connect(&intake, &DropIntake::videosFound, this, [this](const QList<QUrl> &urls) {
+        connect(&intake, &FileIntake::videosFound, this, [this](const QList<QUrl> &urls) {
             for (const QUrl &url : urls) {
                 if (!m_urls.contains(url))
                     m_urls.append(url);
@@ -41,7 +41,7 @@ private:
 
 } // namespace
 
-class tst_DropIntake : public QObject
+class tst_FileIntake : public QObject
 {
     Q_OBJECT
 
@@ -70,7 +70,7 @@ const QStringList awkwardNames = {
     QStringLiteral("line\nbreak.mov"),
 };
 
-void tst_DropIntake::initTestCase()
+void tst_FileIntake::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QVERIFY(SampleMedia::makeClip(m_dir.filePath(QStringLiteral("clip.mp4"))));
@@ -83,7 +83,7 @@ void tst_DropIntake::initTestCase()
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.mp4")));
 }
 
-QList<QUrl> tst_DropIntake::urls(const QStringList &names) const
+QList<QUrl> tst_FileIntake::urls(const QStringList &names) const
 {
     QList<QUrl> result;
     for (const QString &name : names)
@@ -91,15 +91,15 @@ QList<QUrl> tst_DropIntake::urls(const QStringList &names) const
     return result;
 }
 
-void tst_DropIntake::settle(const FoundList &found, qsizetype expectedCount)
+void tst_FileIntake::settle(const FoundList &found, qsizetype expectedCount)
 {
     QTRY_COMPARE(found.urls().size(), expectedCount);
     QTest::qWait(settleMs);
 }
 
-void tst_DropIntake::listsExactlyTheVideoFiles()
+void tst_FileIntake::listsExactlyTheVideoFiles()
 {
-    DropIntake intake;
+    FileIntake intake;
     FoundList found(intake);
     const QList<QUrl> others = {url(QStringLiteral("notes.txt")), url(QStringLiteral("sound.mp3")),
                                 url(QStringLiteral("folder.mp4")),
@@ -115,7 +115,7 @@ void tst_DropIntake::listsExactlyTheVideoFiles()
                  qPrintable(listed.toLocalFile()));
 }
 
-void tst_DropIntake::duplicates_data()
+void tst_FileIntake::duplicates_data()
 {
     QTest::addColumn<QStringList>("listedBefore");
     QTest::addColumn<QList<QStringList>>("drops");
@@ -135,13 +135,13 @@ void tst_DropIntake::duplicates_data()
         << QStringList{} << QList<QStringList>{{clip}, {link}} << QStringList{clip, link};
 }
 
-void tst_DropIntake::duplicates()
+void tst_FileIntake::duplicates()
 {
     QFETCH(QStringList, listedBefore);
     QFETCH(QList<QStringList>, drops);
     QFETCH(QStringList, expected);
 
-    DropIntake intake;
+    FileIntake intake;
     FoundList found(intake, urls(listedBefore));
     for (const QStringList &drop : drops)
         intake.take(urls(drop));
@@ -150,7 +150,7 @@ void tst_DropIntake::duplicates()
     QCOMPARE(found.urls(), urls(expected));
 }
 
-void tst_DropIntake::folderContributesItsVideosInNameOrder()
+void tst_FileIntake::folderContributesItsVideosInNameOrder()
 {
     // Names in bytes: two of them are not UTF-8, as on old USB sticks.
     const QByteArray root = QFile::encodeName(m_dir.filePath(QStringLiteral("tree")));
@@ -171,7 +171,7 @@ void tst_DropIntake::folderContributesItsVideosInNameOrder()
     QCOMPARE(::chmod((root + "/locked").constData(), 0), 0);
     QCOMPARE(::chmod((root + "/unreadable.mp4").constData(), 0), 0);
 
-    DropIntake intake;
+    FileIntake intake;
     FoundList found(intake);
     intake.take({QUrl::fromLocalFile(QFile::decodeName(root))});
     settle(found, 6);
@@ -198,20 +198,20 @@ void tst_DropIntake::folderContributesItsVideosInNameOrder()
     ::rmdir((root + "/Urlaub_\xe9t\xe9").constData());
 }
 
-void tst_DropIntake::nothingArrivesFromAbandonedLoads_data()
+void tst_FileIntake::nothingArrivesFromAbandonedLoads_data()
 {
     QTest::addColumn<bool>("destroyed");
     QTest::newRow("intake destroyed") << true;
     QTest::newRow("loads cancelled, as Clear does") << false;
 }
 
-void tst_DropIntake::nothingArrivesFromAbandonedLoads()
+void tst_FileIntake::nothingArrivesFromAbandonedLoads()
 {
     QFETCH(bool, destroyed);
-    auto intake = std::make_unique<DropIntake>();
+    auto intake = std::make_unique<FileIntake>();
     int found = 0;
     QObject receiver;
-    connect(intake.get(), &DropIntake::videosFound, &receiver, [&found] { ++found; });
+    connect(intake.get(), &FileIntake::videosFound, &receiver, [&found] { ++found; });
     QList<QUrl> many;
     for (int i = 0; i < 200; ++i)
         many.append(urls(awkwardNames));
@@ -235,8 +235,8 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     // Folders are walked in the order of the user's language; the tests read as in English.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    tst_DropIntake test;
+    tst_FileIntake test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_dropintake.moc"
+#include "tst_fileintake.moc"

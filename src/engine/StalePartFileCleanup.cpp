@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "StaleOutputCleanup.h"
+#include "StalePartFileCleanup.h"
 
-#include "OutputFile.h"
-#include "OutputNaming.h"
+#include "ConvertedFile.h"
+#include "ConvertedFileNaming.h"
 #include "ProcessLiveness.h"
 
 #include <QFile>
@@ -18,13 +18,13 @@ namespace {
 
 bool isRunningInstance(qint64 pid, const QByteArray &name)
 {
-    return pid == ::getpid() ? OutputFile::isWrittenByThisProcess(name)
+    return pid == ::getpid() ? ConvertedFile::isWrittenByThisProcess(name)
                              : ProcessLiveness::isRunningInstance(pid);
 }
 
 } // namespace
 
-int StaleOutputCleanup::run(const QString &folder)
+int StalePartFileCleanup::run(const QString &folder)
 {
     const int folderFd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -38,7 +38,7 @@ int StaleOutputCleanup::run(const QString &folder)
     int removed = 0;
     while (const dirent *entry = ::readdir(entries)) {
         const QByteArray name(entry->d_name);
-        const qint64 owner = OutputNaming::temporaryFileOwner(name);
+        const qint64 owner = ConvertedFileNaming::temporaryFileOwner(name);
         struct stat status = {};
         if (owner == 0 || isRunningInstance(owner, name) ||
             ::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0 ||

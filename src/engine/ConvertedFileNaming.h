@@ -8,7 +8,7 @@
 
 // Names converted files and the hidden temporary files they are written into, within the
 // output folder's limit on the length of a name.
-class OutputNaming
+class ConvertedFileNaming
 {
 public:
     static constexpr int DefaultNameMax = 255;

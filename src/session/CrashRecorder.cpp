@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BatchRecorder.h"
+#include "CrashRecorder.h"
 
-#include "BatchRecord.h"
+#include "CrashRecord.h"
 #include "engine/BatchList.h"
 #include "engine/ProcessLiveness.h"
 #include "intake/ReadableAliases.h"
@@ -27,7 +27,7 @@ bool ownerHasEnded(const QLockFile &lock)
 
 } // namespace
 
-BatchRecorder::BatchRecorder(const BatchList *files, const ReadableAliases *aliases,
+CrashRecorder::CrashRecorder(const BatchList *files, const ReadableAliases *aliases,
                              QObject *parent)
     : QObject(parent)
     , m_files(files)
@@ -35,12 +35,12 @@ BatchRecorder::BatchRecorder(const BatchList *files, const ReadableAliases *alia
 {
     m_joinedFilesWrite.setSingleShot(true);
     m_joinedFilesWrite.setInterval(joinedFilesDelayMs);
-    connect(&m_joinedFilesWrite, &QTimer::timeout, this, &BatchRecorder::write);
+    connect(&m_joinedFilesWrite, &QTimer::timeout, this, &CrashRecorder::write);
 }
 
-BatchRecorder::~BatchRecorder() = default;
+CrashRecorder::~CrashRecorder() = default;
 
-std::function<QList<QUrl>()> BatchRecorder::takeRecordAt(const QString &path)
+std::function<QList<QUrl>()> CrashRecorder::takeRecordAt(const QString &path)
 {
     if (m_record)
         return {};
@@ -55,7 +55,7 @@ std::function<QList<QUrl>()> BatchRecorder::takeRecordAt(const QString &path)
         return {};
     }
     m_lock = std::move(lock);
-    m_record = std::make_unique<BatchRecord>(path);
+    m_record = std::make_unique<CrashRecord>(path);
     m_listedLookedAt = m_files->size();
     return [this, record = *m_record] {
         const QList<QUrl> unconverted = record.unconvertedInputs();
@@ -70,7 +70,7 @@ std::function<QList<QUrl>()> BatchRecorder::takeRecordAt(const QString &path)
     };
 }
 
-void BatchRecorder::batchStarted()
+void CrashRecorder::batchStarted()
 {
     if (!m_record) {
         Q_EMIT crashRecoveryOffChanged(m_folderUnwritable);
@@ -82,13 +82,13 @@ void BatchRecorder::batchStarted()
     write();
 }
 
-void BatchRecorder::filesJoined()
+void CrashRecorder::filesJoined()
 {
     if (m_record)
         m_joinedFilesWrite.start();
 }
 
-void BatchRecorder::fileEnded(qsizetype index)
+void CrashRecorder::fileEnded(qsizetype index)
 {
     // When a file ends, not while it is encoded: the record costs the encoders nothing. At once,
     // so that the record never lags behind the folder. Not for a cancelled file: the batch ends
@@ -99,7 +99,7 @@ void BatchRecorder::fileEnded(qsizetype index)
         write();
 }
 
-void BatchRecorder::batchEnded()
+void CrashRecorder::batchEnded()
 {
     if (!m_record) {
         Q_EMIT crashRecoveryOffChanged(false);
@@ -113,13 +113,13 @@ void BatchRecorder::batchEnded()
         m_record->remove();
 }
 
-void BatchRecorder::listRestarted()
+void CrashRecorder::listRestarted()
 {
     if (m_record)
         m_listedLookedAt = m_files->size();
 }
 
-void BatchRecorder::listChanged()
+void CrashRecorder::listChanged()
 {
     if (!m_record)
         return;
@@ -143,7 +143,7 @@ void BatchRecorder::listChanged()
         setRestoredFileCount(m_restoredFileCount + restored);
 }
 
-void BatchRecorder::setRestoredFileCount(qsizetype count)
+void CrashRecorder::setRestoredFileCount(qsizetype count)
 {
     if (count == m_restoredFileCount)
         return;
@@ -151,7 +151,7 @@ void BatchRecorder::setRestoredFileCount(qsizetype count)
     Q_EMIT restoredFileCountChanged(count);
 }
 
-void BatchRecorder::write()
+void CrashRecorder::write()
 {
     m_joinedFilesWrite.stop();
     QList<QUrl> inputs;

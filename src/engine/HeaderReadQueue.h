@@ -17,16 +17,16 @@ class BatchList;
 // Reads the headers of every file of a list, one file at a time in list order, off the GUI
 // thread, and tells what they say: as soon as files are listed, so that the batch knows each
 // file before its encode begins. It only reads the list; whoever owns it notes what it tells.
-class MediaProber : public QObject
+class HeaderReadQueue : public QObject
 {
     Q_OBJECT
 
 public:
-    MediaProber(const BatchList *files, std::shared_ptr<MediaHelperPool> helpers,
-                QObject *parent = nullptr);
+    HeaderReadQueue(const BatchList *files, std::shared_ptr<MediaHelperPool> helpers,
+                    QObject *parent = nullptr);
     // Waits for the file being read, which a pipe or a slow disk cannot hold up for long: only
     // regular files are opened.
-    ~MediaProber() override;
+    ~HeaderReadQueue() override;
 
     // The list changed: files may have been added, or all replaced.
     void readNewFiles();

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "OutputNaming.h"
+#include "ConvertedFileNaming.h"
 
 #include <QTextBoundaryFinder>
 
@@ -59,7 +59,7 @@ qint64 positiveNumber(QByteArrayView digits)
 
 } // namespace
 
-QString OutputNaming::convertedFileName(const QString &inputFileName, int n, int nameMax)
+QString ConvertedFileNaming::convertedFileName(const QString &inputFileName, int n, int nameMax)
 {
     const QString number = n > 1 ? QStringLiteral(" (%1)").arg(n) : QString();
     const QString base =
@@ -67,8 +67,8 @@ QString OutputNaming::convertedFileName(const QString &inputFileName, int n, int
     return base + Suffix + number + Extension;
 }
 
-QString OutputNaming::temporaryFileName(const QString &inputFileName, qint64 pid, quint64 serial,
-                                        int nameMax)
+QString ConvertedFileNaming::temporaryFileName(const QString &inputFileName, qint64 pid,
+                                               quint64 serial, int nameMax)
 {
     const QString tail = QString::fromLatin1(TemporaryMarker) + QString::number(pid) + u'-' +
                          QString::number(serial) + QString::fromLatin1(TemporaryExtension);
@@ -77,7 +77,7 @@ QString OutputNaming::temporaryFileName(const QString &inputFileName, qint64 pid
     return u'.' + base + Suffix + Extension + tail;
 }
 
-qint64 OutputNaming::temporaryFileOwner(QByteArrayView name)
+qint64 ConvertedFileNaming::temporaryFileOwner(QByteArrayView name)
 {
     if (!name.startsWith('.') || !name.endsWith(TemporaryExtension))
         return 0;
@@ -92,7 +92,7 @@ qint64 OutputNaming::temporaryFileOwner(QByteArrayView name)
     return positiveNumber(head.sliced(marker + TemporaryMarker.size()));
 }
 
-int OutputNaming::nameMax(int folderFd)
+int ConvertedFileNaming::nameMax(int folderFd)
 {
     const long max = ::fpathconf(folderFd, _PC_NAME_MAX);
     return max > 0 && max <= 4096 ? int(max) : DefaultNameMax;

@@ -8,7 +8,7 @@
 // Clears an output folder of what ended instances left behind: the temporary files of encodes
 // that never finished because the app was killed or the machine went down. The app runs it
 // once at start; it only reads the folder's names unless there is something to remove.
-class StaleOutputCleanup
+class StalePartFileCleanup
 {
 public:
     // Removes the regular files in `folder` that carry a temporary file's name and whose owner

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "OutputFile.h"
+#include "ConvertedFile.h"
 
-#include "OutputNaming.h"
+#include "ConvertedFileNaming.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,8 +75,8 @@ int renameNoReplace(int folderFd, const char *from, const char *to)
 
 } // namespace
 
-std::unique_ptr<OutputFile> OutputFile::create(const QString &folder, const QString &inputFileName,
-                                               Failure *failure)
+std::unique_ptr<ConvertedFile> ConvertedFile::create(const QString &folder,
+                                                     const QString &inputFileName, Failure *failure)
 {
     QDir().mkpath(folder);
     const int folderFd =
@@ -93,16 +93,16 @@ std::unique_ptr<OutputFile> OutputFile::create(const QString &folder, const QStr
         return nullptr;
     }
     ::close(fd);
-    return std::unique_ptr<OutputFile>(new OutputFile(folderFd, folder, inputFileName, name));
+    return std::unique_ptr<ConvertedFile>(new ConvertedFile(folderFd, folder, inputFileName, name));
 }
 
-int OutputFile::createTemporary(int folderFd, const QString &inputFileName, QByteArray *name)
+int ConvertedFile::createTemporary(int folderFd, const QString &inputFileName, QByteArray *name)
 {
     static std::atomic<quint64> serial = 0;
-    const int nameMax = OutputNaming::nameMax(folderFd);
+    const int nameMax = ConvertedFileNaming::nameMax(folderFd);
     for (int attempt = 0; attempt < MaxTemporaryAttempts; ++attempt) {
         *name = QFile::encodeName(
-            OutputNaming::temporaryFileName(inputFileName, ::getpid(), ++serial, nameMax));
+            ConvertedFileNaming::temporaryFileName(inputFileName, ::getpid(), ++serial, nameMax));
         const int fd = ::openat(folderFd, name->constData(),
                                 O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -111,8 +111,8 @@ int OutputFile::createTemporary(int folderFd, const QString &inputFileName, QByt
     return -1;
 }
 
-OutputFile::OutputFile(int folderFd, const QString &folder, const QString &inputFileName,
-                       const QByteArray &temporaryName)
+ConvertedFile::ConvertedFile(int folderFd, const QString &folder, const QString &inputFileName,
+                             const QByteArray &temporaryName)
     : m_folderFd(folderFd)
     , m_folder(folder)
     , m_inputFileName(inputFileName)
@@ -121,7 +121,7 @@ OutputFile::OutputFile(int folderFd, const QString &folder, const QString &input
     setLive(m_temporaryName, true);
 }
 
-OutputFile::~OutputFile()
+ConvertedFile::~ConvertedFile()
 {
     if (!m_published)
         ::unlinkat(m_folderFd, m_temporaryName.constData(), 0);
@@ -129,12 +129,12 @@ OutputFile::~OutputFile()
     setLive(m_temporaryName, false);
 }
 
-QString OutputFile::temporaryPath() const
+QString ConvertedFile::temporaryPath() const
 {
     return QDir(m_folder).filePath(QFile::decodeName(m_temporaryName));
 }
 
-bool OutputFile::rewrite(const std::function<bool(const QString &path, int fd)> &write)
+bool ConvertedFile::rewrite(const std::function<bool(const QString &path, int fd)> &write)
 {
     QByteArray name;
     const int fd = createTemporary(m_folderFd, m_inputFileName, &name);
@@ -152,14 +152,14 @@ bool OutputFile::rewrite(const std::function<bool(const QString &path, int fd)> 
     return written;
 }
 
-bool OutputFile::setModificationTime(const QDateTime &time)
+bool ConvertedFile::setModificationTime(const QDateTime &time)
 {
     const qint64 ms = time.toMSecsSinceEpoch();
     const struct timespec times[2] = {{0, UTIME_OMIT}, {ms / 1000, (ms % 1000) * 1000000}};
     return ::utimensat(m_folderFd, m_temporaryName.constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)
+QString ConvertedFile::publish(const QSet<QString> &taken, Failure *failure)
 {
     // Not blocking, should anything have put a pipe in the file's place.
     const int fd = ::openat(m_folderFd, m_temporaryName.constData(),
@@ -172,9 +172,9 @@ QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)
     }
     ::close(fd);
 
-    const int nameMax = OutputNaming::nameMax(m_folderFd);
+    const int nameMax = ConvertedFileNaming::nameMax(m_folderFd);
     for (int n = 1; n <= MaxCandidates; ++n) {
-        const QString name = OutputNaming::convertedFileName(m_inputFileName, n, nameMax);
+        const QString name = ConvertedFileNaming::convertedFileName(m_inputFileName, n, nameMax);
         const QString path = QDir(m_folder).filePath(name);
         if (taken.contains(path))
             continue;
@@ -193,7 +193,7 @@ QString OutputFile::publish(const QSet<QString> &taken, Failure *failure)
     return {};
 }
 
-bool OutputFile::isOnFullDisk() const
+bool ConvertedFile::isOnFullDisk() const
 {
     // By the folder's descriptor, not QStorageInfo's path: that answers nothing once the folder
     // is removed mid-batch, while the descriptor still stands for the folder this file was in.
@@ -202,14 +202,14 @@ bool OutputFile::isOnFullDisk() const
            qint64(disk.f_bavail) * qint64(disk.f_frsize) < FullDiskMargin;
 }
 
-bool OutputFile::temporaryFileIsGone() const
+bool ConvertedFile::temporaryFileIsGone() const
 {
     struct stat status = {};
     return ::fstatat(m_folderFd, m_temporaryName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 &&
            errno == ENOENT;
 }
 
-bool OutputFile::isWrittenByThisProcess(QByteArrayView temporaryName)
+bool ConvertedFile::isWrittenByThisProcess(QByteArrayView temporaryName)
 {
     LiveTemporaryNames &live = liveTemporaryNames();
     const QMutexLocker lock(&live.mutex);

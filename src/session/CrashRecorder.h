@@ -13,7 +13,7 @@
 #include <memory>
 
 class BatchList;
-class BatchRecord;
+class CrashRecord;
 class QLockFile;
 class ReadableAliases;
 
@@ -22,7 +22,7 @@ class ReadableAliases;
 // unconverted are listed with a note saying so, until the list is emptied or converted. Only one
 // running instance holds the record; for the others this does nothing. It reads the list and is
 // told by the list's owner how the batch moves on; it tells what the screens should say.
-class BatchRecorder : public QObject
+class CrashRecorder : public QObject
 {
     Q_OBJECT
 
@@ -32,9 +32,9 @@ public:
     static constexpr int joinedFilesDelayMs = 500;
 
     // Files listed through `aliases` are recorded as the files they stand for.
-    BatchRecorder(const BatchList *files, const ReadableAliases *aliases,
+    CrashRecorder(const BatchList *files, const ReadableAliases *aliases,
                   QObject *parent = nullptr);
-    ~BatchRecorder() override;
+    ~CrashRecorder() override;
 
     // Takes the record at `path` unless another instance holds it. Returns what reads the files
     // an unfinished batch of an earlier run left unconverted, to be listed again: on a worker
@@ -71,7 +71,7 @@ private:
     const BatchList *m_files;
     const ReadableAliases *m_aliases;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<BatchRecord> m_record;
+    std::unique_ptr<CrashRecord> m_record;
     bool m_keepRecord = false;
     // The state folder would not even take the record's lock.
     bool m_folderUnwritable = false;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "MediaProber.h"
+#include "HeaderReadQueue.h"
 
 #include "BatchList.h"
 #include "media/MediaProbe.h"
@@ -9,8 +9,8 @@
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
-MediaProber::MediaProber(const BatchList *files, std::shared_ptr<MediaHelperPool> helpers,
-                         QObject *parent)
+HeaderReadQueue::HeaderReadQueue(const BatchList *files, std::shared_ptr<MediaHelperPool> helpers,
+                                 QObject *parent)
     : QObject(parent)
     , m_files(files)
     , m_helpers(std::move(helpers))
@@ -18,19 +18,19 @@ MediaProber::MediaProber(const BatchList *files, std::shared_ptr<MediaHelperPool
     m_pool.setMaxThreadCount(1);
 }
 
-MediaProber::~MediaProber()
+HeaderReadQueue::~HeaderReadQueue()
 {
     m_pool.waitForDone();
 }
 
-void MediaProber::readNewFiles()
+void HeaderReadQueue::readNewFiles()
 {
     // Files may have been replaced as well as added.
     m_next = 0;
     probeNext();
 }
 
-void MediaProber::probeNext()
+void HeaderReadQueue::probeNext()
 {
     if (m_probing)
         return;
@@ -53,7 +53,7 @@ void MediaProber::probeNext()
     }));
 }
 
-void MediaProber::onProbed(qsizetype index, const QUrl &url, const MediaInfo &media)
+void HeaderReadQueue::onProbed(qsizetype index, const QUrl &url, const MediaInfo &media)
 {
     // The list may have been replaced while the file was read; its result then waits for nobody.
     if (index < m_files->size() && m_files->at(index).url == url && !m_files->at(index).media) {

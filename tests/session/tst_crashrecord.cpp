@@ -4,8 +4,8 @@
 #include "FakeEncoderLog.h"
 #include "SampleMedia.h"
 #include "intake/LocalPath.h"
-#include "session/BatchRecord.h"
 #include "session/BatchSession.h"
+#include "session/CrashRecord.h"
 #include "session/ScreenState.h"
 
 #include <QDir>
@@ -24,7 +24,7 @@
 #include <unistd.h>
 
 // A batch cut short is offered again at the next start, from the record the session keeps.
-class tst_BatchRecord : public QObject
+class tst_CrashRecord : public QObject
 {
     Q_OBJECT
 
@@ -51,7 +51,7 @@ private Q_SLOTS:
                 [&] { recorded.append(convertedFlags()); });
         session.startConversion();
         QCOMPARE(convertedFlags(), (QList<QVariant>{QVariant(), QVariant(), QVariant()}));
-        QTRY_VERIFY(session.state()->showCompletionView());
+        QTRY_VERIFY(session.state()->isOnCompletionScreen());
 
         QCOMPARE(recorded, (QList<QList<QVariant>>{{true, QVariant(), QVariant()},
                                                    {true, false, QVariant()}}));
@@ -86,10 +86,10 @@ private Q_SLOTS:
             session.addFiles({joined});
             QTRY_COMPARE(convertedFlags().size(), 3);
             if (quitting)
-                session.cancelConversion();
+                session.stopForQuit();
             else
                 session.stopConversion();
-            QTRY_VERIFY(session.state()->showCompletionView());
+            QTRY_VERIFY(session.state()->isOnCompletionScreen());
         }
         QCOMPARE(convertedFlags(),
                  quitting ? (QList<QVariant>{true, false, false}) : QList<QVariant>());
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QFile(nowEmpty.toLocalFile()).open(QIODevice::WriteOnly);
         // Converted while files before it still ran.
         const QUrl convertedLater = clip("converted later.mp4");
-        BatchRecord(m_recordPath)
+        CrashRecord(m_recordPath)
             .write({converted, failed, gone, nowEmpty, notBegun, convertedLater},
                    {true, false, std::nullopt, std::nullopt, std::nullopt, true});
 
@@ -226,5 +226,5 @@ private:
     QString m_recordPath;
 };
 
-QTEST_GUILESS_MAIN(tst_BatchRecord)
-#include "tst_batchrecord.moc"
+QTEST_GUILESS_MAIN(tst_CrashRecord)
+#include "tst_crashrecord.moc"
