@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "SampleMedia.h"
+#include "TemporaryHome.h"
 #include "app/ClipforgerApp.h"
 #include "app/MainWindow.h"
 #include "engine/EncoderLocation.h"
@@ -27,6 +28,7 @@ private Q_SLOTS:
     {
         if (!QFileInfo(bundledEncoderPath()).isExecutable())
             QSKIP("no HandBrakeCLI in the resource folder");
+        const TemporaryHome home;
         QTemporaryDir dir;
         QList<QUrl> clips;
         for (const char *name : {"one.mp4", "two.mp4", "three.mp4"}) {

@@ -7,8 +7,8 @@
 #include <QFile>
 
 namespace {
-const QList<QByteArray> overriddenVariables = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
-                                               "XDG_CACHE_HOME", "XDG_STATE_HOME"};
+const QList<QByteArray> overriddenVariables = {"HOME",           "XDG_CONFIG_HOME", "XDG_DATA_HOME",
+                                               "XDG_CACHE_HOME", "XDG_STATE_HOME",  "TMPDIR"};
 }
 
 TemporaryHome::TemporaryHome()
@@ -21,7 +21,11 @@ TemporaryHome::TemporaryHome()
     qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/.local/share")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(home + QStringLiteral("/.cache")));
     qputenv("XDG_STATE_HOME", QFile::encodeName(home + QStringLiteral("/.local/state")));
+    // An app started here clears what it takes for ended instances' leftovers in the temporary
+    // folder, which in the shared one are those of the other tests running beside it.
+    qputenv("TMPDIR", QFile::encodeName(home + QStringLiteral("/tmp")));
     QDir(home).mkpath(QStringLiteral(".config"));
+    QDir(home).mkpath(QStringLiteral("tmp"));
 }
 
 TemporaryHome::~TemporaryHome()
