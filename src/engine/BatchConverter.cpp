@@ -6,6 +6,7 @@
 #include "BatchList.h"
 #include "ConvertedFile.h"
 #include "EncoderRunner.h"
+#include "files/RegularFile.h"
 #include "media/ClipComparison.h"
 #include "media/MetadataRemux.h"
 
@@ -14,8 +15,6 @@
 #include <QFutureWatcher>
 #include <QtConcurrent>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using Failure = FileOutcome::Failure;
@@ -23,17 +22,13 @@ using Failure = FileOutcome::Failure;
 namespace {
 
 // A regular file that opens: a pipe put in the input's place would hold the encoder at 0% for
-// ever, and opening it without O_NONBLOCK would hold us.
+// ever.
 bool isReadable(const QString &path)
 {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info;
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    ::close(fd);
-    return regular;
+    const int fd = RegularFile::openForReading(QFile::encodeName(path));
+    if (fd >= 0)
+        ::close(fd);
+    return fd >= 0;
 }
 
 // The encoder dates its output now and drops where and with what the clip was recorded; photo

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "BatchFile.h"
-#include "FileIdentity.h"
+#include "files/FileIdentity.h"
 
 #include <QList>
 #include <QObject>

@@ -4,6 +4,7 @@
 #include "ConvertedFile.h"
 
 #include "ConvertedFileNaming.h"
+#include "files/NoReplaceRename.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +15,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/syscall.h>
 #include <unistd.h>
-
-#ifndef RENAME_NOREPLACE
-#define RENAME_NOREPLACE (1 << 0)
-#endif
 
 namespace {
 
@@ -53,24 +49,6 @@ void setLive(const QByteArray &name, bool live)
         names.names.insert(name);
     else
         names.names.remove(name);
-}
-
-// Fails with EEXIST rather than replace `to`; QFile::rename cannot promise that without a race,
-// nor keep errno, which tells a full disk from a taken name. The system call, since older C
-// libraries lack the wrapper; file systems without it (some network and FUSE ones) get a hard link
-// instead, which refuses an existing name just the same.
-int renameNoReplace(int folderFd, const char *from, const char *to)
-{
-#ifdef SYS_renameat2
-    if (::syscall(SYS_renameat2, folderFd, from, folderFd, to, RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return -1;
-#endif
-    if (::linkat(folderFd, from, folderFd, to, 0) != 0)
-        return -1;
-    ::unlinkat(folderFd, from, 0);
-    return 0;
 }
 
 } // namespace
@@ -178,8 +156,8 @@ QString ConvertedFile::publish(const QSet<QString> &taken, Failure *failure)
         const QString path = QDir(m_folder).filePath(name);
         if (taken.contains(path))
             continue;
-        if (renameNoReplace(m_folderFd, m_temporaryName.constData(),
-                            QFile::encodeName(name).constData()) == 0) {
+        if (NoReplaceRename::rename(m_folderFd, m_temporaryName.constData(), m_folderFd,
+                                    QFile::encodeName(name).constData()) == 0) {
             m_published = true;
             ::fsync(m_folderFd);
             return path;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ReadableAliases.h"
-#include "engine/FileIdentity.h"
+#include "files/FileIdentity.h"
 
 #include <QList>
 #include <QMap>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "VideoFileTyping.h"
-#include "engine/FileIdentity.h"
+#include "files/FileIdentity.h"
 
 #include <QElapsedTimer>
 #include <QList>

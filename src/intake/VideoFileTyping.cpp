@@ -4,6 +4,7 @@
 #include "VideoFileTyping.h"
 
 #include "LocalPath.h"
+#include "files/RegularFile.h"
 
 #include <QUrl>
 
@@ -54,12 +55,12 @@ QByteArray readHead(const QByteArray &path)
     struct stat info;
     if (::stat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size == 0)
         return {};
-    // Non-blocking, in case the file was swapped for a pipe since.
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    // Checked again on the descriptor, in case the file was swapped for a pipe since.
+    const int fd = RegularFile::openForReading(path, &info);
     if (fd < 0)
         return {};
     QByteArray head;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    {
         head.resize(std::min<qsizetype>(headSize, info.st_size));
         qsizetype got = 0;
         while (got < head.size()) {

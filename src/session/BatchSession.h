@@ -5,7 +5,7 @@
 
 #include "ProgressTracker.h"
 #include "engine/EncodeCapacity.h"
-#include "engine/FileIdentity.h"
+#include "files/FileIdentity.h"
 
 #include <QList>
 #include <QObject>

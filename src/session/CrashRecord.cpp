@@ -3,6 +3,7 @@
 
 #include "CrashRecord.h"
 
+#include "files/RegularFile.h"
 #include "intake/LocalPath.h"
 
 #include <QDateTime>
@@ -34,13 +35,12 @@ constexpr qint64 maximumSize = 16 * 1024 * 1024;
 // place would hold the start for ever, and a device such as /dev/zero has no end.
 std::optional<QByteArray> readRecord(const QString &path)
 {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info;
+    const int fd = RegularFile::openForReading(QFile::encodeName(path), &info);
     if (fd < 0)
         return std::nullopt;
     std::optional<QByteArray> bytes;
-    struct stat info;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maximumSize) {
+    if (info.st_size <= maximumSize) {
         QFile file;
         if (file.open(fd, QIODevice::ReadOnly))
             bytes = file.read(maximumSize + 1);

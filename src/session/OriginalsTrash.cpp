@@ -5,6 +5,7 @@
 
 #include "SizeSummary.h"
 #include "engine/BatchList.h"
+#include "files/NoReplaceRename.h"
 #include "media/ClipComparison.h"
 #include "media/MediaProbe.h"
 
@@ -19,27 +20,6 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
-
-namespace {
-
-// Moves `from` to `to` unless `to` exists, with no moment in which another file at `to` could
-// be replaced.
-bool renameWithoutReplacing(const QString &from, const QString &to)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
-        0)
-        return true;
-    if (errno != EINVAL)
-        return false;
-    // A file system without that flag still refuses a second link to a taken name.
-    if (::link(source.constData(), target.constData()) != 0)
-        return false;
-    return ::unlink(source.constData()) == 0;
-}
-
-} // namespace
 
 OriginalsTrash::OriginalsTrash(QObject *parent)
     : QObject(parent)
@@ -196,7 +176,8 @@ OriginalsTrash::Returns OriginalsTrash::moveBack(const QList<Trashed> &trashed)
 {
     Returns returns;
     for (const Trashed &each : trashed) {
-        if (renameWithoutReplacing(each.inTrash, each.original)) {
+        if (NoReplaceRename::rename(AT_FDCWD, QFile::encodeName(each.inTrash).constData(), AT_FDCWD,
+                                    QFile::encodeName(each.original).constData()) == 0) {
             ++returns.putBack;
             // The Trash's note of where the file came from, as a file manager's Restore
             // removes it: otherwise the Trash would list a file it no longer holds.

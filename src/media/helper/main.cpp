@@ -9,6 +9,7 @@
 #include "LibAv.h"
 #include "LibAvProbe.h"
 #include "LibAvRemux.h"
+#include "files/RegularFile.h"
 #include "media/MediaRequest.h"
 
 #include <QDataStream>
@@ -81,26 +82,13 @@ bool answer(const QByteArray &payload)
     return true;
 }
 
-// Only a regular file is read: a pipe or a device in a file's place would hold the helper. The
-// file is then read through this very descriptor's name, so that what was checked is what is
-// read.
-int openRegularFile(const QString &path)
-{
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    struct stat status = {};
-    if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 QByteArray handle(const MediaRequest &request, int targetFd)
 {
     QByteArray payload;
     QDataStream out(&payload, QIODevice::WriteOnly);
-    const int fd = openRegularFile(request.path);
+    // The file is read through this very descriptor's name, so that what was checked is what is
+    // read.
+    const int fd = RegularFile::openForReading(QFile::encodeName(request.path));
     const QByteArray path = "/proc/self/fd/" + QByteArray::number(fd);
     switch (request.kind) {
     case MediaRequest::Kind::Probe:
