@@ -36,8 +36,6 @@ struct FileOutcome
     QStringList encoderLines = {};
 
     bool converted() const { return failure == Failure::None; }
-    // A short, translatable sentence for the completion screen.
-    QString description() const;
     // Why the file was not converted, in a few plain words for the user ("the disk is full"),
     // from the kind of failure and what the encoder said; empty for a converted file.
     QString reason() const;

@@ -17,6 +17,13 @@ FileDragSource::FileDragSource(QWidget *source, std::function<QList<QUrl>()> fil
     source->installEventFilter(this);
 }
 
+namespace {
+
+// GNOME's file managers copy files as "copy" or "cut", then one URL a line.
+const QString gnomeCopiedFiles = QStringLiteral("x-special/gnome-copied-files");
+
+} // namespace
+
 QMimeData *FileDragSource::mimeData(const QList<QUrl> &files)
 {
     auto *data = new QMimeData;
@@ -24,8 +31,19 @@ QMimeData *FileDragSource::mimeData(const QList<QUrl> &files)
     QByteArray gnomeFiles("copy");
     for (const QUrl &file : files)
         gnomeFiles += '\n' + file.toEncoded();
-    data->setData(QStringLiteral("x-special/gnome-copied-files"), gnomeFiles);
+    data->setData(gnomeCopiedFiles, gnomeFiles);
     return data;
+}
+
+QList<QUrl> FileDragSource::filesIn(const QMimeData &data)
+{
+    if (data.hasUrls())
+        return data.urls();
+    QList<QUrl> urls;
+    const QList<QByteArray> lines = data.data(gnomeCopiedFiles).split('\n');
+    for (const QByteArray &line : lines.mid(1))
+        urls.append(QUrl::fromEncoded(line.trimmed()));
+    return urls;
 }
 
 // Presses on the widget's labels and empty space reach it here; its buttons keep their own.

@@ -26,6 +26,8 @@ public:
     // The files as file managers put them on the clipboard and in a drag: a URI list, and for
     // GNOME's file managers their own form of it, marked as a copy.
     static QMimeData *mimeData(const QList<QUrl> &files);
+    // The files a file manager put on the clipboard or in a drag, in either form.
+    static QList<QUrl> filesIn(const QMimeData &data);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

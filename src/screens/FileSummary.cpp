@@ -31,10 +31,9 @@ QString FileSummary::countLine(qsizetype count)
 
 void FileSummary::showFiles(const QList<QUrl> &firstFiles, qsizetype count)
 {
-    static_assert(shownFiles == NameList::shownNames);
     m_countLine->setText(countLine(count));
     QStringList firstNames;
-    for (qsizetype i = 0; i < firstFiles.size() && i < shownFiles; ++i)
+    for (qsizetype i = 0; i < firstFiles.size() && i < NameList::shownNames; ++i)
         firstNames.append(firstFiles[i].fileName());
     m_names->showNames(firstNames, count);
 }

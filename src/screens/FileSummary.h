@@ -18,10 +18,9 @@ class FileSummary : public QWidget
 public:
     explicit FileSummary(QWidget *parent = nullptr);
 
-    // The first of a list of `count` files; the caller need give no more than shownFiles.
+    // The first of a list of `count` files; the caller need give no more than
+    // NameList::shownNames.
     void showFiles(const QList<QUrl> &firstFiles, qsizetype count);
-
-    static constexpr int shownFiles = 3;
 
     static QString countLine(qsizetype count);
 

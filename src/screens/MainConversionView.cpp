@@ -6,9 +6,11 @@
 #include "ConvertButton.h"
 #include "ConvertingView.h"
 #include "DropZone.h"
+#include "FileDragSource.h"
 #include "FileDropTarget.h"
 #include "FileSummary.h"
 #include "LargeButton.h"
+#include "NameList.h"
 #include "ScreenActions.h"
 #include "Theme.h"
 #include "session/ScreenState.h"
@@ -152,7 +154,7 @@ void MainConversionView::render()
     if (!converting) {
         // Only the names shown: a list of many thousands grows by many steps.
         QList<QUrl> firstFiles;
-        for (qsizetype i = 0; i < files.size() && i < FileSummary::shownFiles; ++i)
+        for (qsizetype i = 0; i < files.size() && i < NameList::shownNames; ++i)
             firstFiles.append(files.at(i).url);
         m_dropZone->showFiles(firstFiles, files.size());
     }
@@ -169,18 +171,6 @@ void MainConversionView::render()
 
 void MainConversionView::paste()
 {
-    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
-    if (!copied)
-        return;
-    if (copied->hasUrls()) {
-        m_actions->addFiles(copied->urls());
-        return;
-    }
-    // GNOME's file managers copy files as "copy" or "cut", then one URL a line.
-    const QList<QByteArray> lines =
-        copied->data(QStringLiteral("x-special/gnome-copied-files")).split('\n');
-    QList<QUrl> urls;
-    for (const QByteArray &line : lines.mid(1))
-        urls.append(QUrl::fromEncoded(line.trimmed()));
-    m_actions->addFiles(urls);
+    if (const QMimeData *copied = QGuiApplication::clipboard()->mimeData())
+        m_actions->addFiles(FileDragSource::filesIn(*copied));
 }

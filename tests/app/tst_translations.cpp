@@ -125,8 +125,6 @@ void TestTranslations::germanTexts_data()
         << FileOutcome{{}, {}, FileOutcome::Failure::ExitStatus, 4, {"No space left on device"}}
                .reason()
         << QStringLiteral("der Datenträger ist voll");
-    QTest::newRow("engine's failure description")
-        << FileOutcome{{}, {}, FileOutcome::Failure::Cancelled, 0}.description() << "Abgebrochen";
 }
 
 void TestTranslations::germanTexts()

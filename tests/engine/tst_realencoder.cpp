@@ -156,7 +156,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
     for (qsizetype i = 0; i < clips.size(); ++i) {
         const Clip &clip = clips.at(i);
         const FileOutcome &outcome = outcomes.at(i);
-        QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
+        QVERIFY2(outcome.converted(), qPrintable(outcome.reason()));
         QCOMPARE(QFileInfo(outcome.outputPath).lastModified(), fileTime);
         QByteArray json;
         QCOMPARE(run(QStringLiteral("ffprobe"),
@@ -319,7 +319,7 @@ void tst_RealEncoder::convertsCamcorderFilesAndNamesThatAreNotUtf8()
     QVERIFY(finished.wait(240000));
     QStringList outputs;
     for (const FileOutcome &outcome : batch.files.outcomes()) {
-        QVERIFY2(outcome.converted(), qPrintable(outcome.description()));
+        QVERIFY2(outcome.converted(), qPrintable(outcome.reason()));
         QCOMPARE(run(QStringLiteral("ffprobe"), {"-v", "error", outcome.outputPath}), 0);
         outputs.append(QFileInfo(outcome.outputPath).fileName());
     }
