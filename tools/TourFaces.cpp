@@ -95,11 +95,12 @@ bool show(BatchSession &session, const QString &face)
     } else if (face == QLatin1String("complete") || face == QLatin1String("trash-offered")) {
         complete(state, appFolder, {{Failure::None, {}}, {Failure::None, {}}, {Failure::None, {}}});
         if (face == QLatin1String("trash-offered")) {
-            QList<OriginalsTrash::Original> originals;
+            TrashOffer offer;
+            offer.stage = TrashOffer::Stage::Offered;
             for (const FileOutcome &outcome : state.files().outcomes())
-                originals.append(
+                offer.originals.append(
                     {outcome.input.toLocalFile(), 1'040'000'000, {}, outcome.outputPath});
-            state.originalsTrash().offer(originals);
+            state.setTrashOffer(offer);
         }
     } else if (face == QLatin1String("partly-failed")) {
         complete(state, appFolder,

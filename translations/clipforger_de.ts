@@ -4,7 +4,7 @@
 <context>
     <name>BatchNotifier</name>
     <message>
-        <location filename="../src/app/BatchNotifier.cpp" line="+63"/>
+        <location filename="../src/desktop/BatchNotifier.cpp" line="+61"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -97,7 +97,7 @@
 <context>
     <name>CompletionView</name>
     <message>
-        <location filename="../src/screens/CompletionView.cpp" line="+76"/>
+        <location filename="../src/screens/CompletionView.cpp" line="+105"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -107,7 +107,7 @@
         <translation>Die konvertierten Dateien kopieren</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -117,7 +117,7 @@
         <translation>Die Originale zurücklegen</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+76"/>
         <source>The folder could not be opened. It is here:</source>
         <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
     </message>
@@ -127,12 +127,12 @@
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-99"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Convert more files</source>
         <translation>Weitere Dateien umwandeln</translation>
     </message>
@@ -225,7 +225,7 @@
 <context>
     <name>DesktopIntegration</name>
     <message>
-        <location filename="../src/app/DesktopIntegration.cpp" line="+59"/>
+        <location filename="../src/desktop/DesktopIntegration.cpp" line="+53"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>
@@ -288,67 +288,7 @@
 <context>
     <name>FileOutcome</name>
     <message>
-        <location filename="../src/engine/FileOutcome.cpp" line="+16"/>
-        <source>Converted</source>
-        <translation>Umgewandelt</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The encoder HandBrakeCLI is missing</source>
-        <translation>Der Encoder HandBrakeCLI fehlt</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The encoder could not be started</source>
-        <translation>Der Encoder konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The encoder failed with exit status %1</source>
-        <translation>Der Encoder ist mit dem Status %1 gescheitert</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The encoder was killed by signal %1</source>
-        <translation>Der Encoder wurde durch das Signal %1 beendet</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The encoder wrote no output</source>
-        <translation>Der Encoder hat nichts ausgegeben</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Cancelled</source>
-        <translation>Abgebrochen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The output file could not be created</source>
-        <translation>Die Ausgabedatei konnte nicht angelegt werden</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The disk is full</source>
-        <translation>Der Datenträger ist voll</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The file could not be read</source>
-        <translation>Die Datei konnte nicht gelesen werden</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The file changed while it was being converted</source>
-        <translation>Die Datei hat sich während der Umwandlung geändert</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The file appears to be damaged</source>
-        <translation>Die Datei scheint beschädigt zu sein</translation>
-    </message>
-    <message>
-        <location line="+22"/>
+        <location filename="../src/engine/FileOutcome.cpp" line="+29"/>
         <source>stopped</source>
         <comment>why a file was not converted</comment>
         <translation>gestoppt</translation>
@@ -423,7 +363,7 @@
 <context>
     <name>MainConversionView</name>
     <message>
-        <location filename="../src/screens/MainConversionView.cpp" line="+114"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+122"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
@@ -450,7 +390,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/MainWindow.cpp" line="+120"/>
+        <location filename="../src/app/MainWindow.cpp" line="+136"/>
         <source>Paused at %1% – Clipforger</source>
         <comment>window title</comment>
         <translation>Pausiert bei %1% – Clipforger</translation>
@@ -463,14 +403,38 @@
     </message>
 </context>
 <context>
-    <name>OriginalsTrash</name>
+    <name>SizeSummary</name>
     <message>
-        <location filename="../src/session/OriginalsTrash.cpp" line="+109"/>
+        <location filename="../src/session/SizeSummary.cpp" line="+36"/>
+        <source>%1 → %2</source>
+        <comment>input size → output size</comment>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1, %2% smaller</source>
+        <translation>%1, %2&#xa0;% kleiner</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, %2% larger</source>
+        <translation>%1, %2&#xa0;% größer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, about the same size</source>
+        <translation>%1, etwa gleich groß</translation>
+    </message>
+</context>
+<context>
+    <name>TrashStatus</name>
+    <message>
+        <location filename="../src/screens/TrashStatus.cpp" line="+12"/>
         <source>Move originals to Trash (%1)</source>
         <translation>Originale in den Papierkorb verschieben (%1)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Checking the converted files…</source>
         <translation>Die umgewandelten Dateien werden geprüft …</translation>
     </message>
@@ -529,30 +493,6 @@
             <numerusform>%n Original blieb im Papierkorb: Sein Ordner konnte es nicht zurücknehmen</numerusform>
             <numerusform>%n Originale blieben im Papierkorb: Ihre Ordner konnten sie nicht zurücknehmen</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>SizeSummary</name>
-    <message>
-        <location filename="../src/session/SizeSummary.cpp" line="+36"/>
-        <source>%1 → %2</source>
-        <comment>input size → output size</comment>
-        <translation>%1 → %2</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>%1, %2% smaller</source>
-        <translation>%1, %2&#xa0;% kleiner</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1, %2% larger</source>
-        <translation>%1, %2&#xa0;% größer</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1, about the same size</source>
-        <translation>%1, etwa gleich groß</translation>
     </message>
 </context>
 </TS>

@@ -88,7 +88,7 @@
 <context>
     <name>MainConversionView</name>
     <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+137"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+145"/>
         <source>%n file(s) were not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>
@@ -98,9 +98,9 @@
     </message>
 </context>
 <context>
-    <name>OriginalsTrash</name>
+    <name>TrashStatus</name>
     <message numerus="yes">
-        <location filename="../src/session/OriginalsTrash.cpp" line="+126"/>
+        <location filename="../src/screens/TrashStatus.cpp" line="+31"/>
         <source>%n original(s) moved to the Trash</source>
         <translation>
             <numerusform>%n original moved to the Trash</numerusform>

@@ -7,6 +7,7 @@
 #include "desktop/AppId.h"
 #include "desktop/ApplicationService.h"
 #include "desktop/DesktopIntegration.h"
+#include "desktop/OriginalsTrash.h"
 #include "desktop/QuitSignals.h"
 #include "engine/ProcessLiveness.h"
 #include "engine/StalePartFileCleanup.h"
@@ -43,6 +44,7 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
           // A batch ended before the user's eyes, or by the window's closing, needs no word.
           [this] { return m_window->isActiveWindow() || m_window->closesWhenBatchEnds(); }))
     , m_window(std::make_unique<MainWindow>(m_session, m_desktop.get()))
+    , m_trash(new OriginalsTrash(this))
     , m_quitSignals(new QuitSignals(this))
     , m_service(service ? service.release() : claimApplicationId(sessionBus).release())
 {
@@ -53,6 +55,10 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
             &ClipforgerApp::bringForward);
     connect(m_desktop.get(), &DesktopIntegration::folderNotOpened, m_session,
             &BatchSession::noteFolderNotOpened);
+    connect(m_session, &BatchSession::originalsToTrash, m_trash, &OriginalsTrash::moveToTrash);
+    connect(m_session, &BatchSession::originalsToPutBack, m_trash, &OriginalsTrash::putBack);
+    connect(m_trash, &OriginalsTrash::moved, m_session, &BatchSession::noteTrashMoves);
+    connect(m_trash, &OriginalsTrash::returned, m_session, &BatchSession::noteTrashReturns);
     // Encodes that an earlier run never finished (killed, crashed, powered off) left their
     // temporary files behind; only their owners' deaths make them ours to remove.
     StalePartFileCleanup::run(outputFolder);

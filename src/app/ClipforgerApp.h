@@ -15,6 +15,7 @@
 class BatchSession;
 class DesktopIntegration;
 class MainWindow;
+class OriginalsTrash;
 class QApplication;
 class QuitSignals;
 
@@ -56,6 +57,7 @@ private:
     BatchSession *m_session;
     std::unique_ptr<DesktopIntegration> m_desktop;
     std::unique_ptr<MainWindow> m_window;
+    OriginalsTrash *m_trash;
     QuitSignals *m_quitSignals;
     ApplicationService *m_service;
     bool m_quitRequested = false;

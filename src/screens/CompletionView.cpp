@@ -10,6 +10,7 @@
 #include "SymbolView.h"
 #include "TextButton.h"
 #include "Theme.h"
+#include "TrashStatus.h"
 #include "session/ScreenState.h"
 
 #include <QApplication>
@@ -66,8 +67,7 @@ CompletionView::CompletionView(const ScreenState *state, ScreenActions *actions,
     connect(m_state, &ScreenState::reportChanged, this, &CompletionView::showReport);
     connect(m_state, &ScreenState::folderNotOpenedChanged, this, &CompletionView::showReport);
     connect(m_state, &ScreenState::outputFolderChanged, this, &CompletionView::showReport);
-    connect(&m_state->originalsTrash(), &OriginalsTrash::stageChanged, this,
-            &CompletionView::showOriginalsTrash);
+    connect(m_state, &ScreenState::trashOfferChanged, this, &CompletionView::showOriginalsTrash);
     showReport();
     showOriginalsTrash();
 }
@@ -224,15 +224,15 @@ void CompletionView::copyFiles()
 
 void CompletionView::showOriginalsTrash()
 {
-    using Stage = OriginalsTrash::Stage;
-    const OriginalsTrash &trash = m_state->originalsTrash();
-    const Stage stage = trash.stage();
+    using Stage = TrashOffer::Stage;
+    const TrashOffer &trash = m_state->trashOffer();
+    const Stage stage = trash.stage;
     QWidget *focused = QApplication::focusWidget();
     const bool onTrashControl = focused && (focused == m_trashButton || focused == m_undoButton);
-    m_trashButton->setText(trash.offerText());
+    m_trashButton->setText(TrashStatus::offerText(trash));
     m_trashButton->setVisible(stage == Stage::Offered);
-    m_undoButton->setVisible(stage == Stage::Moved && trash.movedCount() > 0);
-    const QStringList lines = trash.statusLines();
+    m_undoButton->setVisible(stage == Stage::Moved && !trash.moves.moved.isEmpty());
+    const QStringList lines = TrashStatus::lines(trash);
     m_trashLine->setText(lines.join(u'\n'));
     m_trashLine->setVisible(!lines.isEmpty());
     // The keyboard stays on this screen's controls as the one it was on goes.

@@ -215,7 +215,12 @@ void BatchSession::finishConversion()
     m_state->setSecondsLeft(std::nullopt);
     m_state->setOutputFolder(QUrl::fromLocalFile(m_outputFolder));
     m_state->setFolderNotOpened(false);
-    m_state->originalsTrash().offer(OriginalsTrash::convertedOriginals(m_state->files()));
+    TrashOffer offer;
+    offer.originals = TrashOffer::convertedOriginals(m_state->files());
+    offer.stage =
+        offer.originals.isEmpty() ? TrashOffer::Stage::NothingOffered : TrashOffer::Stage::Offered;
+    offer.generation = m_state->trashOffer().generation + 1;
+    m_state->setTrashOffer(offer);
     m_state->setScreen(Screen::Completion);
     // Once the batch has ended, so that nothing asks the desktop for sleep again on the way.
     m_state->setPaused(false);
@@ -239,12 +244,41 @@ void BatchSession::noteFolderNotOpened()
 
 void BatchSession::moveOriginalsToTrash()
 {
-    if (m_state->isOnCompletionScreen())
-        m_state->originalsTrash().moveToTrash();
+    TrashOffer offer = m_state->trashOffer();
+    if (!m_state->isOnCompletionScreen() || offer.stage != TrashOffer::Stage::Offered)
+        return;
+    offer.stage = TrashOffer::Stage::Moving;
+    m_state->setTrashOffer(offer);
+    Q_EMIT originalsToTrash(offer.generation, offer.originals);
 }
 
 void BatchSession::putOriginalsBack()
 {
-    if (m_state->isOnCompletionScreen())
-        m_state->originalsTrash().putBack();
+    TrashOffer offer = m_state->trashOffer();
+    if (!m_state->isOnCompletionScreen() || offer.stage != TrashOffer::Stage::Moved ||
+        offer.moves.moved.isEmpty())
+        return;
+    offer.stage = TrashOffer::Stage::PuttingBack;
+    m_state->setTrashOffer(offer);
+    Q_EMIT originalsToPutBack(offer.generation, offer.moves.moved);
+}
+
+void BatchSession::noteTrashMoves(int generation, const TrashOffer::Moves &moves)
+{
+    TrashOffer offer = m_state->trashOffer();
+    if (generation != offer.generation || offer.stage != TrashOffer::Stage::Moving)
+        return;
+    offer.stage = TrashOffer::Stage::Moved;
+    offer.moves = moves;
+    m_state->setTrashOffer(offer);
+}
+
+void BatchSession::noteTrashReturns(int generation, const TrashOffer::Returns &returns)
+{
+    TrashOffer offer = m_state->trashOffer();
+    if (generation != offer.generation || offer.stage != TrashOffer::Stage::PuttingBack)
+        return;
+    offer.stage = TrashOffer::Stage::PutBack;
+    offer.returns = returns;
+    m_state->setTrashOffer(offer);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ProgressTracker.h"
+#include "TrashOffer.h"
 #include "engine/EncodeCapacity.h"
 #include "files/FileIdentity.h"
 
@@ -67,12 +68,19 @@ public:
     void setPaused(bool paused);
     // Leaves the completion screen for an empty drop screen.
     void goBack();
-    // On the completion screen: the originals whose converted files pass their checks go to
-    // the Trash, and come back from it.
+    // On the completion screen: asks the desktop's Trash to take the originals whose converted
+    // files pass their checks, and to give them back; notes what it did.
     void moveOriginalsToTrash();
     void putOriginalsBack();
+    void noteTrashMoves(int generation, const TrashOffer::Moves &moves);
+    void noteTrashReturns(int generation, const TrashOffer::Returns &returns);
     // The desktop could not open the output folder the completion screen offered.
     void noteFolderNotOpened();
+
+Q_SIGNALS:
+    // For the desktop's Trash, with the generation of the offer its answer must name.
+    void originalsToTrash(int generation, const QList<TrashOffer::Original> &originals);
+    void originalsToPutBack(int generation, const QList<TrashOffer::Trashed> &trashed);
 
 private:
     void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);

@@ -6,7 +6,6 @@
 ScreenState::ScreenState(QObject *parent)
     : QObject(parent)
     , m_files(new BatchList(this))
-    , m_originalsTrash(new OriginalsTrash(this))
 {}
 
 void ScreenState::setScreen(Screen screen)
@@ -85,6 +84,12 @@ void ScreenState::setReport(const BatchReport &report)
 {
     m_report = report;
     Q_EMIT reportChanged();
+}
+
+void ScreenState::setTrashOffer(const TrashOffer &offer)
+{
+    m_trashOffer = offer;
+    Q_EMIT trashOfferChanged();
 }
 
 void ScreenState::setFolderNotOpened(bool notOpened)

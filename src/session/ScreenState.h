@@ -4,7 +4,7 @@
 #pragma once
 
 #include "BatchReport.h"
-#include "OriginalsTrash.h"
+#include "TrashOffer.h"
 #include "engine/BatchList.h"
 
 #include <QObject>
@@ -83,8 +83,8 @@ public:
     void setFolderNotOpened(bool notOpened);
 
     // What the completion screen offers to do with the last batch's originals, and did.
-    OriginalsTrash &originalsTrash() { return *m_originalsTrash; }
-    const OriginalsTrash &originalsTrash() const { return *m_originalsTrash; }
+    const TrashOffer &trashOffer() const { return m_trashOffer; }
+    void setTrashOffer(const TrashOffer &offer);
 
 Q_SIGNALS:
     void screenChanged(ScreenState::Screen screen);
@@ -99,6 +99,7 @@ Q_SIGNALS:
     void outputFolderChanged();
     void reportChanged();
     void folderNotOpenedChanged();
+    void trashOfferChanged();
 
 private:
     BatchList *m_files;
@@ -114,5 +115,5 @@ private:
     QUrl m_outputFolder;
     BatchReport m_report;
     bool m_folderNotOpened = false;
-    OriginalsTrash *m_originalsTrash;
+    TrashOffer m_trashOffer;
 };

@@ -3,12 +3,10 @@
 
 #include "EngineBatch.h"
 #include "SampleMedia.h"
-#include "TemporaryHome.h"
 #include "engine/BatchList.h"
 #include "engine/EncoderLocation.h"
 #include "engine/StalePartFileCleanup.h"
 #include "intake/FileIntake.h"
-#include "session/OriginalsTrash.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,7 +39,6 @@ private slots:
     void inputCutShortDuringItsEncodeFails();
     void convertsCamcorderFilesAndNamesThatAreNotUtf8();
     void pausedEncodeHoldsStillAndResumesWhereItWas();
-    void checkedOriginalGoesToTheTrashAndComesBackUnlessItsNameIsTaken();
 
 private:
     // The exit status, or -1 when the program crashed or did not end in time.
@@ -350,35 +347,6 @@ void tst_RealEncoder::pausedEncodeHoldsStillAndResumesWhereItWas()
     batch.converter.resume();
     QVERIFY(finished.wait(240000));
     QVERIFY(batch.files.outcomes().first().converted());
-}
-
-void tst_RealEncoder::checkedOriginalGoesToTheTrashAndComesBackUnlessItsNameIsTaken()
-{
-    const TemporaryHome home; // the Trash is the one in its XDG_DATA_HOME
-    const QString clip = home.path() + QStringLiteral("/holiday.mkv");
-    QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 1));
-    EngineBatch batch(bundledEncoderPath(), home.path() + QStringLiteral("/Clipforger"));
-    QSignalSpy finished(&batch.converter, &BatchConverter::finished);
-    batch.start({QUrl::fromLocalFile(clip)});
-    QVERIFY(finished.wait(120000));
-    const QString inTrash = home.path() + QStringLiteral("/.local/share/Trash/files/holiday.mkv");
-    const QString trashInfo = home.path() + "/.local/share/Trash/info/holiday.mkv.trashinfo";
-    OriginalsTrash trash;
-    for (const bool nameTaken : {false, true}) {
-        trash.offer(OriginalsTrash::convertedOriginals(batch.files));
-        trash.moveToTrash();
-        QTRY_COMPARE_WITH_TIMEOUT(trash.stage(), OriginalsTrash::Stage::Moved, 30000);
-        QCOMPARE(trash.movedCount(), 1);
-        QVERIFY(QFileInfo::exists(inTrash));
-        QVERIFY(!QFileInfo::exists(clip));
-        if (nameTaken)
-            QVERIFY(SampleMedia::makeText(clip));
-        trash.putBack();
-        QTRY_COMPARE(trash.stage(), OriginalsTrash::Stage::PutBack);
-        QCOMPARE(QFileInfo::exists(inTrash), nameTaken);
-        QCOMPARE(QFileInfo::exists(trashInfo), nameTaken);
-        QCOMPARE(QFileInfo(clip).size() > 1000, !nameTaken);
-    }
 }
 
 QTEST_GUILESS_MAIN(tst_RealEncoder)

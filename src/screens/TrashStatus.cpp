@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The Clipforger developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "TrashStatus.h"
+
+#include "session/SizeSummary.h"
+
+using Stage = TrashOffer::Stage;
+
+QString TrashStatus::offerText(const TrashOffer &offer)
+{
+    return tr("Move originals to Trash (%1)").arg(SizeSummary::formatSize(offer.offeredBytes()));
+}
+
+QStringList TrashStatus::lines(const TrashOffer &offer)
+{
+    QStringList lines;
+    const TrashOffer::Moves &moves = offer.moves;
+    const TrashOffer::Returns &returns = offer.returns;
+    switch (offer.stage) {
+    case Stage::NothingOffered:
+    case Stage::Offered:
+        break;
+    case Stage::Moving:
+        lines.append(tr("Checking the converted files…"));
+        break;
+    case Stage::Moved:
+    case Stage::PuttingBack: {
+        const qsizetype moved = moves.moved.size();
+        if (moved > 0)
+            lines.append(tr("%n original(s) moved to the Trash", nullptr, int(moved)));
+        const qsizetype kept = moves.unchecked + moves.refused;
+        if (moves.unchecked > 0 && moves.refused > 0)
+            lines.append(tr("%n original(s) were kept: some converted files could not be checked, "
+                            "and the Trash refused the others",
+                            nullptr, int(kept)));
+        else if (moves.unchecked > 0)
+            lines.append(
+                tr("%n original(s) were kept: their converted file(s) could not be checked",
+                   nullptr, int(kept)));
+        else if (moves.refused > 0)
+            lines.append(
+                tr("%n original(s) were kept: the Trash refused them", nullptr, int(kept)));
+        break;
+    }
+    case Stage::PutBack:
+        if (returns.putBack > 0)
+            lines.append(
+                tr("%n original(s) put back where they were", nullptr, int(returns.putBack)));
+        if (returns.nameTaken > 0)
+            lines.append(tr("%n original(s) stayed in the Trash: their name(s) are taken now",
+                            nullptr, int(returns.nameTaken)));
+        if (returns.failed > 0)
+            lines.append(
+                tr("%n original(s) stayed in the Trash: their folder(s) could not take them back",
+                   nullptr, int(returns.failed)));
+        break;
+    }
+    return lines;
+}
