@@ -370,12 +370,12 @@ private Q_SLOTS:
         QCOMPARE(FileDrops::dropOn(convertingFace, *FileDrops::uriList({late})), Qt::CopyAction);
         m_app->open({late});
         QTRY_VERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
-        QTest::qWait(300);
-        QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 3")));
+        QCOMPARE(listedSoFar().size(), 3);
+        QVERIFY(shownTexts().contains(QStringLiteral("File 1 of 4")));
         m_app->session()->stopForQuit();
         QTRY_VERIFY(state()->isOnCompletionScreen());
-        QCOMPARE(state()->files().outcomes().size(), 3);
-        QCOMPARE(state()->files().outcomes().last().input, late);
+        QCOMPARE(state()->files().outcomes().size(), 4);
+        QCOMPARE(state()->files().outcomes().at(2).input, late);
 
         // Arriving on the completion screen, it starts the next list.
         m_app->open({late});
@@ -449,10 +449,8 @@ private Q_SLOTS:
         QCOMPARE(launch.exitCode(), 0);
         QVERIFY(QString::fromUtf8(launch.readAllStandardOutput()).contains(printed));
 
-        QTRY_COMPARE(state()->files().urls().size(), listed.size());
-        QTest::qWait(300);
         QStringList names;
-        for (const QUrl &file : state()->files().urls()) {
+        for (const QUrl &file : listedSoFar()) {
             names.append(file.fileName());
             QVERIFY2(QFileInfo(file.toLocalFile()).isFile(), qPrintable(file.toString()));
         }
@@ -682,7 +680,7 @@ private Q_SLOTS:
 
         // The first waits for the encoder, which ignores the interrupt until it is killed.
         ::raise(SIGTERM);
-        QTest::qWait(200);
+        QTRY_VERIFY(m_window->closesWhenBatchEnds());
         QVERIFY(m_window->isVisible());
 
         QTimer::singleShot(0, m_app.get(), [] { ::raise(SIGTERM); });
@@ -709,6 +707,22 @@ private:
     {
         return FakeEncoderLog::instructedInput(
             m_home->path() + QStringLiteral("/") + QString::fromUtf8(name), instructions);
+    }
+
+    // The files listed before one added now, which the intake tells after everything given
+    // before it: nothing given earlier can still be on its way.
+    QList<QUrl> listedSoFar()
+    {
+        const QString path = m_home->path() + QStringLiteral("/sentinel.mp4");
+        if (!QFile::copy(media(QStringLiteral("clip.mp4")), path))
+            return {};
+        const QUrl sentinel = QUrl::fromLocalFile(path);
+        m_app->session()->addFiles({sentinel});
+        if (!QTest::qWaitFor([&] { return state()->files().urls().contains(sentinel); }))
+            return {};
+        QList<QUrl> listed = state()->files().urls();
+        listed.removeOne(sentinel);
+        return listed;
     }
 
     void runBatch(const QList<QUrl> &files)

@@ -287,20 +287,17 @@ void TestConvertingView::progressIsAnnouncedAFewTimesASecond()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
     QSignalSpy announced(view.findChild<ProgressLabel *>(), &ProgressLabel::announced);
-    QElapsedTimer clock;
-    clock.start();
-    // The encoder reports tenths of a percent, hundreds of times a second.
-    for (int tenths = 1; tenths <= 600; ++tenths) {
+    // The encoder reports tenths of a percent, hundreds of times a second: a change is told at
+    // once only where none was told for a while, the rest wait for the interval, and then only
+    // the latest is told.
+    for (int tenths = 1; tenths <= 600; ++tenths)
         state.setConversionProgress(tenths / 1000.0);
-        if (tenths % 3 == 0)
-            QTest::qWait(5);
-    }
     state.setCurrentFileIndex(2);
+    QVERIFY(announced.size() <= 1);
 
     const QVariantList last = {60, QStringLiteral("File 3 of 3")};
     QTRY_VERIFY(!announced.isEmpty() && announced.last() == last);
-    const qint64 allowed = clock.elapsed() / ProgressLabel::announcementIntervalMs + 1;
-    QVERIFY2(announced.size() <= allowed, qPrintable(QString::number(announced.size())));
+    QVERIFY(announced.size() <= 2);
 }
 
 QTEST_MAIN(TestConvertingView)
