@@ -3,18 +3,51 @@
 
 #include "ElidedLabel.h"
 
-#include "AccessibleWidgets.h"
-
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <algorithm>
+
+namespace {
+
+// What it is to screen readers; Qt's accessibility asks a factory, installed with the first one.
+class AccessibleElidedLabel : public QAccessibleWidget
+{
+public:
+    explicit AccessibleElidedLabel(ElidedLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        // The whole text, not the shortened one drawn; and its tooltip is no description.
+        if (kind == QAccessible::Name)
+            return static_cast<const ElidedLabel *>(widget())->text();
+        if (kind == QAccessible::Description)
+            return {};
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ElidedLabel::staticMetaObject.className()))
+        return new AccessibleElidedLabel(static_cast<ElidedLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ElidedLabel::ElidedLabel(QWidget *parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    AccessibleWidgets::install();
+    static const bool accessible = [] {
+        QAccessible::installFactory(interfaceFor);
+        return true;
+    }();
+    Q_UNUSED(accessible);
 }
 
 void ElidedLabel::setText(const QString &text)

@@ -3,18 +3,66 @@
 
 #include "ProgressLabel.h"
 
-#include "AccessibleWidgets.h"
-
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QTimer>
 
 #include <cmath>
+
+namespace {
+
+// What it is to screen readers; Qt's accessibility asks a factory, installed with the first one.
+class AccessibleProgressLabel : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit AccessibleProgressLabel(ProgressLabel *label)
+        : QAccessibleWidget(label, QAccessible::ProgressBar)
+    {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return label()->progressName();
+        if (kind == QAccessible::Value)
+            return label()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QVariant currentValue() const override { return label()->value(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    const ProgressLabel *label() const { return static_cast<const ProgressLabel *>(widget()); }
+};
+
+QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ProgressLabel::staticMetaObject.className()))
+        return new AccessibleProgressLabel(static_cast<ProgressLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ProgressLabel::ProgressLabel(QWidget *parent)
     : QLabel(parent)
     , m_pending(new QTimer(this))
 {
-    AccessibleWidgets::install();
+    static const bool accessible = [] {
+        QAccessible::installFactory(interfaceFor);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     m_pending->setSingleShot(true);
     connect(m_pending, &QTimer::timeout, this, &ProgressLabel::announce);
 }

@@ -34,8 +34,11 @@ encoder=$prefix/libexec/clipforger/HandBrakeCLI
 [[ -x $(readlink -f "$encoder") ]] || fail "libexec/clipforger/HandBrakeCLI does not resolve to an executable"
 helper=$prefix/libexec/clipforger/clipforger-media
 [[ -f $helper && -x $helper && ! -L $helper ]] || fail "libexec/clipforger/clipforger-media is missing or not executable"
-ldd "$helper" | grep -q libavformat || fail "the media helper does not link libavformat"
-! ldd "$prefix/bin/clipforger" | grep -q libav || fail "bin/clipforger links FFmpeg's libraries"
+# Read whole before grep stops at a match: under pipefail, ldd's broken pipe would fail it.
+helper_libraries=$(ldd "$helper")
+app_libraries=$(ldd "$prefix/bin/clipforger")
+grep -q libavformat <<<"$helper_libraries" || fail "the media helper does not link libavformat"
+! grep -q libav <<<"$app_libraries" || fail "bin/clipforger links FFmpeg's libraries"
 
 # The menu runs Exec through the search path, so it must name the installed executable.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop_file")
@@ -71,7 +74,7 @@ for shot in $(grep -o 'https://clipforger.org/screenshots/[^<]*' "$metainfo"); d
 done
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $app_id.desktop"
-grep -A1 "<release version=\"$version\"" "$metainfo" | grep -q "<description>" ||
+grep -A1 "<release version=\"$version\"" "$metainfo" | grep "<description>" >/dev/null ||
     fail "the metainfo has no release entry with notes for version $version"
 
 # The manual page names every option that --help lists.
