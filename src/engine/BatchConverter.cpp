@@ -7,8 +7,6 @@
 #include "ConvertedFile.h"
 #include "EncoderRunner.h"
 #include "files/RegularFile.h"
-#include "media/ClipComparison.h"
-#include "media/MetadataRemux.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,22 +27,6 @@ bool isReadable(const QString &path)
     if (fd >= 0)
         ::close(fd);
     return fd >= 0;
-}
-
-// The encoder dates its output now and drops where and with what the clip was recorded; photo
-// libraries sort and place clips by exactly that. Where this fails, the converted file is kept
-// as the encoder wrote it.
-void carryRecordingStory(ConvertedFile &output, const QString &inputPath, const MediaInfo &media,
-                         MediaHelperPool &helpers)
-{
-    const QDateTime recorded = ClipComparison::recordingDate(media, inputPath);
-    if (!output.rewrite([&](const QString &path, int fd) {
-            return MetadataRemux::remux(path, fd, recorded, media.recordingTags, helpers);
-        }))
-        qWarning("Could not note the recording date and place in %s",
-                 qPrintable(output.temporaryPath()));
-    if (const QDateTime modified = QFileInfo(inputPath).lastModified(); modified.isValid())
-        output.setModificationTime(modified);
 }
 
 } // namespace
@@ -264,13 +246,7 @@ void BatchConverter::publish(Encode *encode)
          taken = m_publishedPaths, input = m_files->at(encode->index).url.toLocalFile(),
          media = *m_files->at(encode->index).media, helpers = m_mediaHelpers]() mutable {
             Failure failure = Failure::None;
-            QString path;
-            if (ClipComparison::endedShort(media, output->temporaryPath(), *helpers)) {
-                failure = Failure::InputChanged;
-            } else {
-                carryRecordingStory(*output, input, media, *helpers);
-                path = output->publish(taken, &failure);
-            }
+            const QString path = output->finish(input, media, taken, *helpers, &failure);
             output.reset(); // a failed file is gone before its outcome is told
             return Published(path, failure);
         }));

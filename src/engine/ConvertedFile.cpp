@@ -5,10 +5,12 @@
 
 #include "ConvertedFileNaming.h"
 #include "files/NoReplaceRename.h"
+#include "media/ClipComparison.h"
+#include "media/MetadataRemux.h"
 
 #include <QDir>
 #include <QFile>
-#include <QMutex>
+#include <QFileInfo>
 
 #include <atomic>
 #include <cerrno>
@@ -27,28 +29,6 @@ using Failure = FileOutcome::Failure;
 Failure failureFor(int error)
 {
     return error == ENOSPC || error == EDQUOT ? Failure::DiskFull : Failure::OutputUnwritable;
-}
-
-struct LiveTemporaryNames
-{
-    QMutex mutex;
-    QSet<QByteArray> names;
-};
-
-LiveTemporaryNames &liveTemporaryNames()
-{
-    static LiveTemporaryNames live;
-    return live;
-}
-
-void setLive(const QByteArray &name, bool live)
-{
-    LiveTemporaryNames &names = liveTemporaryNames();
-    const QMutexLocker lock(&names.mutex);
-    if (live)
-        names.names.insert(name);
-    else
-        names.names.remove(name);
 }
 
 } // namespace
@@ -95,16 +75,13 @@ ConvertedFile::ConvertedFile(int folderFd, const QString &folder, const QString 
     , m_folder(folder)
     , m_inputFileName(inputFileName)
     , m_temporaryName(temporaryName)
-{
-    setLive(m_temporaryName, true);
-}
+{}
 
 ConvertedFile::~ConvertedFile()
 {
     if (!m_published)
         ::unlinkat(m_folderFd, m_temporaryName.constData(), 0);
     ::close(m_folderFd);
-    setLive(m_temporaryName, false);
 }
 
 QString ConvertedFile::temporaryPath() const
@@ -118,7 +95,6 @@ bool ConvertedFile::rewrite(const std::function<bool(const QString &path, int fd
     const int fd = createTemporary(m_folderFd, m_inputFileName, &name);
     if (fd < 0)
         return false;
-    setLive(name, true);
     bool written = write(temporaryPath(), fd);
     written = ::close(fd) == 0 && written;
     // Both names are this batch's own hidden files: replacing one with the other is safe.
@@ -126,7 +102,6 @@ bool ConvertedFile::rewrite(const std::function<bool(const QString &path, int fd
                                     m_temporaryName.constData()) == 0;
     if (!written)
         ::unlinkat(m_folderFd, name.constData(), 0);
-    setLive(name, false);
     return written;
 }
 
@@ -135,6 +110,28 @@ bool ConvertedFile::setModificationTime(const QDateTime &time)
     const qint64 ms = time.toMSecsSinceEpoch();
     const struct timespec times[2] = {{0, UTIME_OMIT}, {ms / 1000, (ms % 1000) * 1000000}};
     return ::utimensat(m_folderFd, m_temporaryName.constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// The encoder takes an input cut short while it reads it for a shorter clip, and reports success;
+// it dates its output now and drops where and with what the clip was recorded, by which photo
+// libraries sort and place clips. Where the rewrite fails, the file is kept as the encoder wrote
+// it.
+QString ConvertedFile::finish(const QString &inputPath, const MediaInfo &input,
+                              const QSet<QString> &taken, MediaHelperPool &helpers,
+                              Failure *failure)
+{
+    if (ClipComparison::endedShort(input, temporaryPath(), helpers)) {
+        *failure = Failure::InputChanged;
+        return {};
+    }
+    const QDateTime recorded = ClipComparison::recordingDate(input, inputPath);
+    if (!rewrite([&](const QString &path, int fd) {
+            return MetadataRemux::remux(path, fd, recorded, input.recordingTags, helpers);
+        }))
+        qWarning("Could not note the recording date and place in %s", qPrintable(temporaryPath()));
+    if (const QDateTime modified = QFileInfo(inputPath).lastModified(); modified.isValid())
+        setModificationTime(modified);
+    return publish(taken, failure);
 }
 
 QString ConvertedFile::publish(const QSet<QString> &taken, Failure *failure)
@@ -185,11 +182,4 @@ bool ConvertedFile::temporaryFileIsGone() const
     struct stat status = {};
     return ::fstatat(m_folderFd, m_temporaryName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 &&
            errno == ENOENT;
-}
-
-bool ConvertedFile::isWrittenByThisProcess(QByteArrayView temporaryName)
-{
-    LiveTemporaryNames &live = liveTemporaryNames();
-    const QMutexLocker lock(&live.mutex);
-    return live.names.contains(temporaryName.toByteArray());
 }

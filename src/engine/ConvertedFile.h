@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FileOutcome.h"
+#include "media/MediaInfo.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,6 +13,8 @@
 
 #include <functional>
 #include <memory>
+
+class MediaHelperPool;
 
 // One converted file on its way into the output folder. The encoder writes it under a hidden
 // temporary name; only once it is complete on disk does it take its final name, so the folder
@@ -45,12 +48,15 @@ public:
     // path, or an empty one with `failure` set. Blocks on the disk: run it off the GUI thread.
     QString publish(const QSet<QString> &taken, FileOutcome::Failure *failure);
 
+    // Everything between the encoder's end and the file's name: checks that it is still the
+    // whole clip of the input as `input` described it before the encode, gives it the input's
+    // recording date, place and modification time, then publishes it. Blocks on the disk.
+    QString finish(const QString &inputPath, const MediaInfo &input, const QSet<QString> &taken,
+                   MediaHelperPool &helpers, FileOutcome::Failure *failure);
+
     // What is likely behind a failed encode, if it lies with the output folder.
     bool isOnFullDisk() const;
     bool temporaryFileIsGone() const;
-
-    // Whether this process writes a file of that name right now.
-    static bool isWrittenByThisProcess(QByteArrayView temporaryName);
 
 private:
     // Creates a new, empty temporary file in the folder; -1 with errno set where it cannot.

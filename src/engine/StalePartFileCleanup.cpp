@@ -3,7 +3,6 @@
 
 #include "StalePartFileCleanup.h"
 
-#include "ConvertedFile.h"
 #include "ConvertedFileNaming.h"
 #include "ProcessLiveness.h"
 
@@ -16,10 +15,11 @@
 
 namespace {
 
-bool isRunningInstance(qint64 pid, const QByteArray &name)
+// The app cleans up once at its start, before it writes any file of its own: a file named with
+// this process's id was left by an earlier process that had the same id.
+bool isRunningInstance(qint64 pid)
 {
-    return pid == ::getpid() ? ConvertedFile::isWrittenByThisProcess(name)
-                             : ProcessLiveness::isRunningInstance(pid);
+    return pid != ::getpid() && ProcessLiveness::isRunningInstance(pid);
 }
 
 } // namespace
@@ -40,7 +40,7 @@ int StalePartFileCleanup::run(const QString &folder)
         const QByteArray name(entry->d_name);
         const qint64 owner = ConvertedFileNaming::temporaryFileOwner(name);
         struct stat status = {};
-        if (owner == 0 || isRunningInstance(owner, name) ||
+        if (owner == 0 || isRunningInstance(owner) ||
             ::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0 ||
             !S_ISREG(status.st_mode))
             continue;

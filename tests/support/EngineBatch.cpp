@@ -4,8 +4,8 @@
 #include "EngineBatch.h"
 
 EngineBatch::EngineBatch(const QString &encoderPath, const QString &outputFolder,
-                         const QString &mediaHelperPath)
-    : mediaHelpers(std::make_shared<MediaHelperPool>(mediaHelperPath))
+                         std::shared_ptr<MediaHelperPool> helpers)
+    : mediaHelpers(std::move(helpers))
     , reader(&files, mediaHelpers)
     , converter(encoderPath, outputFolder, mediaHelpers, &files)
 {

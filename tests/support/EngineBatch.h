@@ -20,8 +20,9 @@ class EngineBatch : public QObject
     Q_OBJECT
 
 public:
+    // With the app's own media helpers unless given others, which stay at hand between batches.
     EngineBatch(const QString &encoderPath, const QString &outputFolder,
-                const QString &mediaHelperPath = MediaHelperPool::bundledPath());
+                std::shared_ptr<MediaHelperPool> helpers = MediaHelperPool::bundled());
 
     // The files join a new batch, which begins.
     void start(const QList<QUrl> &urls);
