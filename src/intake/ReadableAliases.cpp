@@ -8,8 +8,7 @@
 #include <QDir>
 #include <QFile>
 
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,17 +54,35 @@ QUrl ReadableAliases::originalOf(const QUrl &listed) const
     return original == m_originals.cend() ? listed : LocalPath::toUrl(*original);
 }
 
+namespace {
+
+// The process that made a links folder, from its name "clipforger-links-<pid>-<random>"; 0 for
+// any other name. Read by hand rather than by a pattern, which would load a regular expression
+// engine into every start for one folder listing.
+qint64 ownerOfLinksFolder(QStringView name)
+{
+    if (!name.startsWith(folderPrefix))
+        return 0;
+    name = name.sliced(folderPrefix.size());
+    const qsizetype dash = name.indexOf(u'-');
+    if (dash <= 0 || dash == name.size() - 1 || name.front() == u'0')
+        return 0;
+    const QStringView digits = name.first(dash);
+    if (!std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return 0;
+    return digits.toLongLong();
+}
+
+} // namespace
+
 int ReadableAliases::removeLeftBehind(const QString &tempFolder,
                                       const std::function<bool(qint64 pid)> &isRunningInstance)
 {
-    static const QRegularExpression name(u'^' + folderPrefix +
-                                         QStringLiteral("([1-9][0-9]*)-[^/]+$"));
     int removed = 0;
     const QDir folder(tempFolder);
     for (const QString &entry :
-         folder.entryList({folderPrefix + u'*'}, QDir::Dirs | QDir::Hidden)) {
-        const QRegularExpressionMatch match = name.match(entry);
-        const qint64 owner = match.hasMatch() ? match.captured(1).toLongLong() : 0;
+         folder.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const qint64 owner = ownerOfLinksFolder(entry);
         struct stat info;
         // Only our own user's real folders; links are never followed.
         if (owner == 0 || owner == ::getpid() || isRunningInstance(owner) ||
