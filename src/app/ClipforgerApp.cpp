@@ -17,6 +17,51 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace {
+
+// The desktop menu's icon, drawn at whatever size is asked for. Qt's own SVG icons come through an
+// icon engine plugin, which every start would have to find and load.
+class DrawnIcon : public QIconEngine
+{
+public:
+    explicit DrawnIcon(const QString &svgPath)
+        : m_svgPath(svgPath)
+        , m_drawing(svgPath)
+    {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        m_drawing.render(painter, rect);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, picture.rect(), mode, state);
+        return picture;
+    }
+
+    // The sizes an X11 window manager is given; others are drawn when asked for.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(64, 64), QSize(128, 128)};
+    }
+
+    QIconEngine *clone() const override { return new DrawnIcon(m_svgPath); }
+
+private:
+    QString m_svgPath;
+    QSvgRenderer m_drawing;
+};
+
+} // namespace
 
 void ClipforgerApp::describeApplication(QApplication &application)
 {
@@ -26,7 +71,7 @@ void ClipforgerApp::describeApplication(QApplication &application)
     application.setOrganizationDomain(QStringLiteral("clipforger.org"));
     application.setApplicationVersion(QStringLiteral(CLIPFORGER_VERSION));
     application.setDesktopFileName(QString::fromLatin1(appId));
-    application.setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(appId)));
+    application.setWindowIcon(QIcon(new DrawnIcon(QStringLiteral(":/%1.svg").arg(appId))));
 }
 
 std::unique_ptr<ApplicationService> ClipforgerApp::claimApplicationId(const QDBusConnection &bus)
