@@ -4,12 +4,16 @@
 // How long Clipforger takes from its start until its window is mapped, and how much memory its
 // process then holds, against a bare Qt Widgets window of the same size: PAIRS starts of each,
 // alternating. Watches the X server's root window for the first top-level window mapped.
+// A third window, the bare one with a line of text, shows what any window that draws text pays
+// for fonts and shaping before its first frame.
 // Usage: clipforger-window-start CLIPFORGER PAIRS
-//        clipforger-window-start --bare WIDTH HEIGHT (the bare window itself)
+//        clipforger-window-start --bare WIDTH HEIGHT [TEXT] (the bare window itself)
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QSet>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -126,6 +130,8 @@ int bareWindow(int argc, char **argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare"));
     window.resize(QString::fromLocal8Bit(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]).toInt());
+    if (argc == 5)
+        (new QVBoxLayout(&window))->addWidget(new QLabel(QString::fromLocal8Bit(argv[4])));
     window.show();
     return app.exec();
 }
@@ -134,7 +140,7 @@ int bareWindow(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    if (argc == 4 && QByteArrayView(argv[1]) == "--bare")
+    if ((argc == 4 || argc == 5) && QByteArrayView(argv[1]) == "--bare")
         return bareWindow(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s CLIPFORGER PAIRS\n", argv[0]);
@@ -152,16 +158,18 @@ int main(int argc, char **argv)
 
     const QByteArray self = QFile::encodeName(QFile::symLinkTarget("/proc/self/exe"));
     const int pairs = std::atoi(argv[2]);
-    QList<double> appMs, bareMs, appMiB, bareMiB;
+    QList<double> appMs, bareMs, appMiB, bareMiB, textMs, textMiB;
     Start last;
     for (int pair = 0; pair < pairs; ++pair) {
         // Alternate which goes first so that drift in machine load falls on both alike.
-        Start app, bare;
+        Start app, bare, text;
         const auto runApp = [&] { app = launch(x, {argv[1]}); };
         const auto runBare = [&] {
             const QSize size = last.size.isValid() ? last.size : QSize(500, 400);
-            bare = launch(x, {self, "--bare", QByteArray::number(size.width()),
-                              QByteArray::number(size.height())});
+            const QList<QByteArray> command = {self, "--bare", QByteArray::number(size.width()),
+                                               QByteArray::number(size.height())};
+            bare = launch(x, command);
+            text = launch(x, command + QList<QByteArray>{"Drop video files here"});
         };
         if (pair % 2 == 0) {
             runApp();
@@ -172,7 +180,7 @@ int main(int argc, char **argv)
             runApp();
             last = app;
         }
-        if (app.mappedMs < 0 || bare.mappedMs < 0) {
+        if (app.mappedMs < 0 || bare.mappedMs < 0 || text.mappedMs < 0) {
             std::fprintf(stderr, "a window never showed\n");
             return 1;
         }
@@ -184,6 +192,8 @@ int main(int argc, char **argv)
         bareMs << bare.mappedMs;
         appMiB << app.residentMiB;
         bareMiB << bare.residentMiB;
+        textMs << text.mappedMs;
+        textMiB << text.residentMiB;
     }
     const double ratio = median(appMs) / median(bareMs);
     const double extraMiB = median(appMiB) - median(bareMiB);
@@ -193,6 +203,10 @@ int main(int argc, char **argv)
     std::printf("resident memory, median: Clipforger %.1f MiB, bare window %.1f MiB, %+.1f MiB "
                 "(target <= +5): %s\n",
                 median(appMiB), median(bareMiB), extraMiB, extraMiB <= 5 ? "PASS" : "FAIL");
+    std::printf("against the bare window with a line of text (%.0f ms, %.1f MiB): ratio %.2f, "
+                "%+.1f MiB\n",
+                median(textMs), median(textMiB), median(appMs) / median(textMs),
+                median(appMiB) - median(textMiB));
     std::printf("Clipforger's process: %d lines in /proc/PID/maps, %d shared libraries, %d of "
                 "them FFmpeg's (libav*, libsw*)\n",
                 last.mapsLines, last.libraries, last.libAvLibraries);
