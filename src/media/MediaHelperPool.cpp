@@ -45,6 +45,7 @@ std::unique_ptr<MediaHelper> MediaHelperPool::idleOrNew()
 {
     {
         std::unique_lock lock(m_mutex);
+        const auto secondHelperDue = std::chrono::steady_clock::now() + SecondHelperWait;
         for (;;) {
             while (!m_idle.empty()) {
                 std::unique_ptr<MediaHelper> helper = std::move(m_idle.back());
@@ -53,9 +54,13 @@ std::unique_ptr<MediaHelper> MediaHelperPool::idleOrNew()
                     return helper;
                 --m_helpers;
             }
-            if (m_helpers < MaxHelpers)
+            if (m_helpers == 0 ||
+                (m_helpers < MaxHelpers && std::chrono::steady_clock::now() >= secondHelperDue))
                 break;
-            m_freed.wait(lock);
+            if (m_helpers < MaxHelpers)
+                m_freed.wait_until(lock, secondHelperDue);
+            else
+                m_freed.wait(lock);
         }
         ++m_helpers;
     }
@@ -74,5 +79,5 @@ void MediaHelperPool::giveBack(std::unique_ptr<MediaHelper> helper)
         else
             --m_helpers;
     }
-    m_freed.notify_one();
+    m_freed.notify_all();
 }

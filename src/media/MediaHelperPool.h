@@ -8,16 +8,18 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <vector>
 
-// The media helpers the app keeps at hand: each question goes to an idle one, or to one started
-// for it, so that two threads may ask at once (the headers of the next file read while a
-// converted one is rewritten); a third waits for one of them. A helper costs about 80 ms of CPU
-// to start (FFmpeg's libraries and theirs load) and a few milliseconds a question after that; it
-// ends on its own once idle for a while, and with the app.
+// The media helpers the app keeps at hand: each question goes to an idle one. A helper costs
+// about 80 ms of CPU to start (FFmpeg's libraries and theirs load) and a few milliseconds a
+// question after that, so a question that finds the only helper busy waits a moment for it; only
+// a long answer (the rewrite of a large file) has a second one started, so that the headers of
+// the next file are read meanwhile. A third question waits for one of the two. A helper ends on
+// its own once idle for a while, and with the app.
 class MediaHelperPool
 {
 public:
@@ -28,6 +30,7 @@ public:
     };
 
     static constexpr int MaxHelpers = 2;
+    static constexpr std::chrono::milliseconds SecondHelperWait{250};
 
     explicit MediaHelperPool(const QString &program);
 
