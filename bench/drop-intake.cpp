@@ -373,7 +373,7 @@ bool measureManyFiles(const QDir &samples)
                       bus.client());
     app.session()->setEncodeCapacity(EncodeCapacity(1));
     app.window()->show();
-    ScreenState *state = app.session()->state();
+    ScreenState *state = app.session()->stagedState();
     BatchList &files = state->files();
     bool met = true;
     const auto report = [&met](const char *what, const ScaleResult &result, double doneTargetMs) {
@@ -463,7 +463,7 @@ int main(int argc, char *argv[])
     while (settle.elapsed() < 200)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     auto *zone = window.findChild<DropZone *>();
-    ScreenState *state = session.state();
+    ScreenState *state = session.stagedState();
 
     std::printf("%d files dropped at once, %d of them videos; %d rounds\n", fileCount, videoCount,
                 rounds);

@@ -39,7 +39,7 @@ int main(int argc, char **argv)
     for (const QString &clip : args.mid(3))
         urls.append(QUrl::fromLocalFile(clip));
     BatchSession session(args.at(1), args.at(2));
-    ScreenState *state = session.state();
+    ScreenState *state = session.stagedState();
     state->files().replace(urls);
 
     QList<Sample> samples;

@@ -189,7 +189,7 @@ int converting(double seconds, QTextStream &out)
 {
     QTimer deadline;
     const auto clipforger = showFace(QStringLiteral("converting"), deadline);
-    ScreenState *state = clipforger->session()->state();
+    ScreenState *state = clipforger->session()->stagedState();
     // The gear is the only symbol on the converting face.
     auto *gear = clipforger->window()->findChild<ConvertingView *>()->findChild<SymbolView *>();
     PaintCounter gearFrames(gear);
@@ -235,7 +235,7 @@ int batch(const QStringList &clips, QTextStream &out)
 {
     QTimer deadline;
     const auto clipforger = showFace(QStringLiteral("empty"), deadline, bundledEncoderPath());
-    ScreenState *state = clipforger->session()->state();
+    ScreenState *state = clipforger->session()->stagedState();
     QList<QUrl> files;
     for (const QString &clip : clips)
         files.append(QUrl::fromLocalFile(clip));

@@ -75,7 +75,7 @@ QStringList names()
 
 bool show(BatchSession &session, const QString &face)
 {
-    ScreenState &state = *session.state();
+    ScreenState &state = *session.stagedState();
     const QString appFolder = session.outputFolder();
     if (face == QLatin1String("empty")) {
         state.files().clear();

@@ -38,7 +38,10 @@ public:
                  QObject *parent = nullptr);
     ~BatchSession() override;
 
-    ScreenState *state() const { return m_state.get(); }
+    const ScreenState *state() const { return m_state.get(); }
+    // The state to write directly, for the screen tour and for tests that put the window into a
+    // face without running a batch. The app itself changes it only through this session.
+    ScreenState *stagedState() { return m_state.get(); }
     QString outputFolder() const { return m_outputFolder; }
 
     // How many files are converted side by side: as many as this machine allows, unless set.

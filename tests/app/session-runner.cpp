@@ -28,7 +28,7 @@ int main(int argc, char **argv)
     QList<QUrl> files;
     for (const QString &path : args.mid(3))
         files.append(QUrl::fromLocalFile(path));
-    session.state()->files().replace(files);
+    session.stagedState()->files().replace(files);
     QObject::connect(session.state(), &ScreenState::screenChanged, &app,
                      [&app](ScreenState::Screen screen) {
                          if (screen == ScreenState::Screen::Completion)

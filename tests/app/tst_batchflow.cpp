@@ -700,7 +700,7 @@ private:
         auto *dialog = m_window->findChild<QFileDialog *>();
         return dialog && dialog->isVisible() ? dialog : nullptr;
     }
-    ScreenState *state() const { return m_app->session()->state(); }
+    ScreenState *state() const { return m_app->session()->stagedState(); }
     QString outputFolder() const { return m_app->session()->outputFolder(); }
 
     QUrl input(const char *name, const QByteArray &instructions)

@@ -57,7 +57,7 @@ private Q_SLOTS:
         ClipforgerApp next(bundledEncoderPath(), folder, QDBusConnection(QStringLiteral("no bus")));
         next.session()->recordBatchesAt(record);
         next.window()->show();
-        ScreenState *state = next.session()->state();
+        ScreenState *state = next.session()->stagedState();
         QTRY_COMPARE(state->files().urls().size(), 2);
         QCOMPARE(state->files().urls(), QList<QUrl>({clips[1], clips[2]}));
         QVERIFY(labelTexts(next.window())

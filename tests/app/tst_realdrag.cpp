@@ -148,7 +148,7 @@ void tst_RealDrag::dragFromAnotherProcess()
     QVERIFY(pointer({QStringLiteral("mouseup"), QStringLiteral("1")}));
 
     QVERIFY(waitForLine(source, action));
-    ScreenState *state = session.state();
+    ScreenState *state = session.stagedState();
     QTRY_COMPARE(state->files().urls().size(), expectedUrls.size());
     QTest::qWait(300);
     QCOMPARE(state->files().urls(), expectedUrls);

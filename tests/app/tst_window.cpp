@@ -121,7 +121,7 @@ private Q_SLOTS:
         QTRY_COMPARE(serverSideSize(*m_window), QSize(800, 600));
 
         // Each new screen used to snap the window back to 500x400, maximised or not.
-        m_session->state()->setScreen(ScreenState::Screen::Completion);
+        m_session->stagedState()->setScreen(ScreenState::Screen::Completion);
         QTest::qWait(200);
         QCOMPARE(serverSideSize(*m_window), QSize(800, 600));
         QCOMPARE(m_window->windowState(), state);

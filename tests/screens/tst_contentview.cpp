@@ -29,7 +29,7 @@ private Q_SLOTS:
     void launchShowsAnEmptyConversionScreen()
     {
         ContentView view(m_session->state(), &m_actions);
-        const ScreenState *state = m_session->state();
+        const ScreenState *state = m_session->stagedState();
 
         QVERIFY(qobject_cast<MainConversionView *>(view.currentScreen()));
         QVERIFY(state->files().urls().isEmpty());
@@ -46,7 +46,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QCOMPARE(shown.size(), 1);
 
-        ScreenState *state = m_session->state();
+        ScreenState *state = m_session->stagedState();
         state->setOutputFolder(QUrl::fromLocalFile(m_dir.path()));
         state->setScreen(ScreenState::Screen::Completion);
         QVERIFY(qobject_cast<CompletionView *>(view.currentScreen()));
@@ -63,7 +63,7 @@ private Q_SLOTS:
     {
         ContentView view(m_session->state(), &m_actions);
         view.show();
-        ScreenState *state = m_session->state();
+        ScreenState *state = m_session->stagedState();
         const QUrl folder = QUrl::fromLocalFile(m_dir.path());
         state->files().replace({QUrl::fromLocalFile(QStringLiteral("/videos/a.mov"))});
         state->setOutputFolder(folder);

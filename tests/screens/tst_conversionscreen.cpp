@@ -57,7 +57,7 @@ private Q_SLOTS:
     {
         m_session = std::make_unique<BatchSession>(QStringLiteral("/nonexistent"),
                                                    m_dir.filePath(QStringLiteral("out")));
-        m_state = m_session->state();
+        m_state = m_session->stagedState();
         m_screen = std::make_unique<MainConversionView>(m_state, &m_actions);
         m_screen->setFixedSize(500, 400);
         m_screen->show();

@@ -201,7 +201,7 @@ void TestConvertingView::startsWhenTheConvertingFaceAppears()
 {
     QTemporaryDir dir;
     BatchSession session(QString(), dir.path());
-    session.state()->files().replace(files(2));
+    session.stagedState()->files().replace(files(2));
     RecordedActions actions;
     MainConversionView screen(session.state(), &actions);
     screen.show();
@@ -209,7 +209,7 @@ void TestConvertingView::startsWhenTheConvertingFaceAppears()
     auto *view = screen.findChild<ConvertingView *>();
     QVERIFY(!view->isVisible());
 
-    session.state()->setScreen(ScreenState::Screen::Converting);
+    session.stagedState()->setScreen(ScreenState::Screen::Converting);
     QVERIFY(view->isVisible());
     const QImage first = gearPicture(view);
     QTRY_VERIFY(gearPicture(view) != first);
@@ -223,7 +223,7 @@ void TestConvertingView::offScreenNothingWakesTheApp()
     ContentView content(session.state(), &actions);
     content.show();
     QVERIFY(QTest::qWaitForWindowExposed(&content));
-    ScreenState *state = session.state();
+    ScreenState *state = session.stagedState();
     state->files().replace(files(1));
     state->setScreen(ScreenState::Screen::Converting);
     QPointer<ConvertingView> view = content.findChild<ConvertingView *>();

@@ -44,7 +44,7 @@ private:
     // zone chose, IgnoreAction if it refused.
     Qt::DropAction drop(const QMimeData &mimeData);
 
-    ScreenState *state() const { return m_session->state(); }
+    ScreenState *state() const { return m_session->stagedState(); }
 
     QTemporaryDir m_dir;
     std::unique_ptr<BatchSession> m_session;

@@ -23,7 +23,7 @@ private Q_SLOTS:
         FakeEncoderLog log;
         QTemporaryDir dir;
         BatchSession session(FakeEncoderLog::encoderPath(), dir.filePath(QStringLiteral("out")));
-        ScreenState *state = session.state();
+        ScreenState *state = session.stagedState();
         const QList<QUrl> files = {
             FakeEncoderLog::instructedInput(dir.filePath(QStringLiteral("a.mov")), "ok"),
             FakeEncoderLog::instructedInput(dir.filePath(QStringLiteral("b.mov")), "exit 3")};

@@ -43,7 +43,7 @@ private Q_SLOTS:
         session.setEncodeCapacity(EncodeCapacity(1));
         const QList<QUrl> files = {input("a.mov", "ok"), input("b.mov", "exit 1"),
                                    input("c.mov", "ok")};
-        session.state()->files().replace(files);
+        session.stagedState()->files().replace(files);
 
         // What a crash at the start of each file would leave behind.
         QList<QList<QVariant>> recorded;
@@ -77,7 +77,8 @@ private Q_SLOTS:
             BatchSession session(FakeEncoderLog::encoderPath(),
                                  m_dir->filePath(QStringLiteral("out")));
             session.recordBatchesAt(m_recordPath);
-            session.state()->files().replace({input("done.mov", "ok"), input("long.mov", "sleep")});
+            session.stagedState()->files().replace(
+                {input("done.mov", "ok"), input("long.mov", "sleep")});
             session.startConversion();
             QTRY_COMPARE(log.runCount(), 2);
             QTRY_VERIFY(QFile::exists(m_dir->filePath(QStringLiteral("out/done_converted.mp4"))));
