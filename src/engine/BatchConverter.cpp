@@ -20,13 +20,15 @@ using Failure = FileOutcome::Failure;
 namespace {
 
 // A regular file that opens: a pipe put in the input's place would hold the encoder at 0% for
-// ever.
-bool isReadable(const QString &path)
+// ever. Its version then is the one the encoder reads.
+std::optional<FileVersion> readableVersion(const QString &path)
 {
-    const int fd = RegularFile::openForReading(QFile::encodeName(path));
-    if (fd >= 0)
-        ::close(fd);
-    return fd >= 0;
+    struct stat info = {};
+    const int fd = RegularFile::openForReading(QFile::encodeName(path), &info);
+    if (fd < 0)
+        return std::nullopt;
+    ::close(fd);
+    return FileVersion::of(info);
 }
 
 } // namespace
@@ -152,7 +154,8 @@ bool BatchConverter::aFileWaits()
 void BatchConverter::startFile(qsizetype index)
 {
     const QUrl input = m_files->at(index).url;
-    if (!isReadable(input.toLocalFile())) {
+    const std::optional<FileVersion> version = readableVersion(input.toLocalFile());
+    if (!version) {
         record(index, Failure::InputUnreadable);
         return;
     }
@@ -186,7 +189,7 @@ void BatchConverter::startFile(qsizetype index)
     connect(raw->runner, &EncoderRunner::finished, this,
             [this, raw](Failure failure, int detail) { onEncoderFinished(raw, failure, detail); });
     m_encodes.push_back(std::move(encode));
-    Q_EMIT fileBegan(index);
+    Q_EMIT fileBegan(index, *version);
     raw->runner->start(input.toLocalFile(), raw->output->temporaryPath(),
                        *m_files->at(index).media);
 }
@@ -268,7 +271,7 @@ Failure BatchConverter::causeOf(const Encode &encode, Failure failure) const
         return Failure::DiskFull;
     if (encode.output->temporaryFileIsGone())
         return Failure::OutputUnwritable;
-    if (!isReadable(m_files->at(encode.index).url.toLocalFile()))
+    if (!readableVersion(m_files->at(encode.index).url.toLocalFile()))
         return Failure::InputUnreadable;
     return failure;
 }

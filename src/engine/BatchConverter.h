@@ -5,6 +5,7 @@
 
 #include "EncodeCapacity.h"
 #include "FileOutcome.h"
+#include "files/FileVersion.h"
 #include "media/MediaHelperPool.h"
 
 #include <QObject>
@@ -54,8 +55,8 @@ public:
     bool isRunning() const { return m_running; }
 
 Q_SIGNALS:
-    // The file at `index` began converting.
-    void fileBegan(qsizetype index);
+    // The file at `index` began converting, from the version of the input it found there.
+    void fileBegan(qsizetype index, const FileVersion &input);
     // Its encoder reported the share done, unclamped, or its own estimate of the time left.
     void fileProgressed(qsizetype index, double fraction);
     void fileEstimated(qsizetype index, qint64 secondsLeft);

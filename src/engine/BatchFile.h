@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FileOutcome.h"
+#include "files/FileVersion.h"
 #include "media/MediaInfo.h"
 
 #include <QUrl>
@@ -28,6 +29,8 @@ struct BatchFile
     // What its headers say, once they have been read; a file is encoded only after that.
     std::optional<MediaInfo> media;
     Stage stage = Stage::Listed;
+    // The input as its encode found it: only that version of it was converted.
+    std::optional<FileVersion> encodedVersion;
     // While converting: the share the encoder reports as done, unclamped, and its own estimate
     // of the time the file still needs.
     double fraction = 0.0;

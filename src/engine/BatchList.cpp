@@ -114,9 +114,10 @@ void BatchList::setMedia(qsizetype index, const MediaInfo &media)
     m_files[index].media = media;
 }
 
-void BatchList::setConverting(qsizetype index)
+void BatchList::setConverting(qsizetype index, const FileVersion &input)
 {
     m_files[index].stage = Stage::Converting;
+    m_files[index].encodedVersion = input;
 }
 
 bool BatchList::setProgress(qsizetype index, double fraction)

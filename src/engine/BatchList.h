@@ -51,7 +51,7 @@ public:
     void enterBatch();
 
     void setMedia(qsizetype index, const MediaInfo &media);
-    void setConverting(qsizetype index);
+    void setConverting(qsizetype index, const FileVersion &input);
     // False where nothing changed.
     bool setProgress(qsizetype index, double fraction);
     bool setEncoderSecondsLeft(qsizetype index, qint64 seconds);

@@ -109,9 +109,9 @@ void BatchSession::onHeadersRead(qsizetype index, const MediaInfo &media)
     m_converter->reconsider();
 }
 
-void BatchSession::onFileBegan(qsizetype index)
+void BatchSession::onFileBegan(qsizetype index, const FileVersion &input)
 {
-    m_state->files().setConverting(index);
+    m_state->files().setConverting(index, input);
     followBatchLater();
 }
 

@@ -88,7 +88,7 @@ Q_SIGNALS:
 private:
     void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);
     void onHeadersRead(qsizetype index, const MediaInfo &media);
-    void onFileBegan(qsizetype index);
+    void onFileBegan(qsizetype index, const FileVersion &input);
     void onFileProgressed(qsizetype index, double fraction);
     void onFileEstimated(qsizetype index, qint64 secondsLeft);
     void onFileEnded(qsizetype index, const FileOutcome &outcome);

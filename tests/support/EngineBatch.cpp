@@ -14,10 +14,11 @@ EngineBatch::EngineBatch(const QString &encoderPath, const QString &outputFolder
                 files.setMedia(index, media);
                 converter.reconsider();
             });
-    connect(&converter, &BatchConverter::fileBegan, this, [this](qsizetype index) {
-        files.setConverting(index);
-        started.append(index);
-    });
+    connect(&converter, &BatchConverter::fileBegan, this,
+            [this](qsizetype index, const FileVersion &input) {
+                files.setConverting(index, input);
+                started.append(index);
+            });
     connect(&converter, &BatchConverter::fileProgressed, this,
             [this](qsizetype index, double fraction) { files.setProgress(index, fraction); });
     connect(
