@@ -12,7 +12,7 @@ build_packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-
                 qt6-wayland xdg-utils dpkg-dev file help2man pkg-config libavformat-dev
                 libavcodec-dev libavutil-dev)
 test_packages=(ffmpeg xvfb xauth xdotool x11-utils clang-format dbus-daemon desktop-file-utils
-               appstream qt6-translations-l10n)
+               appstream qt6-translations-l10n gvfs)
 # What checks a release: the licence of every file, and the package as Debian's policy has it.
 release_packages=(reuse lintian)
 

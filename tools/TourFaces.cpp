@@ -99,7 +99,7 @@ bool show(BatchSession &session, const QString &face)
             offer.stage = TrashOffer::Stage::Offered;
             for (const FileOutcome &outcome : state.files().outcomes())
                 offer.originals.append(
-                    {outcome.input.toLocalFile(), 1'040'000'000, {}, outcome.outputPath});
+                    {outcome.input.toLocalFile(), 1'040'000'000, {}, {}, outcome.outputPath});
             state.setTrashOffer(offer);
         }
     } else if (face == QLatin1String("partly-failed")) {

@@ -447,15 +447,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
-        <source>%n original(s) were kept: some converted files could not be checked, and the Trash refused the others</source>
+        <location line="+2"/>
+        <source>%n original(s) were kept: changed since their conversion</source>
         <translation>
-            <numerusform>%n Original wurde behalten: Einige umgewandelte Dateien ließen sich nicht prüfen, und der Papierkorb lehnte die übrigen ab</numerusform>
-            <numerusform>%n Originale wurden behalten: Einige umgewandelte Dateien ließen sich nicht prüfen, und der Papierkorb lehnte die übrigen ab</numerusform>
+            <numerusform>%n Original wurde behalten: Es hat sich seit der Umwandlung geändert</numerusform>
+            <numerusform>%n Originale wurden behalten: Sie haben sich seit der Umwandlung geändert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%n original(s) were kept: their converted file(s) could not be checked</source>
         <translation>
             <numerusform>%n Original wurde behalten: Seine umgewandelte Datei ließ sich nicht prüfen</numerusform>
@@ -463,7 +463,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%n original(s) were kept: the Trash refused them</source>
         <translation>
             <numerusform>%n Original wurde behalten: Der Papierkorb lehnte es ab</numerusform>
@@ -471,7 +471,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%n original(s) put back where they were</source>
         <translation>
             <numerusform>%n Original wieder an seinen Platz gelegt</numerusform>

@@ -108,15 +108,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
-        <source>%n original(s) were kept: some converted files could not be checked, and the Trash refused the others</source>
+        <location line="+2"/>
+        <source>%n original(s) were kept: changed since their conversion</source>
         <translation>
-            <numerusform>%n original was kept: some converted files could not be checked, and the Trash refused the others</numerusform>
-            <numerusform>%n originals were kept: some converted files could not be checked, and the Trash refused the others</numerusform>
+            <numerusform>%n original was kept: changed since its conversion</numerusform>
+            <numerusform>%n originals were kept: changed since their conversion</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="+4"/>
         <source>%n original(s) were kept: their converted file(s) could not be checked</source>
         <translation>
             <numerusform>%n original was kept: its converted file could not be checked</numerusform>
@@ -124,7 +124,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%n original(s) were kept: the Trash refused them</source>
         <translation>
             <numerusform>%n original was kept: the Trash refused it</numerusform>
@@ -132,7 +132,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%n original(s) put back where they were</source>
         <translation>
             <numerusform>%n original put back where it was</numerusform>

@@ -3,21 +3,16 @@
 
 #include "OriginalsTrash.h"
 
-#include "files/NoReplaceRename.h"
+#include "DesktopTrash.h"
+#include "files/FileVersion.h"
 #include "media/ClipComparison.h"
 #include "media/MediaProbe.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QtConcurrent>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <unistd.h>
 
 OriginalsTrash::OriginalsTrash(QObject *parent)
     : QObject(parent)
@@ -56,23 +51,35 @@ bool OriginalsTrash::convertedIntact(const TrashOffer::Original &original)
 TrashOffer::Moves OriginalsTrash::moveChecked(const QList<TrashOffer::Original> &originals)
 {
     TrashOffer::Moves moves;
-    // Without the data folder QFile (Qt 6.4) takes the working folder for the Trash and moves
-    // the file there; XDG has an application make the data folder where it is missing.
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const bool trashPossible = !dataHome.isEmpty() && QDir().mkpath(dataHome);
     for (const TrashOffer::Original &original : originals) {
+        const QByteArray path = QFile::encodeName(original.path);
+        const std::optional<FileVersion> now = FileVersion::ofRegularFile(path);
         // Gone since the batch ended: nothing left to move.
-        if (!QFileInfo(original.path).isFile())
+        if (!now && errno == ENOENT)
             continue;
+        // Only the file that was converted goes: not one put in its place or written since.
+        if (now != original.encoded) {
+            ++moves.changed;
+            continue;
+        }
         if (!convertedIntact(original)) {
             ++moves.unchecked;
             continue;
         }
-        QString inTrash;
-        if (trashPossible && QFile::moveToTrash(original.path, &inTrash))
-            moves.moved.append({original.path, inTrash});
-        else
+        const std::optional<QString> inTrash = DesktopTrash::move(original.path);
+        if (!inTrash) {
             ++moves.refused;
+            continue;
+        }
+        // A file swapped in between the look and the move goes straight back.
+        const std::optional<FileVersion> moved =
+            FileVersion::ofRegularFile(QFile::encodeName(*inTrash));
+        if (!moved || moved->identity != original.encoded.identity) {
+            DesktopTrash::putBack(*inTrash, original.path);
+            ++moves.changed;
+            continue;
+        }
+        moves.moved.append({original.path, *inTrash, original.encoded.identity});
     }
     return moves;
 }
@@ -81,19 +88,20 @@ TrashOffer::Returns OriginalsTrash::moveBack(const QList<TrashOffer::Trashed> &t
 {
     TrashOffer::Returns returns;
     for (const TrashOffer::Trashed &each : trashed) {
-        if (NoReplaceRename::rename(AT_FDCWD, QFile::encodeName(each.inTrash).constData(), AT_FDCWD,
-                                    QFile::encodeName(each.original).constData()) == 0) {
+        if (DesktopTrash::putBack(each.inTrash, each.original) == 0) {
             ++returns.putBack;
-            // The Trash's note of where the file came from, as a file manager's Restore
-            // removes it: otherwise the Trash would list a file it no longer holds.
-            const QFileInfo inTrash(each.inTrash);
-            QFile::remove(inTrash.dir().filePath(QStringLiteral("../info/")) + inTrash.fileName() +
-                          QStringLiteral(".trashinfo"));
-        } else if (errno == EEXIST) {
-            ++returns.nameTaken;
-        } else {
-            ++returns.failed;
+            continue;
         }
+        const int error = errno;
+        // Put back already, from a file manager's Trash.
+        const std::optional<FileVersion> there =
+            FileVersion::ofRegularFile(QFile::encodeName(each.original));
+        if (there && there->identity == each.identity)
+            ++returns.putBack;
+        else if (error == EEXIST)
+            ++returns.nameTaken;
+        else
+            ++returns.failed;
     }
     return returns;
 }

@@ -29,18 +29,16 @@ QStringList TrashStatus::lines(const TrashOffer &offer)
         const qsizetype moved = moves.moved.size();
         if (moved > 0)
             lines.append(tr("%n original(s) moved to the Trash", nullptr, int(moved)));
-        const qsizetype kept = moves.unchecked + moves.refused;
-        if (moves.unchecked > 0 && moves.refused > 0)
-            lines.append(tr("%n original(s) were kept: some converted files could not be checked, "
-                            "and the Trash refused the others",
-                            nullptr, int(kept)));
-        else if (moves.unchecked > 0)
+        if (moves.changed > 0)
+            lines.append(tr("%n original(s) were kept: changed since their conversion", nullptr,
+                            int(moves.changed)));
+        if (moves.unchecked > 0)
             lines.append(
                 tr("%n original(s) were kept: their converted file(s) could not be checked",
-                   nullptr, int(kept)));
-        else if (moves.refused > 0)
-            lines.append(
-                tr("%n original(s) were kept: the Trash refused them", nullptr, int(kept)));
+                   nullptr, int(moves.unchecked)));
+        if (moves.refused > 0)
+            lines.append(tr("%n original(s) were kept: the Trash refused them", nullptr,
+                            int(moves.refused)));
         break;
     }
     case Stage::PutBack:

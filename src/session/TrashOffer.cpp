@@ -14,9 +14,11 @@ QList<TrashOffer::Original> TrashOffer::convertedOriginals(const BatchList &file
         if (file.stage != BatchFile::Stage::Finished || !file.outcome.converted())
             continue;
         const QFileInfo input(file.url.toLocalFile());
-        if (input.isSymLink() || !input.isFile() || file.outcome.outputPath.isEmpty())
+        if (input.isSymLink() || !input.isFile() || file.outcome.outputPath.isEmpty() ||
+            !file.encodedVersion)
             continue;
-        originals.append({input.filePath(), input.size(), file.media, file.outcome.outputPath});
+        originals.append({input.filePath(), input.size(), *file.encodedVersion, file.media,
+                          file.outcome.outputPath});
     }
     return originals;
 }

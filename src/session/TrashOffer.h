@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "files/FileVersion.h"
 #include "media/MediaInfo.h"
 
 #include <QList>
@@ -23,6 +24,9 @@ struct TrashOffer
     {
         QString path;
         qint64 size = 0;
+        // The original as its encode found it; any other file at its path now is not the one
+        // that was converted.
+        FileVersion encoded;
         // What its headers said before its encode, where they were read.
         std::optional<MediaInfo> media;
         QString outputPath;
@@ -31,11 +35,13 @@ struct TrashOffer
     {
         QString original;
         QString inTrash;
+        FileIdentity identity;
     };
     struct Moves
     {
         QList<Trashed> moved;
         qsizetype unchecked = 0; // their converted files could not be checked
+        qsizetype changed = 0;   // replaced or written since their encode began
         qsizetype refused = 0;   // the Trash would not take them
     };
     struct Returns

@@ -5,73 +5,183 @@
 #include "TemporaryHome.h"
 #include "desktop/OriginalsTrash.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
-// The desktop's Trash takes an original only when its converted file is the same clip, and gives
-// it back unless its name has been taken since; nothing is ever deleted.
+namespace {
+
+QByteArray sha256(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+               : QByteArray();
+}
+
+// What a file manager sees: GIO's own reading of the Trash, on a bus of its own.
+QString gio(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("dbus-run-session"),
+                  QStringList{QStringLiteral("--"), QStringLiteral("gio")} + arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+// The desktop's Trash takes an original only when it is still the file that was converted and
+// its converted file is the same clip; what it takes, any file manager lists and puts back
+// whole; what it cannot take whole, it refuses at once. Nothing is ever deleted.
 class tst_OriginalsTrash : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void checkedOriginalGoesAndComesBackUnlessItsNameIsTaken_data()
+    TrashOffer::Moves move(OriginalsTrash &trash, const TrashOffer::Original &original)
     {
-        QTest::addColumn<bool>("sameClip");
-        QTest::addColumn<bool>("nameTaken");
-        QTest::newRow("same clip, put back") << true << false;
-        QTest::newRow("same clip, its name taken since") << true << true;
-        QTest::newRow("converted file is not the clip: the original stays") << false << false;
+        QSignalSpy moved(&trash, &OriginalsTrash::moved);
+        trash.moveToTrash(7, {original});
+        // The answer may come at once, where the work was done before it was waited for.
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(moved.size(), 1, 30000); }();
+        return moved.isEmpty() ? TrashOffer::Moves()
+                               : moved.first().at(1).value<TrashOffer::Moves>();
     }
 
-    void checkedOriginalGoesAndComesBackUnlessItsNameIsTaken()
+    TrashOffer::Original convertedOriginal(const QString &clip, const QString &converted)
     {
-        QFETCH(bool, sameClip);
-        QFETCH(bool, nameTaken);
-        const TemporaryHome home; // the Trash is the one in its XDG_DATA_HOME
-        const QString clip = home.path() + QStringLiteral("/holiday.mkv");
-        const QString converted = home.path() + QStringLiteral("/holiday_converted.mp4");
-        QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 1));
         // Dated as the converter dates it: by the original's modification time.
         const QString recorded = QFileInfo(clip).lastModified().toUTC().toString(Qt::ISODate);
-        if (sameClip)
-            QCOMPARE(
-                QProcess::execute("ffmpeg", {"-v", "error", "-i", clip, "-c", "copy", "-metadata",
-                                             "creation_time=" + recorded, converted}),
-                0);
-        else
-            QVERIFY(SampleMedia::makeText(converted));
+        QProcess::execute("ffmpeg", {"-v", "error", "-i", clip, "-c", "copy", "-metadata",
+                                     "creation_time=" + recorded, converted});
+        return {clip, QFileInfo(clip).size(), *FileVersion::ofRegularFile(QFile::encodeName(clip)),
+                std::nullopt, converted};
+    }
+
+private Q_SLOTS:
+    void onlyTheConvertedOriginalGoesAndComesBack_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("afterConversion"); // "", "not the clip", "replaced"
+        QTest::addColumn<QString>("beforeUndo");      // "", "name taken", "put back by hand"
+        QTest::newRow("same clip, put back") << "holiday.mkv"
+                                             << ""
+                                             << "";
+        QTest::newRow("same clip, its name taken since") << "holiday.mkv"
+                                                         << ""
+                                                         << "name taken";
+        QTest::newRow("put back from the Trash by hand, then Undo") << "holiday.mkv"
+                                                                    << ""
+                                                                    << "put back by hand";
+        QTest::newRow("a name any file manager must read back") << "a b%41 %20.mkv"
+                                                                << ""
+                                                                << "put back by hand";
+        QTest::newRow("converted file is not the clip: the original stays") << "holiday.mkv"
+                                                                            << "not the clip"
+                                                                            << "";
+        QTest::newRow("original replaced since its conversion: it stays") << "holiday.mkv"
+                                                                          << "replaced"
+                                                                          << "";
+    }
+
+    void onlyTheConvertedOriginalGoesAndComesBack()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, afterConversion);
+        QFETCH(QString, beforeUndo);
+        const TemporaryHome home; // the Trash is the one in its XDG_DATA_HOME
+        const QString clip = home.path() + u'/' + name;
+        QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 1));
+        const QString converted = home.path() + QStringLiteral("/holiday_converted.mp4");
+        const TrashOffer::Original original = convertedOriginal(clip, converted);
+        if (afterConversion == QLatin1String("not the clip"))
+            QVERIFY(QFile::remove(converted) && SampleMedia::makeText(converted));
+        if (afterConversion == QLatin1String("replaced"))
+            QVERIFY(QFile::remove(clip) && SampleMedia::makeMovie(clip, "320x240", 25, 2));
+        const QByteArray bytes = sha256(clip);
 
         OriginalsTrash trash;
-        QSignalSpy moved(&trash, &OriginalsTrash::moved);
-        trash.moveToTrash(7, {{clip, QFileInfo(clip).size(), std::nullopt, converted}});
-        // The answer may come at once, where the work was done before it was waited for.
-        QTRY_COMPARE_WITH_TIMEOUT(moved.size(), 1, 30000);
-        QCOMPARE(moved.first().at(0).toInt(), 7);
-        const auto moves = moved.first().at(1).value<TrashOffer::Moves>();
-        QCOMPARE(moves.moved.size(), sameClip ? 1 : 0);
-        QCOMPARE(moves.unchecked, sameClip ? 0 : 1);
-        const QString inTrash =
-            home.path() + QStringLiteral("/.local/share/Trash/files/holiday.mkv");
-        QCOMPARE(QFileInfo::exists(inTrash), sameClip);
-        QCOMPARE(QFileInfo::exists(clip), !sameClip);
-        if (!sameClip)
+        const TrashOffer::Moves moves = move(trash, original);
+        const bool goes = afterConversion.isEmpty();
+        QCOMPARE(moves.moved.size(), goes ? 1 : 0);
+        QCOMPARE(moves.unchecked + moves.changed, goes ? 0 : 1);
+        QCOMPARE(QFileInfo::exists(clip), !goes);
+        if (!goes) {
+            QCOMPARE(sha256(clip), bytes);
             return;
+        }
+        const QString inTrash = moves.moved.first().inTrash;
+        QCOMPARE(inTrash, home.path() + QStringLiteral("/.local/share/Trash/files/") + name);
 
-        if (nameTaken)
+        if (beforeUndo == QLatin1String("name taken"))
             QVERIFY(SampleMedia::makeText(clip));
+        if (beforeUndo == QLatin1String("put back by hand")) {
+            const QString listed = gio({QStringLiteral("trash"), QStringLiteral("--list")});
+            const QStringList entry = listed.left(listed.lastIndexOf(u'\n')).split(u'\t');
+            QCOMPARE(entry.value(1), clip);
+            gio({QStringLiteral("trash"), QStringLiteral("--restore"), entry.value(0)});
+            QCOMPARE(sha256(clip), bytes);
+        }
         QSignalSpy returned(&trash, &OriginalsTrash::returned);
         trash.putBack(7, moves.moved);
         QTRY_COMPARE_WITH_TIMEOUT(returned.size(), 1, 30000);
         const auto returns = returned.first().at(1).value<TrashOffer::Returns>();
+        const bool nameTaken = beforeUndo == QLatin1String("name taken");
         QCOMPARE(returns.putBack, nameTaken ? 0 : 1);
         QCOMPARE(returns.nameTaken, nameTaken ? 1 : 0);
         QCOMPARE(QFileInfo::exists(inTrash), nameTaken);
-        QCOMPARE(QFileInfo::exists(home.path() + "/.local/share/Trash/info/holiday.mkv.trashinfo"),
-                 nameTaken);
-        QCOMPARE(QFileInfo(clip).size() > 1000, !nameTaken);
+        QCOMPARE(QDir(home.path() + "/.local/share/Trash/info").isEmpty(), !nameTaken);
+        QCOMPARE(sha256(clip) == bytes, !nameTaken);
+    }
+
+    // On a drive of its own, which can be made full or given a Trash it cannot write to.
+    void aTrashThatCannotTakeTheFileWholeRefusesAtOnce_data()
+    {
+        QTest::addColumn<bool>("driveFull");
+        QTest::newRow("the drive is full") << true;
+        QTest::newRow("the Trash's notes cannot be written") << false;
+    }
+
+    void aTrashThatCannotTakeTheFileWholeRefusesAtOnce()
+    {
+        QFETCH(bool, driveFull);
+        const TemporaryHome home;
+        const QString drive = home.path() + QStringLiteral("/drive");
+        QVERIFY(QDir().mkpath(drive));
+        QVERIFY2(QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", drive}) == 0,
+                 "mounting a small drive needs root, as CI and make test have");
+        const auto unmount = qScopeGuard([&] {
+            QProcess::execute("umount",
+                              {drive + "/.Trash-" + QString::number(::getuid()) + "/info"});
+            QProcess::execute("umount", {drive});
+        });
+        const QString clip = drive + QStringLiteral("/holiday.mkv");
+        QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 1));
+        const TrashOffer::Original original =
+            convertedOriginal(clip, home.path() + QStringLiteral("/holiday_converted.mp4"));
+        const QString notes = drive + "/.Trash-" + QString::number(::getuid()) + "/info";
+        if (driveFull) {
+            QFile filler(drive + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+        } else {
+            QVERIFY(QDir().mkpath(notes));
+            QCOMPARE(QProcess::execute("mount", {"--bind", notes, notes}), 0);
+            QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro,bind", notes}), 0);
+        }
+        const QByteArray bytes = sha256(clip);
+
+        OriginalsTrash trash;
+        const TrashOffer::Moves moves = move(trash, original);
+        QCOMPARE(moves.refused, 1);
+        QCOMPARE(sha256(clip), bytes);
+        QVERIFY(QDir(notes).isEmpty());
+        QVERIFY(QDir(drive + "/.Trash-" + QString::number(::getuid()) + "/files").isEmpty());
     }
 };
 
