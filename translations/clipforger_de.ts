@@ -4,7 +4,7 @@
 <context>
     <name>BatchNotifier</name>
     <message>
-        <location filename="../src/desktop/BatchNotifier.cpp" line="+61"/>
+        <location filename="../src/desktop/BatchNotifier.cpp" line="+67"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>
@@ -113,8 +113,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>Put the originals back</source>
-        <translation>Die Originale zurücklegen</translation>
+        <source>Undo: put the originals back</source>
+        <translation>Rückgängig: Originale zurücklegen</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -225,7 +225,7 @@
 <context>
     <name>DesktopIntegration</name>
     <message>
-        <location filename="../src/desktop/DesktopIntegration.cpp" line="+53"/>
+        <location filename="../src/desktop/DesktopIntegration.cpp" line="+59"/>
         <source>Converting videos</source>
         <translation>Videos werden umgewandelt</translation>
     </message>
@@ -429,9 +429,19 @@
 <context>
     <name>TrashStatus</name>
     <message>
-        <location filename="../src/screens/TrashStatus.cpp" line="+12"/>
+        <location filename="../src/session/TrashStatus.cpp" line="+12"/>
         <source>Move originals to Trash (%1)</source>
         <translation>Originale in den Papierkorb verschieben (%1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Originals kept</source>
+        <translation>Originale behalten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Originals moved to the Trash</source>
+        <translation>Originale in den Papierkorb verschoben</translation>
     </message>
     <message>
         <location line="+13"/>

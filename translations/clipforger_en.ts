@@ -100,7 +100,7 @@
 <context>
     <name>TrashStatus</name>
     <message numerus="yes">
-        <location filename="../src/screens/TrashStatus.cpp" line="+31"/>
+        <location filename="../src/session/TrashStatus.cpp" line="+36"/>
         <source>%n original(s) moved to the Trash</source>
         <translation>
             <numerusform>%n original moved to the Trash</numerusform>

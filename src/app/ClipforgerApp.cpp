@@ -104,6 +104,8 @@ ClipforgerApp::ClipforgerApp(const QString &encoderPath, const QString &outputFo
     connect(m_session, &BatchSession::originalsToPutBack, m_trash, &OriginalsTrash::putBack);
     connect(m_trash, &OriginalsTrash::moved, m_session, &BatchSession::noteTrashMoves);
     connect(m_trash, &OriginalsTrash::returned, m_session, &BatchSession::noteTrashReturns);
+    connect(m_session, &BatchSession::trashMovesOutOfSight, m_desktop.get(),
+            &DesktopIntegration::tellTrashMoves);
     // Encodes that an earlier run never finished (killed, crashed, powered off) left their
     // temporary files behind; only their owners' deaths make them ours to remove.
     StalePartFileCleanup::run(outputFolder);

@@ -52,13 +52,20 @@ void BatchNotifier::notifyBatchEnded(const BatchReport &report, const QUrl &fold
     });
 }
 
+void BatchNotifier::notify(const QString &summary, const QString &body)
+{
+    if (m_bus.isConnected())
+        post(summary, body.toHtmlEscaped(), QUrl());
+}
+
 void BatchNotifier::post(const QString &summary, const QString &body, const QUrl &folder)
 {
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QString::fromLatin1(appId)}};
     call << QStringLiteral("Clipforger") << uint(0) << QString::fromLatin1(appId) << summary << body
-         << QStringList{openFolderAction, tr("View files")} << hints << int(-1);
+         << (folder.isEmpty() ? QStringList() : QStringList{openFolderAction, tr("View files")})
+         << hints << int(-1);
 
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, folder] {

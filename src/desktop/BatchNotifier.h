@@ -23,6 +23,8 @@ public:
     explicit BatchNotifier(const QDBusConnection &bus, QObject *parent = nullptr);
 
     void notifyBatchEnded(const BatchReport &report, const QUrl &folder);
+    // A plain notification, without an action.
+    void notify(const QString &summary, const QString &body);
 
 Q_SIGNALS:
     // The user chose the notification's action: open the folder that the batch wrote into.

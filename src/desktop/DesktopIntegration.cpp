@@ -8,6 +8,7 @@
 #include "SleepInhibitor.h"
 #include "TaskbarProgress.h"
 #include "session/ScreenState.h"
+#include "session/TrashStatus.h"
 
 DesktopIntegration::DesktopIntegration(const ScreenState *state, const QDBusConnection &sessionBus,
                                        std::function<bool()> userSeesTheEnd, QObject *parent)
@@ -44,6 +45,11 @@ void DesktopIntegration::onScreenChanged()
         return;
     if (m_state->isOnCompletionScreen() && !m_userSeesTheEnd())
         m_notifier->notifyBatchEnded(m_state->report(), m_state->outputFolder());
+}
+
+void DesktopIntegration::tellTrashMoves(const TrashOffer &offer)
+{
+    m_notifier->notify(TrashStatus::movedSummary(offer), TrashStatus::lines(offer).join(u'\n'));
 }
 
 // A paused batch lets the machine sleep: nothing is lost, and it goes on when resumed.

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+struct TrashOffer;
 class BatchNotifier;
 class FileManagerLauncher;
 class ScreenState;
@@ -30,6 +31,8 @@ public:
 
     // The last batch's converted files, selected in their folder.
     void showConvertedFiles();
+    // What a move of originals to the Trash did, where its screen is no longer shown.
+    void tellTrashMoves(const TrashOffer &offer);
 
 Q_SIGNALS:
     void folderNotOpened();

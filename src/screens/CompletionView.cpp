@@ -10,8 +10,8 @@
 #include "SymbolView.h"
 #include "TextButton.h"
 #include "Theme.h"
-#include "TrashStatus.h"
 #include "session/ScreenState.h"
+#include "session/TrashStatus.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -111,7 +111,7 @@ QVBoxLayout *CompletionView::buildButtonBlock()
     connect(m_trashButton, &TextButton::clicked, this,
             [this] { m_actions->moveOriginalsToTrash(); });
     m_undoButton = new TextButton(tr("Undo"), this);
-    m_undoButton->setAccessibleName(tr("Put the originals back"));
+    m_undoButton->setAccessibleName(tr("Undo: put the originals back"));
     connect(m_undoButton, &TextButton::clicked, this, [this] { m_actions->putOriginalsBack(); });
     m_trashLine = captionLine(QString(), this);
 

@@ -32,6 +32,11 @@ QMimeData *FileDragSource::mimeData(const QList<QUrl> &files)
     for (const QUrl &file : files)
         gnomeFiles += '\n' + file.toEncoded();
     data->setData(gnomeCopiedFiles, gnomeFiles);
+    // Pasted into a chat or a terminal: the paths as they are, one a line, not URLs half escaped.
+    QStringList paths;
+    for (const QUrl &file : files)
+        paths.append(file.isLocalFile() ? file.toLocalFile() : file.toString());
+    data->setText(paths.join(u'\n'));
     return data;
 }
 

@@ -271,6 +271,8 @@ void BatchSession::noteTrashMoves(int generation, const TrashOffer::Moves &moves
     offer.stage = TrashOffer::Stage::Moved;
     offer.moves = moves;
     m_state->setTrashOffer(offer);
+    if (!m_state->isOnCompletionScreen())
+        Q_EMIT trashMovesOutOfSight(offer);
 }
 
 void BatchSession::noteTrashReturns(int generation, const TrashOffer::Returns &returns)

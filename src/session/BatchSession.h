@@ -84,6 +84,8 @@ Q_SIGNALS:
     // For the desktop's Trash, with the generation of the offer its answer must name.
     void originalsToTrash(int generation, const QList<TrashOffer::Original> &originals);
     void originalsToPutBack(int generation, const QList<TrashOffer::Trashed> &trashed);
+    // A move ended after the user left its batch's report: only the desktop can still tell them.
+    void trashMovesOutOfSight(const TrashOffer &offer);
 
 private:
     void onVideosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);

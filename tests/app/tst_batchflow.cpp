@@ -624,11 +624,13 @@ private Q_SLOTS:
         FakeEncoderLog log;
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
-        runBatch({input("a.mov", "ok"), input("b.mov", "exit 1")});
+        runBatch({input("a b%20.mov", "ok"), input("b.mov", "exit 1")});
         QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
-        const QUrl converted = QUrl::fromLocalFile(outputFolder() + "/a_converted.mp4");
+        const QUrl converted = QUrl::fromLocalFile(outputFolder() + "/a b%20_converted.mp4");
         const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(copied->urls(), QList<QUrl>{converted});
+        // Pasted as text, the path as it is, with no escapes.
+        QCOMPARE(copied->text(), converted.toLocalFile());
         QCOMPARE(copied->data("x-special/gnome-copied-files"), "copy\n" + converted.toEncoded());
     }
 

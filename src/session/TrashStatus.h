@@ -18,4 +18,6 @@ public:
     static QString offerText(const TrashOffer &offer);
     // What the last move or putting back did, a line each; empty before either.
     static QStringList lines(const TrashOffer &offer);
+    // The heading of a notification of what a move did: "Originals moved to the Trash".
+    static QString movedSummary(const TrashOffer &offer);
 };

@@ -12,6 +12,11 @@ QString TrashStatus::offerText(const TrashOffer &offer)
     return tr("Move originals to Trash (%1)").arg(SizeSummary::formatSize(offer.offeredBytes()));
 }
 
+QString TrashStatus::movedSummary(const TrashOffer &offer)
+{
+    return offer.moves.moved.isEmpty() ? tr("Originals kept") : tr("Originals moved to the Trash");
+}
+
 QStringList TrashStatus::lines(const TrashOffer &offer)
 {
     QStringList lines;
