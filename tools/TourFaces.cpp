@@ -88,6 +88,7 @@ bool show(BatchSession &session, const QString &face)
         state.files().replace(files().first(3));
         state.files().enterBatch();
         state.setScreen(ScreenState::Screen::Converting);
+        state.setPauseAsked(face == QLatin1String("paused"));
         state.setPaused(face == QLatin1String("paused"));
         state.setCurrentFileIndex(1);
         state.setConversionProgress(0.4267);

@@ -68,6 +68,7 @@ void BatchConverter::start()
     m_running = true;
     m_cancelRequested = false;
     m_paused = false;
+    followHold();
     m_diskFull = false;
     m_publishedPaths.clear();
     startFilesLater();
@@ -88,6 +89,7 @@ void BatchConverter::cancel()
     for (const auto &encode : m_encodes)
         if (encode->runner)
             encode->runner->cancel();
+    followHold();
     startFilesLater();
 }
 
@@ -99,6 +101,7 @@ void BatchConverter::pause()
     for (const auto &encode : m_encodes)
         if (encode->runner)
             encode->runner->pause();
+    followHold();
 }
 
 void BatchConverter::resume()
@@ -109,6 +112,7 @@ void BatchConverter::resume()
     for (const auto &encode : m_encodes)
         if (encode->runner)
             encode->runner->resume();
+    followHold();
     startFilesLater();
 }
 
@@ -186,6 +190,7 @@ void BatchConverter::startFile(qsizetype index)
     });
     connect(raw->runner, &EncoderRunner::secondsLeft, this,
             [this, index](qint64 seconds) { Q_EMIT fileEstimated(index, seconds); });
+    connect(raw->runner, &EncoderRunner::holdsChanged, this, &BatchConverter::followHold);
     connect(raw->runner, &EncoderRunner::finished, this,
             [this, raw](Failure failure, int detail) { onEncoderFinished(raw, failure, detail); });
     m_encodes.push_back(std::move(encode));
@@ -218,6 +223,7 @@ void BatchConverter::onEncoderFinished(Encode *encode, Failure failure, int deta
         failure == Failure::None ? QStringList() : encode->runner->lastErrorLines();
     encode->runner->deleteLater();
     encode->runner = nullptr;
+    followHold();
     // A converted file's place is taken only once the file has its name and its outcome is
     // told, so that a record kept of the outcomes never lags behind the folder.
     if (failure == Failure::None) {
@@ -253,6 +259,18 @@ void BatchConverter::publish(Encode *encode)
             output.reset(); // a failed file is gone before its outcome is told
             return Published(path, failure);
         }));
+}
+
+void BatchConverter::followHold()
+{
+    const bool holds =
+        m_paused && std::all_of(m_encodes.cbegin(), m_encodes.cend(), [](const auto &encode) {
+            return !encode->runner || encode->runner->holds();
+        });
+    if (holds == m_holds)
+        return;
+    m_holds = holds;
+    Q_EMIT holdsChanged(holds);
 }
 
 void BatchConverter::endEncode(Encode *encode)

@@ -46,9 +46,12 @@ public:
     // Stops every running encoder, removes their partial outputs, marks them and every file not
     // yet begun as Cancelled, then emits finished(). Paused encoders stop too.
     void cancel();
-    // Holds every running encode where it is and begins no further file, until resume().
+    // Holds every running encode where it is and begins no further file, until resume(). Any
+    // number of calls in a row leave every encoder as the last one asked.
     void pause();
     void resume();
+    // Paused, and every running encoder is seen to hold: the batch uses no CPU.
+    bool holds() const { return m_holds; }
     // Files joined the list, or a waiting file's headers were read: begins what may begin now.
     void reconsider();
 
@@ -64,6 +67,7 @@ Q_SIGNALS:
     void fileEnded(qsizetype index, const FileOutcome &outcome);
     // Every file of the batch has ended.
     void finished();
+    void holdsChanged(bool holds);
 
 private:
     struct Encode;
@@ -80,6 +84,7 @@ private:
     void record(qsizetype index, FileOutcome::Failure failure, int detail = 0,
                 const QString &outputPath = {}, const QStringList &encoderLines = {});
     bool aFileWaits();
+    void followHold();
 
     QString m_encoderPath;
     QString m_outputFolder;
@@ -94,6 +99,7 @@ private:
     bool m_running = false;
     bool m_cancelRequested = false;
     bool m_paused = false;
+    bool m_holds = false;
     // Once the disk is full, the files still to come cannot succeed either.
     bool m_diskFull = false;
     // The names this batch's files were given, which a later file must not take even where the

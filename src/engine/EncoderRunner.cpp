@@ -6,6 +6,7 @@
 #include "EncoderArguments.h"
 #include "OutputReader.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -45,6 +46,24 @@ void signalGroup(qint64 pid, int signalNumber)
         ::kill(pid_t(pid), signalNumber);
 }
 
+// The CPU time the process has used so far, all its threads together, in clock ticks.
+qint64 cpuTicks(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    // "pid (command) state ...": the command may hold blanks and parentheses itself.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(") ") + 2).split(' ');
+    constexpr int userTime = 11, systemTime = 12; // counted from the state
+    return fields.size() > systemTime
+               ? fields[userTime].toLongLong() + fields[systemTime].toLongLong()
+               : 0;
+}
+
+// Right after its pause, a holding HandBrakeCLI uses a tick now and then.
+constexpr qint64 idleTicks = 2;
+
 } // namespace
 
 EncoderRunner::EncoderRunner(const QString &encoderPath, QObject *parent)
@@ -57,6 +76,9 @@ EncoderRunner::EncoderRunner(const QString &encoderPath, QObject *parent)
         if (isRunning())
             signalGroup(m_process->processId(), SIGKILL);
     });
+    m_holdTimer.setSingleShot(true);
+    m_holdTimer.setInterval(HoldCheckMs);
+    connect(&m_holdTimer, &QTimer::timeout, this, &EncoderRunner::checkHold);
 }
 
 EncoderRunner::~EncoderRunner()
@@ -124,34 +146,74 @@ void EncoderRunner::cancel()
     m_killTimer.start();
 }
 
-// HandBrakeCLI 1.6 crashes when told to pause before its encode has begun, and one told at its
-// very first report (0%, its encoding threads still starting) was once seen never to resume.
 void EncoderRunner::pause()
 {
-    if (m_paused)
-        return;
-    m_paused = true;
-    if (m_encoding && isRunning())
-        m_process->write("p\n");
+    m_pauseWanted = true;
+    sendNextCommand();
 }
 
 void EncoderRunner::resume()
 {
-    if (!m_paused)
-        return;
-    m_paused = false;
-    if (m_encoding && isRunning())
-        m_process->write("r\n");
+    m_pauseWanted = false;
+    sendNextCommand();
 }
 
 void EncoderRunner::onProgress(double fraction)
 {
-    if (!m_encoding && fraction > 0) {
+    // It reports only while it encodes.
+    if (m_sent == 'p')
+        watchForHold(); // a report from before it took the pause
+    else
+        m_sent = 0;
+    setHolds(false);
+    if (!m_encoding && fraction > 0)
         m_encoding = true;
-        if (m_paused)
-            m_process->write("p\n");
-    }
+    sendNextCommand();
     Q_EMIT progress(fraction);
+}
+
+// HandBrakeCLI takes one command line at a time, a fifth of a second apart, and says that it has
+// paused only once it goes on again. So each command waits until the encoder is seen to have
+// taken the one before, and only what it must do to end as asked is sent. HandBrakeCLI 1.6
+// crashes when told to pause before its encode has begun, and one told at its very first report
+// (0%, its encoding threads still starting) was once seen never to resume.
+void EncoderRunner::sendNextCommand()
+{
+    if (!m_encoding || m_sent || m_pauseWanted == m_holds || !isRunning())
+        return;
+    m_sent = m_pauseWanted ? 'p' : 'r';
+    m_process->write(m_pauseWanted ? "p\n" : "r\n");
+    if (m_pauseWanted)
+        watchForHold();
+    else
+        setHolds(false); // from the moment it may take the command
+}
+
+void EncoderRunner::watchForHold()
+{
+    m_ticksAtCheck = cpuTicks(m_process->processId());
+    m_holdTimer.start();
+}
+
+void EncoderRunner::checkHold()
+{
+    if (!isRunning())
+        return;
+    if (cpuTicks(m_process->processId()) - m_ticksAtCheck > idleTicks) {
+        watchForHold();
+        return;
+    }
+    m_sent = 0;
+    setHolds(true);
+    sendNextCommand();
+}
+
+void EncoderRunner::setHolds(bool holds)
+{
+    if (holds == m_holds)
+        return;
+    m_holds = holds;
+    Q_EMIT holdsChanged(holds);
 }
 
 bool EncoderRunner::isRunning() const
@@ -178,6 +240,7 @@ void EncoderRunner::finishLater(FileOutcome::Failure failure, int detail)
 void EncoderRunner::onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     m_killTimer.stop();
+    m_holdTimer.stop();
     m_stdoutReader->drain();
     m_stderrReader->drain();
 

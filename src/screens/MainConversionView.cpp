@@ -86,8 +86,8 @@ MainConversionView::MainConversionView(const ScreenState *state, ScreenActions *
             &MainConversionView::paste);
     connect(m_stopButton, &LargeButton::clicked, this, [this] { m_actions->stopConversion(); });
     connect(m_pauseButton, &LargeButton::clicked, this,
-            [this] { m_actions->setPaused(!m_state->isPaused()); });
-    connect(m_state, &ScreenState::pausedChanged, this, &MainConversionView::render);
+            [this] { m_actions->setPaused(!m_state->isPauseAsked()); });
+    connect(m_state, &ScreenState::pauseAskedChanged, this, &MainConversionView::render);
     // Stopping takes the encoder a moment; one press is enough.
     connect(m_stopButton, &LargeButton::clicked, m_stopButton,
             [this] { m_stopButton->setEnabled(false); });
@@ -164,7 +164,7 @@ void MainConversionView::render()
     m_convertButton->setText(ConvertButton::titleFor(files.size()));
     m_convertButton->setEnabled(!files.isEmpty() && !converting);
     m_stopButton->setEnabled(converting);
-    m_pauseButton->setText(m_state->isPaused() ? tr("Resume") : tr("Pause"));
+    m_pauseButton->setText(m_state->isPauseAsked() ? tr("Resume") : tr("Pause"));
     m_pauseButton->setEnabled(converting);
     m_faces->setCurrentWidget(converting ? m_convertingFace : m_idleFace);
 }

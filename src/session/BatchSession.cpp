@@ -33,6 +33,10 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
             &BatchSession::onFileEstimated);
     connect(m_converter.get(), &BatchConverter::fileEnded, this, &BatchSession::onFileEnded);
     connect(m_converter.get(), &BatchConverter::finished, this, &BatchSession::finishConversion);
+    connect(m_converter.get(), &BatchConverter::holdsChanged, this, [this](bool holds) {
+        if (m_state->isConverting())
+            m_state->setPaused(holds);
+    });
     ScreenState *state = m_state.get();
     connect(m_recorder.get(), &CrashRecorder::crashRecoveryOffChanged, state,
             &ScreenState::setCrashRecoveryIsOff);
@@ -179,10 +183,13 @@ void BatchSession::showProgress()
     m_state->setSecondsLeft(progress.secondsLeft);
 }
 
+// The window follows the request at once; the batch counts as paused, and lets the machine
+// sleep, only once every encoder is seen to hold.
 void BatchSession::setPaused(bool paused)
 {
-    if (!m_state->isConverting() || paused == m_state->isPaused())
+    if (!m_state->isConverting() || paused == m_state->isPauseAsked())
         return;
+    m_state->setPauseAsked(paused);
     if (paused) {
         m_converter->pause();
         m_progress.pause();
@@ -190,7 +197,7 @@ void BatchSession::setPaused(bool paused)
         m_converter->resume();
         m_progress.resume();
     }
-    m_state->setPaused(paused);
+    m_state->setPaused(m_converter->holds());
 }
 
 void BatchSession::stopConversion()
@@ -223,6 +230,7 @@ void BatchSession::finishConversion()
     m_state->setTrashOffer(offer);
     m_state->setScreen(Screen::Completion);
     // Once the batch has ended, so that nothing asks the desktop for sleep again on the way.
+    m_state->setPauseAsked(false);
     m_state->setPaused(false);
 }
 

@@ -16,6 +16,14 @@ void ScreenState::setScreen(Screen screen)
     Q_EMIT screenChanged(screen);
 }
 
+void ScreenState::setPauseAsked(bool asked)
+{
+    if (asked == m_pauseAsked)
+        return;
+    m_pauseAsked = asked;
+    Q_EMIT pauseAskedChanged(asked);
+}
+
 void ScreenState::setPaused(bool paused)
 {
     if (paused == m_paused)

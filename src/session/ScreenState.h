@@ -35,7 +35,10 @@ public:
     bool isConverting() const { return m_screen == Screen::Converting; }
     bool isOnCompletionScreen() const { return m_screen == Screen::Completion; }
 
-    // The running batch is paused: its encoders hold where they are and no file begins.
+    // The user has asked the running batch to pause, and not yet to resume.
+    bool isPauseAsked() const { return m_pauseAsked; }
+    void setPauseAsked(bool asked);
+    // The running batch is paused: every encoder is seen to hold where it is and no file begins.
     bool isPaused() const { return m_paused; }
     void setPaused(bool paused);
 
@@ -88,6 +91,7 @@ public:
 
 Q_SIGNALS:
     void screenChanged(ScreenState::Screen screen);
+    void pauseAskedChanged(bool asked);
     void pausedChanged(bool paused);
     void restoredFileCountChanged(qsizetype count);
     void crashRecoveryIsOffChanged();
@@ -104,6 +108,7 @@ Q_SIGNALS:
 private:
     BatchList *m_files;
     Screen m_screen = Screen::Drop;
+    bool m_pauseAsked = false;
     bool m_paused = false;
     qsizetype m_restoredFileCount = 0;
     bool m_crashRecoveryIsOff = false;

@@ -325,8 +325,8 @@ private Q_SLOTS:
         QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
         QTRY_VERIFY(state()->files().at(1).fraction > 0.0);
         QTest::mouseClick(button(QStringLiteral("Pause")), Qt::LeftButton);
-        QTRY_COMPARE(log.commands(2), QByteArray("p\n"));
-        QVERIFY(shownTexts().contains(QStringLiteral("Paused")));
+        QTRY_VERIFY(shownTexts().contains(QStringLiteral("Paused")));
+        QCOMPARE(log.commands(2), QByteArray("p\n"));
         QVERIFY(m_window->windowTitle().startsWith(QStringLiteral("Paused at ")));
         QVERIFY(m_window->windowTitle().endsWith(QStringLiteral("% – Clipforger")));
         // The first ends while paused; the third waits for the resume.
@@ -338,6 +338,26 @@ private Q_SLOTS:
         QTRY_VERIFY(state()->isOnCompletionScreen());
         QCOMPARE(log.commands(2), QByteArray("p\nr\n"));
         QCOMPARE(m_portal.inhibitFlags.size(), inhibitions + 2); // asked again on resume
+    }
+
+    // The window says "Paused", and lets the machine sleep, only once every encoder has taken its
+    // one pause; each is told no more than it must to end as the last press asked.
+    void rapidPressesEndWithTheWindowAndEveryEncoderAgreeing()
+    {
+        FakeEncoderLog log;
+        m_app->session()->setEncodeCapacity(EncodeCapacity(2));
+        state()->files().replace({input("one.mov", "pausable"), input("two.mov", "pausable")});
+        QTest::mouseClick(m_window->findChild<ConvertButton *>(), Qt::LeftButton);
+        QTRY_VERIFY(state()->files().at(1).fraction > 0.0);
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        for (int press = 0; press < 51; ++press)
+            QTest::keyClick(m_window, Qt::Key_P);
+        QTRY_VERIFY(m_window->windowTitle().startsWith(QStringLiteral("Paused at ")));
+        QCOMPARE(log.commands(1) + log.commands(2), QByteArray("p\np\n"));
+        QTest::keyClick(m_window, Qt::Key_P);
+        QTRY_VERIFY(state()->isOnCompletionScreen());
+        QCOMPARE(log.commands(1) + log.commands(2), QByteArray("p\nr\np\nr\n"));
     }
 
     void hungDesktopServicesHoldUpNeitherBatchNorQuit()

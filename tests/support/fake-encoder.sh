@@ -12,8 +12,8 @@
 #     a moment apart, then succeed)
 #   | wait-for FILE (hold the output open until FILE exists, then read the input again, as
 #     HandBrakeCLI does after its scan: exit 3 if that fails, else succeed)
-#   | pausable (report progress until paused by a "p" line, hold still until the next line,
-#     then succeed)
+#   | pausable (as HandBrakeCLI on its keys: one command line taken at a time, a moment apart;
+#     "p" holds, says so and reports nothing, "r" goes on; succeed three reports after a resume)
 set -u
 log=${FAKE_ENCODER_LOG:?}
 output=${4:-/dev/null}
@@ -98,12 +98,23 @@ wait-for)
     printf 'converted' >&3
     ;;
 pausable)
-    percent=10
-    until read -r -t 0.1 command && [[ $command == p ]]; do
-        printf 'Encoding: task 1 of 1, %d.00 %%\n' $((percent++))
+    percent=10 held=0 resumed=0 unsaid=''
+    while ((resumed < 4)); do
+        # A timed-out read may lose what came in meanwhile: wait first, then read the line.
+        sleep 0.1
+        if read -r -t 0 && read -r command; then
+            echo "$command" >>"$log/commands.$n"
+            case $command in
+            # Its words wait in its output buffer for the next report.
+            p) held=1 unsaid=$'\nEncoding Paused by user command, \'r\' to resume\n' ;;
+            r) held=0 resumed=1 ;;
+            esac
+        fi
+        ((held)) && continue
+        printf '%sEncoding: task 1 of 1, %d.00 %%\n' "$unsaid" $((percent++))
+        unsaid=''
+        ((resumed)) && resumed=$((resumed + 1))
     done
-    echo p >>"$log/commands.$n"
-    read -r command && echo "$command" >>"$log/commands.$n"
     printf 'converted' >"$output"
     ;;
 esac
