@@ -55,7 +55,7 @@ TrashOffer::Moves OriginalsTrash::moveChecked(const QList<TrashOffer::Original> 
         const QByteArray path = QFile::encodeName(original.path);
         const std::optional<FileVersion> now = FileVersion::ofRegularFile(path);
         // Gone since the batch ended: nothing left to move.
-        if (!now && errno == ENOENT)
+        if (!now && !QFileInfo::exists(original.path) && !QFileInfo(original.path).isSymLink())
             continue;
         // Only the file that was converted goes: not one put in its place or written since.
         if (now != original.encoded) {
