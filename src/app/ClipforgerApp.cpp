@@ -18,15 +18,17 @@
 #include <QDir>
 #include <QIcon>
 
-void ClipforgerApp::describeApplication(QApplication &application)
+void ClipforgerApp::describeApplication(QCoreApplication &application)
 {
     application.setApplicationName(QStringLiteral("Clipforger"));
-    application.setApplicationDisplayName(QStringLiteral("Clipforger"));
     application.setOrganizationName(QStringLiteral("Clipforger"));
     application.setOrganizationDomain(QStringLiteral("clipforger.org"));
     application.setApplicationVersion(QStringLiteral(CLIPFORGER_VERSION));
-    application.setDesktopFileName(QString::fromLatin1(appId));
-    application.setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(appId)));
+    if (!qobject_cast<QGuiApplication *>(&application))
+        return;
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Clipforger"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(appId));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/%1.svg").arg(appId)));
 }
 
 std::unique_ptr<ApplicationService> ClipforgerApp::claimApplicationId(const QDBusConnection &bus)

@@ -14,10 +14,27 @@
 #include "session/CrashRecord.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
+
+namespace {
+
+// Prints the help or the version in the user's language and exits, without a display.
+int answerWithText(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    ClipforgerApp::describeApplication(application);
+    Translations::install(application, QLocale::system());
+    CommandLine::filesToOpen(argc, argv);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (CommandLine::asksOnlyForText(argc, argv))
+        return answerWithText(argc, argv);
     QApplication application(argc, argv);
     ClipforgerApp::describeApplication(application);
     Translations::install(application, QLocale::system());

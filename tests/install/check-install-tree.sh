@@ -77,11 +77,19 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
 grep -A1 "<release version=\"$version\"" "$metainfo" | grep "<description>" >/dev/null ||
     fail "the metainfo has no release entry with notes for version $version"
 
+# Help and version need no display, as over SSH or in a script, and speak the user's language.
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8)
+help=$("${no_display[@]}" LANGUAGE='' "$prefix/bin/clipforger" --help 2>&1) ||
+    fail "clipforger --help fails without a display: $help"
+"${no_display[@]}" "$prefix/bin/clipforger" --version >/dev/null 2>&1 ||
+    fail "clipforger --version fails without a display"
+german=$("${no_display[@]}" LANGUAGE=de "$prefix/bin/clipforger" --help 2>&1 || true)
+grep -q "DATEI" <<<"$german" || fail "clipforger --help is not German for a German user: $german"
+
 # The manual page names every option that --help lists.
 manual=$(zcat "$prefix/share/man/man1/clipforger.1.gz" | sed -e 's/\\f[BIRP]//g' -e 's/\\-/-/g') ||
     fail "no gzipped manual page in share/man/man1"
-for option in $(LC_ALL=C.UTF-8 LANGUAGE='' QT_QPA_PLATFORM=offscreen "$prefix/bin/clipforger" --help 2>/dev/null |
-                awk -F '  +' '/^ +-/ { gsub(",", " ", $2); print $2 }'); do
+for option in $(awk -F '  +' '/^ +-/ { gsub(",", " ", $2); print $2 }' <<<"$help"); do
     grep -qE -- "(^|[^-[:alnum:]])$option([^-[:alnum:]]|$)" <<<"$manual" ||
         fail "the manual page does not name $option"
 done
