@@ -4,6 +4,7 @@
 #include "ClipforgerApp.h"
 
 #include "MainWindow.h"
+#include "StartupNotification.h"
 #include "desktop/AppId.h"
 #include "desktop/ApplicationService.h"
 #include "desktop/DesktopIntegration.h"
@@ -92,6 +93,7 @@ void ClipforgerApp::bringForward()
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->raise();
     m_window->activateWindow();
+    StartupNotification::completeAdopted();
 }
 
 void ClipforgerApp::onQuitSignal()

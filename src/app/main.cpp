@@ -35,6 +35,7 @@ int main(int argc, char *argv[])
 {
     if (CommandLine::asksOnlyForText(argc, argv))
         return answerWithText(argc, argv);
+    const QVariantMap launch = ApplicationService::launchPlatformData();
     QApplication application(argc, argv);
     ClipforgerApp::describeApplication(application);
     Translations::install(application, QLocale::system());
@@ -45,7 +46,7 @@ int main(int argc, char *argv[])
     const QDBusConnection bus = SessionBus::ifAny();
     std::unique_ptr<ApplicationService> service = ClipforgerApp::claimApplicationId(bus);
     if (!service->ownsApplicationId() &&
-        ApplicationService::handOver(QString::fromLatin1(appId), bus, files))
+        ApplicationService::handOver(QString::fromLatin1(appId), bus, files, launch))
         return 0;
 
     ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(), bus,
