@@ -47,6 +47,7 @@ for path in ./usr/bin/clipforger \
             ./usr/share/doc/clipforger/copyright \
             ./usr/share/doc/clipforger/changelog.gz \
             ./usr/share/man/man1/clipforger.1.gz \
+            ./usr/share/man/de/man1/clipforger.1.gz \
             ./usr/libexec/clipforger/clipforger-media; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
