@@ -25,10 +25,12 @@ package: deps build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # The package as Debian's lintian sees it: an error or a warning fails, informational tags show.
+# Then every executable in it must be hardened as hardening-check asks.
 lint-package: deps-release package
 	version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD_DIR)/CMakeCache.txt) && \
-	lintian --fail-on error,warning --display-info \
-		$(BUILD_DIR)/clipforger_$${version}_$$(dpkg --print-architecture).deb
+	deb=$(BUILD_DIR)/clipforger_$${version}_$$(dpkg --print-architecture).deb && \
+	lintian --fail-on error,warning --display-info "$$deb" && \
+	scripts/check-hardening.sh "$$deb"
 
 deps:
 	@scripts/install-deps.sh run

@@ -18,11 +18,12 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
-# dpkg-shlibdeps finds the Qt and C++ libraries the executable links. What it cannot see: the
-# encoder behind our link, the plugins Qt loads at run time (the window system and the SVG icon
-# engine), and xdg-open, through which Qt opens the output folder in the file manager.
+# dpkg-shlibdeps finds the Qt and C++ libraries the executable links, libqt6svg6 among them, which
+# also holds the SVG icon engine. What it cannot see: the encoder behind our link, the window
+# system plugins Qt loads at run time, and xdg-open, through which Qt opens the output folder in
+# the file manager.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "handbrake-cli, qt6-qpa-plugins, libqt6svg6, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "handbrake-cli, qt6-qpa-plugins, xdg-utils")
 # Qt's own texts in the user's language, and native windows in Wayland sessions.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 
@@ -42,5 +43,10 @@ add_custom_command(OUTPUT ${changelog}.gz
     VERBATIM)
 add_custom_target(clipforger_changelog ALL DEPENDS ${changelog}.gz)
 install(FILES resources/debian/copyright ${changelog}.gz DESTINATION ${package_docdir})
+
+# The same sources give the same package, byte for byte: cpack dates every file by the last
+# commit (SOURCE_DATE_EPOCH), read when packaging rather than when configuring.
+set(CPACK_CLIPFORGER_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/PackageDate.cmake)
 
 include(CPack)

@@ -7,14 +7,15 @@
 # Usage: install-deps.sh run|test|screenshots|release
 set -euo pipefail
 
-build_packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
+build_packages=(cmake make g++ locales qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
                 qt6-l10n-tools qt6-qpa-plugins libqt6svg6 handbrake-cli fonts-dejavu-core
                 qt6-wayland xdg-utils dpkg-dev file help2man pkg-config libavformat-dev
-                libavcodec-dev libavutil-dev)
+                libavcodec-dev libavutil-dev libxcb1-dev)
 test_packages=(ffmpeg xvfb xauth xdotool x11-utils clang-format dbus-daemon desktop-file-utils
-               appstream qt6-translations-l10n gvfs)
-# What checks a release: the licence of every file, and the package as Debian's policy has it.
-release_packages=(reuse lintian)
+               libglib2.0-bin appstream qt6-translations-l10n gvfs)
+# What checks a release: the licence of every file, the package as Debian's policy has it, and
+# its hardening (devscripts holds hardening-check).
+release_packages=(reuse lintian devscripts)
 
 case "${1:-run}" in
     run) wanted=("${build_packages[@]}") ;;

@@ -84,14 +84,24 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+40"/>
+        <location filename="../src/app/CommandLine.cpp" line="+51"/>
         <source>Converts video files into small MP4 files.</source>
         <translation>Wandelt Videodateien in kleine MP4-Dateien um.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Video files or folders to list for converting.</source>
         <translation>Videodateien oder Ordner, die zum Umwandeln aufgelistet werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>[FILE...]</source>
+        <translation>[DATEI...]</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "ClipforgerApp.h"
 
 #include "MainWindow.h"
+#include "StartupNotification.h"
 #include "desktop/AppId.h"
 #include "desktop/ApplicationService.h"
 #include "desktop/DesktopIntegration.h"
@@ -63,15 +64,17 @@ private:
 
 } // namespace
 
-void ClipforgerApp::describeApplication(QApplication &application)
+void ClipforgerApp::describeApplication(QCoreApplication &application)
 {
     application.setApplicationName(QStringLiteral("Clipforger"));
-    application.setApplicationDisplayName(QStringLiteral("Clipforger"));
     application.setOrganizationName(QStringLiteral("Clipforger"));
     application.setOrganizationDomain(QStringLiteral("clipforger.org"));
     application.setApplicationVersion(QStringLiteral(CLIPFORGER_VERSION));
-    application.setDesktopFileName(QString::fromLatin1(appId));
-    application.setWindowIcon(QIcon(new DrawnIcon(QStringLiteral(":/%1.svg").arg(appId))));
+    if (!qobject_cast<QGuiApplication *>(&application))
+        return;
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Clipforger"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(appId));
+    QGuiApplication::setWindowIcon(QIcon(new DrawnIcon(QStringLiteral(":/%1.svg").arg(appId))));
 }
 
 std::unique_ptr<ApplicationService> ClipforgerApp::claimApplicationId(const QDBusConnection &bus)
@@ -137,6 +140,7 @@ void ClipforgerApp::bringForward()
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->raise();
     m_window->activateWindow();
+    StartupNotification::completeAdopted();
 }
 
 void ClipforgerApp::onQuitSignal()

@@ -16,7 +16,7 @@ class BatchSession;
 class DesktopIntegration;
 class MainWindow;
 class OriginalsTrash;
-class QApplication;
+class QCoreApplication;
 class QuitSignals;
 
 // Clipforger as one object: the batch session, its window, what a batch means to the desktop,
@@ -28,9 +28,9 @@ class ClipforgerApp : public QObject
     Q_OBJECT
 
 public:
-    // Names the application and gives its windows our icon, so that the desktop shows
-    // "Clipforger" and matches the window to its desktop entry.
-    static void describeApplication(QApplication &application);
+    // Names the application and, with a window system, gives its windows our icon, so that the
+    // desktop shows "Clipforger" and matches the window to its desktop entry.
+    static void describeApplication(QCoreApplication &application);
 
     // Claims the application id on the bus, unless another instance owns it already: then this
     // launch should hand its files over and go, without building an app of its own.

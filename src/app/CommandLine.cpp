@@ -23,6 +23,17 @@ QByteArray workingDirectory()
 
 } // namespace
 
+bool asksOnlyForText(int argc, char **argv)
+{
+    static const QByteArrayList textOptions = {"-h",         "-?", "--help",
+                                               "--help-all", "-v", "--version"};
+    for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i) {
+        if (textOptions.contains(QByteArray(argv[i])))
+            return true;
+    }
+    return false;
+}
+
 QUrl urlFor(const QByteArray &argument, const QByteArray &workingDirectory)
 {
     if (argument.startsWith("file:"))
@@ -41,10 +52,10 @@ QList<QUrl> filesToOpen(int argc, char **argv)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("files"),
+        QCoreApplication::translate("CommandLine", "files"),
         QCoreApplication::translate("CommandLine",
                                     "Video files or folders to list for converting."),
-        QStringLiteral("[FILE...]"));
+        QCoreApplication::translate("CommandLine", "[FILE...]"));
 
     // Read as Latin-1, which maps every byte to one character, so that each file argument gives
     // back its exact bytes, whatever encoding its name is in.

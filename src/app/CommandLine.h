@@ -11,6 +11,10 @@
 // if it had been dropped. --help and --version answer as Qt's command-line apps do, and exit.
 namespace CommandLine {
 
+// Whether the arguments ask for help or the version: texts that need no display, so that they
+// answer over SSH and in scripts too, before any window system is opened.
+bool asksOnlyForText(int argc, char **argv);
+
 // Parses the arguments that are left once QApplication has taken its own; exits for --help,
 // --version and options it does not know.
 QList<QUrl> filesToOpen(int argc, char **argv);

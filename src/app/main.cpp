@@ -14,10 +14,28 @@
 #include "session/CrashRecord.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
+
+namespace {
+
+// Prints the help or the version in the user's language and exits, without a display.
+int answerWithText(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    ClipforgerApp::describeApplication(application);
+    Translations::install(application, QLocale::system());
+    CommandLine::filesToOpen(argc, argv);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (CommandLine::asksOnlyForText(argc, argv))
+        return answerWithText(argc, argv);
+    const QVariantMap launch = ApplicationService::launchPlatformData();
     QApplication application(argc, argv);
     ClipforgerApp::describeApplication(application);
     Translations::install(application, QLocale::system());
@@ -28,7 +46,7 @@ int main(int argc, char *argv[])
     const QDBusConnection bus = SessionBus::ifAny();
     std::unique_ptr<ApplicationService> service = ClipforgerApp::claimApplicationId(bus);
     if (!service->ownsApplicationId() &&
-        ApplicationService::handOver(QString::fromLatin1(appId), bus, files))
+        ApplicationService::handOver(QString::fromLatin1(appId), bus, files, launch))
         return 0;
 
     ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(), bus,

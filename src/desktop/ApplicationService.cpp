@@ -12,21 +12,12 @@ namespace {
 const QString interfaceName = QStringLiteral("org.freedesktop.Application");
 
 // The launcher's startup notification or activation token, which lets the window that comes
-// forward take the focus.
+// forward take the focus and ends the launcher's busy cursor. Adopted into the environment, where
+// Qt's Wayland activation and the window's StartupNotification read them.
 const std::pair<const char *, QString> activationTokens[] = {
     {"DESKTOP_STARTUP_ID", QStringLiteral("desktop-startup-id")},
     {"XDG_ACTIVATION_TOKEN", QStringLiteral("activation-token")},
 };
-
-QVariantMap ownPlatformData()
-{
-    QVariantMap data;
-    for (const auto &[variable, key] : activationTokens) {
-        if (!qEnvironmentVariableIsEmpty(variable))
-            data.insert(key, qEnvironmentVariable(variable));
-    }
-    return data;
-}
 
 void adoptPlatformData(const QVariantMap &data)
 {
@@ -83,8 +74,18 @@ ApplicationService::~ApplicationService()
     m_busThread.wait();
 }
 
+QVariantMap ApplicationService::launchPlatformData()
+{
+    QVariantMap data;
+    for (const auto &[variable, key] : activationTokens) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            data.insert(key, qEnvironmentVariable(variable));
+    }
+    return data;
+}
+
 bool ApplicationService::handOver(const QString &applicationId, const QDBusConnection &bus,
-                                  const QList<QUrl> &files)
+                                  const QList<QUrl> &files, const QVariantMap &platformData)
 {
     if (!bus.isConnected())
         return false;
@@ -92,14 +93,14 @@ bool ApplicationService::handOver(const QString &applicationId, const QDBusConne
     if (files.isEmpty()) {
         call = QDBusMessage::createMethodCall(applicationId, QString::fromLatin1(objectPath),
                                               interfaceName, QStringLiteral("Activate"));
-        call << ownPlatformData();
+        call << platformData;
     } else {
         QStringList uris;
         for (const QUrl &file : files)
             uris.append(QString::fromLatin1(file.toEncoded()));
         call = QDBusMessage::createMethodCall(applicationId, QString::fromLatin1(objectPath),
                                               interfaceName, QStringLiteral("Open"));
-        call << uris << ownPlatformData();
+        call << uris << platformData;
     }
     // No auto-start: a launch that found no owner shows its own window instead.
     call.setAutoStartService(false);

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QThread>
 #include <QUrl>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -32,10 +33,16 @@ public:
     // Whether this instance owns the application id; never without a bus.
     bool ownsApplicationId() const { return m_owner; }
 
-    // Gives the files to the instance that owns the id and asks it to come forward. False when
-    // there is none or it did not answer: this launch is then its own window.
+    // The launcher's startup id and activation token from this process's environment, as the
+    // platform data of a hand-over. Read before the QGuiApplication, which takes the startup id
+    // out of the environment.
+    static QVariantMap launchPlatformData();
+
+    // Gives the files to the instance that owns the id and asks it to come forward, with this
+    // launch's platform data, so that it ends the launcher's feedback. False when there is none
+    // or it did not answer: this launch is then its own window.
     static bool handOver(const QString &applicationId, const QDBusConnection &bus,
-                         const QList<QUrl> &files);
+                         const QList<QUrl> &files, const QVariantMap &platformData);
 
 Q_SIGNALS:
     void activationRequested();

@@ -438,8 +438,8 @@ private Q_SLOTS:
             << QStringList{"file:clip.mp4"} << QString() << QStringList{} << false;
         QTest::newRow("no files: the window comes forward")
             << QStringList{} << QString() << QStringList{} << false;
-        QTest::newRow("--version")
-            << QStringList{"--version"} << "Clipforger 0.1.0" << QStringList{} << false;
+        QTest::newRow("--version") << QStringList{"--version"} << "Clipforger " CLIPFORGER_VERSION
+                                   << QStringList{} << false;
         QTest::newRow("--help") << QStringList{"--help"} << "[FILE...]" << QStringList{} << false;
     }
 

@@ -4,8 +4,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the .deb from the build tree into a temporary folder and checks what apt would install:
-# everything under /usr, the encoder link and the media helper beside it, and the dependencies,
-# FFmpeg's found through the helper and those that no library scan finds.
+# everything under /usr, the encoder link and the media helper beside it, the dependencies,
+# FFmpeg's found through the helper and those that no library scan finds, each named once, and
+# that packaging again gives the same bytes.
 # Usage: check-deb-package.sh BUILD_DIR
 set -euo pipefail
 
@@ -29,6 +30,14 @@ for package in handbrake-cli qt6-qpa-plugins libqt6svg6 libqt6widgets6 libavform
     [[ ",$depends," =~ [,\ ]$package[,\ ] ]] || fail "Depends lacks $package"
 done
 
+duplicates=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | sort | uniq -d)
+[[ -z $duplicates ]] || fail "Depends names twice: $duplicates"
+
+# A second package of the same build is the same, byte for byte.
+again=$out/again
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$again" >/dev/null 2>&1
+cmp -s "$deb" "$again/${deb##*/}" || fail "a second package of the same build differs"
+
 contents=$(dpkg-deb -c "$deb" | awk '{ $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }')
 for path in ./usr/bin/clipforger \
             ./usr/share/applications/org.clipforger.Clipforger.desktop \
@@ -38,6 +47,7 @@ for path in ./usr/bin/clipforger \
             ./usr/share/doc/clipforger/copyright \
             ./usr/share/doc/clipforger/changelog.gz \
             ./usr/share/man/man1/clipforger.1.gz \
+            ./usr/share/man/de/man1/clipforger.1.gz \
             ./usr/libexec/clipforger/clipforger-media; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
