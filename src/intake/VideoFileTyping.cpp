@@ -34,6 +34,11 @@ constexpr std::array camcorderPatterns = {
     QLatin1StringView("*.tod"),
 };
 
+// Transport streams share their names with other files: TypeScript modules (.ts, .mts) and
+// Blu-ray's playlists and clip indexes (.mpls, .clpi), which the database files under the
+// stream's type by name alone.
+const QString transportStream = QStringLiteral("video/mp2t");
+
 // What the database reads to type a file by content.
 constexpr qsizetype headSize = 16 * 1024;
 
@@ -125,6 +130,10 @@ bool VideoFileTyping::isVideoFile(const QByteArray &path) const
 bool VideoFileTyping::isVideoContent(const QString &fileName, const QByteArray &head) const
 {
     const QMimeType type = m_database.mimeTypeForFileNameAndData(fileName, head);
+    // A name that a transport stream shares with other files: only the stream's packets, which
+    // begin with a sync byte every 188 or 192 bytes, make it one.
+    if (type.inherits(transportStream))
+        return m_database.mimeTypeForData(head).inherits(transportStream);
     if (isVideoType(type))
         return true;
     // Camcorder .MOD files are MPEG program streams that the name alone calls tracker music:

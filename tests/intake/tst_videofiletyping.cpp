@@ -70,6 +70,8 @@ void tst_VideoFileTyping::initTestCase()
                      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
                      "<TS version=\"2.1\" language=\"de\"></TS>\n"));
     QVERIFY(makeText(path(s("playlist.m4u")), "http://example.com/clip.mp4\n"));
+    QVERIFY(makeText(path(s("index.d.mts")), "export declare const clip: string;\n"));
+    QVERIFY(makeText(path(s("00000.mpls")), "MPLS0200"));
     QVERIFY(makeText(path(s("empty.mp4")), {}));
     QVERIFY(QDir(m_dir.path()).mkdir(s("folder")));
     QVERIFY(QDir(m_dir.path()).mkdir(s("folder.mp4")));
@@ -126,6 +128,9 @@ void tst_VideoFileTyping::isVideoFile_data()
     QTest::newRow("text") << "notes.txt" << false;
     QTest::newRow("Qt Linguist .ts file") << "translations.ts" << false;
     QTest::newRow("video/ playlist that is text") << "playlist.m4u" << false;
+    QTest::newRow("TypeScript module .mts: a transport stream's name, not its content")
+        << "index.d.mts" << false;
+    QTest::newRow("Blu-ray playlist .mpls") << "00000.mpls" << false;
     QTest::newRow("a video named .txt: the name decides, as in the file manager")
         << "clip really.txt" << false;
     QTest::newRow("text named .MOD") << "not a camcorder.MOD" << false;
