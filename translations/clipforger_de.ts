@@ -253,7 +253,7 @@
         <translation>oder klicken, um Dateien auszuwählen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
@@ -262,8 +262,17 @@
         <source>Add video files</source>
         <translation>Videodateien hinzufügen</translation>
     </message>
+    <message numerus="yes">
+        <location line="+60"/>
+        <source>Looking for videos: %Ln folder(s) seen</source>
+        <comment>folders looked through so far</comment>
+        <translation>
+            <numerusform>Suche nach Videos: %Ln Ordner durchgesehen</numerusform>
+            <numerusform>Suche nach Videos: %Ln Ordner durchgesehen</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+48"/>
+        <location line="+7"/>
         <source>No files listed</source>
         <translation>Keine Dateien aufgelistet</translation>
     </message>
@@ -373,7 +382,7 @@
 <context>
     <name>MainConversionView</name>
     <message>
-        <location filename="../src/screens/MainConversionView.cpp" line="+122"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+123"/>
         <source>Stop</source>
         <translation>Stoppen</translation>
     </message>
@@ -387,7 +396,7 @@
         </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
     </message>

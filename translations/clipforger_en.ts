@@ -64,7 +64,16 @@
 <context>
     <name>DropZone</name>
     <message numerus="yes">
-        <location filename="../src/screens/DropZone.cpp" line="+81"/>
+        <location filename="../src/screens/DropZone.cpp" line="+93"/>
+        <source>Looking for videos: %Ln folder(s) seen</source>
+        <comment>folders looked through so far</comment>
+        <translation>
+            <numerusform>Looking for videos: %Ln folder seen</numerusform>
+            <numerusform>Looking for videos: %Ln folders seen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
         <source>%n file(s) listed</source>
         <comment>count of listed files</comment>
         <translation>
@@ -88,7 +97,7 @@
 <context>
     <name>MainConversionView</name>
     <message numerus="yes">
-        <location filename="../src/screens/MainConversionView.cpp" line="+145"/>
+        <location filename="../src/screens/MainConversionView.cpp" line="+146"/>
         <source>%n file(s) were not converted last time</source>
         <comment>restored after a crash</comment>
         <translation>

@@ -28,17 +28,25 @@ void FileIntake::takeFrom(std::function<QList<QUrl>()> source)
 {
     const quint64 generation = m_generation;
     const quint64 sequence = m_nextSequence++;
-    m_pool.start([this, generation, sequence, source = std::move(source)] {
+    const auto interval = m_foldersSeenInterval;
+    m_pool.start([this, generation, sequence, interval, source = std::move(source)] {
         const auto post = [this, generation, sequence](const Held &found) {
             QMetaObject::invokeMethod(
                 this, [=, this] { receive(generation, sequence, found); }, Qt::QueuedConnection);
         };
         const auto stillWanted = [this, generation] { return m_generation == generation; };
-        IntakeWalk(m_aliases, stillWanted,
-                   [&post](const QList<QUrl> &videos, const QList<FileIdentity> &identities) {
-                       post({videos, identities, false});
-                   })
-            .run(source());
+        IntakeWalk walk(m_aliases, stillWanted,
+                        [&post](const QList<QUrl> &videos, const QList<FileIdentity> &identities) {
+                            post({videos, identities, false});
+                        });
+        walk.tellFoldersSeen(
+            [=, this](qsizetype count) {
+                QMetaObject::invokeMethod(
+                    this, [=, this] { receiveFoldersSeen(generation, sequence, count); },
+                    Qt::QueuedConnection);
+            },
+            interval);
+        walk.run(source());
         post({{}, {}, true});
     });
 }
@@ -49,6 +57,28 @@ void FileIntake::cancel()
     m_held.clear();
     m_told = {};
     m_nextToTell = m_nextSequence;
+    m_foldersSeen.clear();
+}
+
+void FileIntake::setFoldersSeenInterval(std::chrono::milliseconds interval)
+{
+    m_foldersSeenInterval = interval;
+}
+
+void FileIntake::receiveFoldersSeen(quint64 generation, quint64 sequence, qsizetype count)
+{
+    if (generation != m_generation)
+        return;
+    m_foldersSeen[sequence] = count;
+    tellFoldersSeen();
+}
+
+void FileIntake::tellFoldersSeen()
+{
+    qsizetype total = 0;
+    for (const qsizetype count : std::as_const(m_foldersSeen))
+        total += count;
+    Q_EMIT foldersSeenChanged(total);
 }
 
 void FileIntake::receive(quint64 generation, quint64 sequence, const Held &found)
@@ -59,6 +89,8 @@ void FileIntake::receive(quint64 generation, quint64 sequence, const Held &found
     held.videos += found.videos;
     held.identities += found.identities;
     held.done = found.done;
+    if (found.done && m_foldersSeen.remove(sequence) > 0)
+        tellFoldersSeen();
 
     // Tells what the first unfinished URL has found, and all of each URL after it that is done.
     for (auto first = m_held.begin(); first != m_held.end() && first.key() == m_nextToTell;

@@ -13,11 +13,13 @@
 #include <QUrl>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 
 // Types given URLs off the main thread and reports the videos among them in the order the URLs
 // were given, each as soon as it and every URL given before it are known. A folder contributes
-// the video files inside it, in name order, reported in batches while it is walked.
+// the video files inside it, in name order, reported in batches while it is walked; a walk that
+// takes a while also tells how many folders it has entered.
 class FileIntake : public QObject
 {
     Q_OBJECT
@@ -31,8 +33,11 @@ public:
     // The same for the URLs that `source` gives, in their turn among the takes, where getting
     // them is itself work for a worker thread (reading a file, say).
     void takeFrom(std::function<QList<QUrl>()> source);
-    // Forgets every take still at work: nothing more arrives from them.
+    // Forgets every take still at work: nothing more arrives from them, not even their end.
     void cancel();
+
+    // How long a walk goes before it first tells the folders it has seen, and then how often.
+    void setFoldersSeenInterval(std::chrono::milliseconds interval);
 
     // The links through which files whose names Qt cannot read are listed.
     const ReadableAliases &aliases() const { return m_aliases; }
@@ -40,6 +45,8 @@ public:
 Q_SIGNALS:
     // Each video's identity on the disk beside it, in the same order.
     void videosFound(const QList<QUrl> &urls, const QList<FileIdentity> &identities);
+    // The folders that the walks still at work have entered, in all; 0 once they have ended.
+    void foldersSeenChanged(qsizetype count);
 
 private:
     // What the typing of one given URL has found so far, while a URL given before it is still
@@ -52,6 +59,8 @@ private:
     };
 
     void receive(quint64 generation, quint64 sequence, const Held &found);
+    void receiveFoldersSeen(quint64 generation, quint64 sequence, qsizetype count);
+    void tellFoldersSeen();
     void tell();
 
     // Our own pool, so that typing never waits behind other users of the global one; its
@@ -67,4 +76,7 @@ private:
     // In order, not yet told.
     Held m_told;
     bool m_tellScheduled = false;
+    std::chrono::milliseconds m_foldersSeenInterval{250};
+    // Per take still walking that has told any.
+    QMap<quint64, qsizetype> m_foldersSeen;
 };

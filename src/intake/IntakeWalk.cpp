@@ -58,9 +58,16 @@ IntakeWalk::IntakeWalk(ReadableAliases &aliases, StillWanted stillWanted, Delive
     , m_deliver(std::move(deliver))
 {}
 
+void IntakeWalk::tellFoldersSeen(TellFoldersSeen tell, std::chrono::milliseconds interval)
+{
+    m_tellFoldersSeen = std::move(tell);
+    m_foldersSeenInterval = interval;
+}
+
 void IntakeWalk::run(const QList<QUrl> &urls)
 {
     m_sinceDelivery.start();
+    m_sinceFoldersSeenTold.start();
     for (const QUrl &url : urls) {
         if (!m_stillWanted())
             return;
@@ -76,7 +83,7 @@ void IntakeWalk::visit(const QUrl &url)
     if (path.isEmpty() || ::stat(path.constData(), &info) != 0)
         return;
     if (S_ISDIR(info.st_mode)) {
-        m_visitedFolders.insert({info.st_dev, info.st_ino});
+        enterFolder(info);
         visitFolder(path);
     } else {
         visitFile(path, info);
@@ -96,12 +103,21 @@ void IntakeWalk::visitFolder(const QByteArray &path)
             continue;
         if (S_ISDIR(info.st_mode)) {
             if (!m_visitedFolders.contains({info.st_dev, info.st_ino})) {
-                m_visitedFolders.insert({info.st_dev, info.st_ino});
+                enterFolder(info);
                 visitFolder(entry);
             }
         } else if (S_ISREG(info.st_mode)) {
             visitFile(entry, info);
         }
+    }
+}
+
+void IntakeWalk::enterFolder(const struct stat &info)
+{
+    m_visitedFolders.insert({info.st_dev, info.st_ino});
+    if (m_tellFoldersSeen && m_sinceFoldersSeenTold.elapsed() >= m_foldersSeenInterval.count()) {
+        m_tellFoldersSeen(m_visitedFolders.size());
+        m_sinceFoldersSeenTold.restart();
     }
 }
 

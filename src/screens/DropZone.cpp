@@ -23,6 +23,7 @@ DropZone::DropZone(QWidget *parent)
     , m_invitation(new QLabel(tr("Drop video files here"), this))
     , m_clickHint(new QLabel(tr("or click to choose files"), this))
     , m_summary(new FileSummary(this))
+    , m_foldersSeen(new QLabel(this))
     , m_clearButton(new TextButton(tr("Clear"), this))
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -43,6 +44,9 @@ DropZone::DropZone(QWidget *parent)
     m_clickHint->setFont(Theme::font(Theme::TextStyle::Body));
     m_clickHint->setAlignment(Qt::AlignCenter);
     Theme::useSecondaryText(m_clickHint);
+    m_foldersSeen->setFont(Theme::font(Theme::TextStyle::Caption));
+    m_foldersSeen->setAlignment(Qt::AlignCenter);
+    Theme::useSecondaryText(m_foldersSeen);
 
     // Names are elided within the zone's inner edge, clear of the rounded outline, which larger
     // text never touches either.
@@ -55,10 +59,12 @@ DropZone::DropZone(QWidget *parent)
     layout->addWidget(m_invitation);
     layout->addWidget(m_clickHint);
     layout->addWidget(m_summary);
+    layout->addWidget(m_foldersSeen);
     layout->addWidget(m_clearButton, 0, Qt::AlignHCenter);
     layout->addStretch();
 
     showFiles({}, 0);
+    showFoldersSeen(0);
 }
 
 void DropZone::showFiles(const QList<QUrl> &firstFiles, qsizetype count)
@@ -66,12 +72,26 @@ void DropZone::showFiles(const QList<QUrl> &firstFiles, qsizetype count)
     m_invitation->setVisible(count == 0);
     m_clickHint->setVisible(count == 0);
     m_summary->setVisible(count > 0);
-    m_clearButton->setVisible(count > 0);
+    m_fileCount = count;
+    m_clearButton->setVisible(count > 0 || !m_foldersSeen->isHidden());
     m_summary->showFiles(firstFiles, count);
     // Qt tells screen readers of every description set, an equal one too.
     const QString description = listedFilesDescription(count);
     if (description != accessibleDescription())
         setAccessibleDescription(description);
+}
+
+void DropZone::showFoldersSeen(qsizetype count)
+{
+    m_foldersSeen->setText(foldersSeenText(count));
+    m_foldersSeen->setVisible(count > 0);
+    m_clearButton->setVisible(m_fileCount > 0 || count > 0);
+}
+
+QString DropZone::foldersSeenText(qsizetype count)
+{
+    return tr("Looking for videos: %Ln folder(s) seen", "folders looked through so far",
+              int(count));
 }
 
 QString DropZone::listedFilesDescription(qsizetype count)

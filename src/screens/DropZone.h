@@ -14,8 +14,9 @@ class TextButton;
 
 // The dashed area that invites video files and, once files are listed, sums them up. It takes a
 // drag only when something in it may be a video and hands the dropped URLs on untyped. A click,
-// Enter or Space asks for the file chooser; "Clear", shown while files are listed, asks to empty
-// the list. To the keyboard and to screen readers it is a button that adds video files.
+// Enter or Space asks for the file chooser; "Clear", shown while files are listed or folders are
+// looked through, asks to empty the list and stop looking. To the keyboard and to screen readers
+// it is a button that adds video files.
 class DropZone : public QAbstractButton
 {
     Q_OBJECT
@@ -31,9 +32,12 @@ public:
 
     // The first of a list of `count` files: see FileSummary::showFiles.
     void showFiles(const QList<QUrl> &firstFiles, qsizetype count);
+    // That `count` folders have been looked through for videos so far; 0 when none is.
+    void showFoldersSeen(qsizetype count);
 
     // What a screen reader says about the zone besides its name.
     static QString listedFilesDescription(qsizetype count);
+    static QString foldersSeenText(qsizetype count);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -52,5 +56,7 @@ private:
     QLabel *m_invitation;
     QLabel *m_clickHint;
     FileSummary *m_summary;
+    QLabel *m_foldersSeen;
     TextButton *m_clearButton;
+    qsizetype m_fileCount = 0;
 };

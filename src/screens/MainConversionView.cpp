@@ -68,6 +68,7 @@ MainConversionView::MainConversionView(const ScreenState *state, ScreenActions *
     connect(&m_state->files(), &BatchList::filesChanged, this, &MainConversionView::render);
     connect(m_state, &ScreenState::screenChanged, this, &MainConversionView::render);
     connect(m_state, &ScreenState::restoredFileCountChanged, this, &MainConversionView::render);
+    connect(m_state, &ScreenState::foldersSeenChanged, this, &MainConversionView::render);
     connect(m_convertButton, &ConvertButton::clicked, this,
             [this] { m_actions->startConversion(); });
     connect(m_dropZone, &DropZone::filesDropped, this,
@@ -157,6 +158,7 @@ void MainConversionView::render()
         for (qsizetype i = 0; i < files.size() && i < NameList::shownNames; ++i)
             firstFiles.append(files.at(i).url);
         m_dropZone->showFiles(firstFiles, files.size());
+        m_dropZone->showFoldersSeen(m_state->foldersSeen());
     }
     const qsizetype restored = m_state->restoredFileCount();
     m_restoredNotice->setText(restored > 0 ? restoredNoticeText(restored) : QString());

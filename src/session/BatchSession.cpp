@@ -24,6 +24,8 @@ BatchSession::BatchSession(const QString &encoderPath, const QString &outputFold
 {
     m_converter->setCapacity(EncodeCapacity::ofThisMachine());
     connect(m_intake.get(), &FileIntake::videosFound, this, &BatchSession::onVideosFound);
+    connect(m_intake.get(), &FileIntake::foldersSeenChanged, m_state.get(),
+            &ScreenState::setFoldersSeen);
     connect(m_headerReader.get(), &HeaderReadQueue::headersRead, this,
             &BatchSession::onHeadersRead);
     connect(m_converter.get(), &BatchConverter::fileBegan, this, &BatchSession::onFileBegan);
@@ -76,6 +78,7 @@ void BatchSession::clearFiles()
     if (m_state->screen() != Screen::Drop)
         return;
     m_intake->cancel();
+    m_state->setFoldersSeen(0);
     m_state->files().clear();
     m_headerReader->readNewFiles();
     m_recorder->listChanged();

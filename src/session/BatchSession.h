@@ -56,7 +56,8 @@ public:
     // them, is listed in the order given once it is known. While a batch runs, new files join
     // its end; on the completion screen they start the next list on the drop screen.
     void addFiles(const QList<QUrl> &urls);
-    // Empties the drop screen's list and forgets files still being typed for it.
+    // Empties the drop screen's list and forgets files still being typed or looked for in folders
+    // for it.
     void clearFiles();
     // Converts the listed files; does nothing without files or while a batch runs.
     void startConversion();

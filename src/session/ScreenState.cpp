@@ -40,6 +40,14 @@ void ScreenState::setRestoredFileCount(qsizetype count)
     Q_EMIT restoredFileCountChanged(count);
 }
 
+void ScreenState::setFoldersSeen(qsizetype count)
+{
+    if (count == m_foldersSeen)
+        return;
+    m_foldersSeen = count;
+    Q_EMIT foldersSeenChanged(count);
+}
+
 void ScreenState::setCrashRecoveryIsOff(bool off)
 {
     if (off == m_crashRecoveryIsOff)

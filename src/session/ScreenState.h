@@ -46,6 +46,11 @@ public:
     qsizetype restoredFileCount() const { return m_restoredFileCount; }
     void setRestoredFileCount(qsizetype count);
 
+    // How many folders the drops still being looked through have entered, once that takes a
+    // while; 0 while none is.
+    qsizetype foldersSeen() const { return m_foldersSeen; }
+    void setFoldersSeen(qsizetype count);
+
     // Whether the running batch goes without its crash record, as the state folder cannot be
     // written: a crash would then leave nothing to offer again.
     bool crashRecoveryIsOff() const { return m_crashRecoveryIsOff; }
@@ -94,6 +99,7 @@ Q_SIGNALS:
     void pauseAskedChanged(bool asked);
     void pausedChanged(bool paused);
     void restoredFileCountChanged(qsizetype count);
+    void foldersSeenChanged(qsizetype count);
     void crashRecoveryIsOffChanged();
     void currentFileIndexChanged(qint64 index);
     void conversionProgressChanged(double fraction);
@@ -111,6 +117,7 @@ private:
     bool m_pauseAsked = false;
     bool m_paused = false;
     qsizetype m_restoredFileCount = 0;
+    qsizetype m_foldersSeen = 0;
     bool m_crashRecoveryIsOff = false;
     qint64 m_currentFileIndex = 0;
     double m_conversionProgress = 0.0;

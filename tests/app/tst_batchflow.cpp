@@ -529,28 +529,38 @@ private Q_SLOTS:
     void pastedFilesAreListedUntilCleared_data()
     {
         QTest::addColumn<bool>("byKey");
-        QTest::newRow("Clear button") << false;
-        QTest::newRow("Delete key") << true;
+        QTest::addColumn<bool>("looking");
+        QTest::newRow("Clear button") << false << false;
+        QTest::newRow("Delete key") << true << false;
+        QTest::newRow("Clear button, as folders are looked through") << false << true;
     }
 
     void pastedFilesAreListedUntilCleared()
     {
         QFETCH(bool, byKey);
+        QFETCH(bool, looking);
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
-        // What a file manager's Copy puts on the clipboard.
-        auto *copied = new QMimeData;
-        copied->setUrls({QUrl::fromLocalFile(media(QStringLiteral("clip.mp4"))),
-                         QUrl::fromLocalFile(media(QStringLiteral("notes.txt")))});
-        QGuiApplication::clipboard()->setMimeData(copied);
-        QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
-        QTRY_VERIFY(shownTexts().contains(QStringLiteral("1 file selected")));
+        if (looking) {
+            m_app->session()->stagedState()->setFoldersSeen(1234);
+            QVERIFY(shownTexts().contains(QStringLiteral("Looking for videos: %1 folders seen")
+                                              .arg(QLocale().toString(1234))));
+        } else {
+            // What a file manager's Copy puts on the clipboard.
+            auto *copied = new QMimeData;
+            copied->setUrls({QUrl::fromLocalFile(media(QStringLiteral("clip.mp4"))),
+                             QUrl::fromLocalFile(media(QStringLiteral("notes.txt")))});
+            QGuiApplication::clipboard()->setMimeData(copied);
+            QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+            QTRY_VERIFY(shownTexts().contains(QStringLiteral("1 file selected")));
+        }
 
         if (byKey)
             QTest::keyClick(m_window, Qt::Key_Delete);
         else
             QTest::mouseClick(button(QStringLiteral("Clear")), Qt::LeftButton);
         QVERIFY(state()->files().urls().isEmpty());
+        QCOMPARE(state()->foldersSeen(), 0);
         QVERIFY(shownTexts().contains(QStringLiteral("Drop video files here")));
         QVERIFY(!button(QStringLiteral("Clear")));
     }

@@ -173,8 +173,14 @@ void tst_FileIntake::folderContributesItsVideosInNameOrder()
 
     FileIntake intake;
     FoundList found(intake);
+    intake.setFoldersSeenInterval(std::chrono::milliseconds(0));
+    QList<qsizetype> foldersSeen;
+    connect(&intake, &FileIntake::foldersSeenChanged, &found,
+            [&foldersSeen](qsizetype count) { foldersSeen.append(count); });
     intake.take({QUrl::fromLocalFile(QFile::decodeName(root))});
     settle(found, 6);
+    // Each folder once, the locked one too; the loop back to the top is not entered again.
+    QCOMPARE(foldersSeen, QList<qsizetype>({1, 2, 3, 4, 5, 0}));
 
     QStringList names;
     for (const QUrl &listed : found.urls())
