@@ -57,6 +57,15 @@ private Q_SLOTS:
         QVERIFY(!state->report().sizeLine().isEmpty());
         QVERIFY(!state->secondsLeft());
         QCOMPARE(log.runCount(), 2);
+
+        // A move to the Trash that ends after the user went back is left to the desktop to tell.
+        QSignalSpy toTrash(&session, &BatchSession::originalsToTrash);
+        QSignalSpy outOfSight(&session, &BatchSession::trashMovesOutOfSight);
+        session.moveOriginalsToTrash();
+        QCOMPARE(toTrash.size(), 1);
+        session.goBack();
+        session.noteTrashMoves(toTrash.first().first().toInt(), {});
+        QCOMPARE(outOfSight.size(), 1);
     }
 
     void timeLeft_data()
