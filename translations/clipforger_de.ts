@@ -84,7 +84,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+51"/>
+        <location filename="../src/app/CommandLine.cpp" line="+64"/>
         <source>Converts video files into small MP4 files.</source>
         <translation>Wandelt Videodateien in kleine MP4-Dateien um.</translation>
     </message>
@@ -102,6 +102,11 @@
         <location line="+2"/>
         <source>[FILE...]</source>
         <translation>[DATEI...]</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="+33"/>
+        <source>No graphical display (DISPLAY or WAYLAND_DISPLAY is unset): cannot open Clipforger&apos;s window.</source>
+        <translation>Keine grafische Anzeige (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt): Das Fenster von Clipforger kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,19 @@ bool asksOnlyForText(int argc, char **argv)
     return false;
 }
 
+bool namesAWindowSystem(int argc, char **argv)
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    for (int i = 1; i < argc && qstrcmp(argv[i], "--") != 0; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return false;
+}
+
 QUrl urlFor(const QByteArray &argument, const QByteArray &workingDirectory)
 {
     if (argument.startsWith("file:"))

@@ -15,6 +15,10 @@ namespace CommandLine {
 // answer over SSH and in scripts too, before any window system is opened.
 bool asksOnlyForText(int argc, char **argv);
 
+// Whether a window system was named: by the environment or by Qt's -platform option. Without one
+// Qt could only abort, so the arguments are answered in text instead.
+bool namesAWindowSystem(int argc, char **argv);
+
 // Parses the arguments that are left once QApplication has taken its own; exits for --help,
 // --version and options it does not know.
 QList<QUrl> filesToOpen(int argc, char **argv);

@@ -15,25 +15,32 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QLocale>
 
 namespace {
 
-// Prints the help or the version in the user's language and exits, without a display.
+// Answers in the user's language without a display: the help or the version, an unknown option,
+// or else that there is no display to open the window on.
 int answerWithText(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
     ClipforgerApp::describeApplication(application);
     Translations::install(application, QLocale::system());
     CommandLine::filesToOpen(argc, argv);
-    return 0;
+    if (CommandLine::asksOnlyForText(argc, argv))
+        return 0;
+    qCritical().noquote() << QCoreApplication::translate(
+        "CommandLine", "No graphical display (DISPLAY or WAYLAND_DISPLAY is unset): cannot open "
+                       "Clipforger's window.");
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (CommandLine::asksOnlyForText(argc, argv))
+    if (CommandLine::asksOnlyForText(argc, argv) || !CommandLine::namesAWindowSystem(argc, argv))
         return answerWithText(argc, argv);
     const QVariantMap launch = ApplicationService::launchPlatformData();
     QApplication application(argc, argv);

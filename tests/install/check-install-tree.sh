@@ -82,6 +82,10 @@ help=$("${no_display[@]}" LANGUAGE='' "$prefix/bin/clipforger" --help 2>&1) ||
     fail "clipforger --help fails without a display: $help"
 "${no_display[@]}" "$prefix/bin/clipforger" --version >/dev/null 2>&1 ||
     fail "clipforger --version fails without a display"
+status=0
+unknown=$("${no_display[@]}" "$prefix/bin/clipforger" --frobnicate 2>&1) || status=$?
+[[ $status == 1 && $(wc -l <<<"$unknown") == 1 ]] ||
+    fail "an unknown option without a display does not fail with one line: $unknown"
 german=$("${no_display[@]}" LANGUAGE=de "$prefix/bin/clipforger" --help 2>&1 || true)
 grep -q "DATEI" <<<"$german" || fail "clipforger --help is not German for a German user: $german"
 
