@@ -12,13 +12,13 @@
 <context>
     <name>BatchReport</name>
     <message>
-        <location filename="../src/session/BatchReport.cpp" line="+43"/>
-        <location line="+28"/>
+        <location filename="../src/session/BatchReport.cpp" line="+45"/>
+        <location line="+36"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="-26"/>
+        <location line="-34"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -27,8 +27,17 @@
         <source>Complete</source>
         <translation>Abgeschlossen</translation>
     </message>
+    <message numerus="yes">
+        <location line="+21"/>
+        <source>%n file(s) were already small: kept as they were</source>
+        <comment>streams kept, not encoded</comment>
+        <translation>
+            <numerusform>%n Datei war schon klein: unverändert übernommen</numerusform>
+            <numerusform>%n Dateien waren schon klein: unverändert übernommen</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+23"/>
+        <location line="+10"/>
         <source>Conversion stopped</source>
         <translation>Umwandlung gestoppt</translation>
     </message>
@@ -48,7 +57,7 @@
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
     <message numerus="yes">
-        <location line="+16"/>
+        <location line="+18"/>
         <source>%1 of %n file(s) could not be converted</source>
         <comment>failed of all files</comment>
         <translation>
@@ -132,7 +141,7 @@
         <translation>Rückgängig: Originale zurücklegen</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>The folder could not be opened. It is here:</source>
         <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
     </message>
@@ -142,7 +151,7 @@
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-101"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>

@@ -4,7 +4,16 @@
 <context>
     <name>BatchReport</name>
     <message numerus="yes">
-        <location filename="../src/session/BatchReport.cpp" line="+101"/>
+        <location filename="../src/session/BatchReport.cpp" line="+73"/>
+        <source>%n file(s) were already small: kept as they were</source>
+        <comment>streams kept, not encoded</comment>
+        <translation>
+            <numerusform>%n file was already small: kept as it was</numerusform>
+            <numerusform>%n files were already small: kept as they were</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+40"/>
         <source>%1 of %n file(s) could not be converted</source>
         <comment>failed of all files</comment>
         <translation>

@@ -240,14 +240,14 @@ void BatchConverter::onEncoderFinished(Encode *encode, Failure failure, int deta
 // Off the GUI thread: flushing a large file to a slow disk takes long enough to be seen.
 void BatchConverter::publish(Encode *encode)
 {
-    using Published = std::pair<QString, Failure>;
+    using Published = std::tuple<QString, Failure, bool>;
     auto *watcher = new QFutureWatcher<Published>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, encode] {
-        const auto [path, failure] = watcher->result();
+        const auto [path, failure, inputStreamsKept] = watcher->result();
         watcher->deleteLater();
         const qsizetype index = encode->index;
         endEncode(encode);
-        record(index, failure, 0, path);
+        record(index, failure, 0, path, {}, inputStreamsKept);
         startFilesLater();
     });
     watcher->setFuture(QtConcurrent::run(
@@ -256,8 +256,9 @@ void BatchConverter::publish(Encode *encode)
          media = *m_files->at(encode->index).media, helpers = m_mediaHelpers]() mutable {
             Failure failure = Failure::None;
             const QString path = output->finish(input, media, taken, *helpers, &failure);
+            const bool inputStreamsKept = output->holdsInputStreams();
             output.reset(); // a failed file is gone before its outcome is told
-            return Published(path, failure);
+            return Published(path, failure, inputStreamsKept);
         }));
 }
 
@@ -295,7 +296,7 @@ Failure BatchConverter::causeOf(const Encode &encode, Failure failure) const
 }
 
 void BatchConverter::record(qsizetype index, Failure failure, int detail, const QString &outputPath,
-                            const QStringList &encoderLines)
+                            const QStringList &encoderLines, bool inputStreamsKept)
 {
     m_diskFull = m_diskFull || failure == Failure::DiskFull;
     if (!outputPath.isEmpty())
@@ -306,5 +307,6 @@ void BatchConverter::record(qsizetype index, Failure failure, int detail, const 
     outcome.failure = failure;
     outcome.detail = detail;
     outcome.encoderLines = encoderLines;
+    outcome.inputStreamsKept = inputStreamsKept;
     Q_EMIT fileEnded(index, outcome);
 }

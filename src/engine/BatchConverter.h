@@ -82,7 +82,8 @@ private:
     void endEncode(Encode *encode);
     FileOutcome::Failure causeOf(const Encode &encode, FileOutcome::Failure failure) const;
     void record(qsizetype index, FileOutcome::Failure failure, int detail = 0,
-                const QString &outputPath = {}, const QStringList &encoderLines = {});
+                const QString &outputPath = {}, const QStringList &encoderLines = {},
+                bool inputStreamsKept = false);
     bool aFileWaits();
     void followHold();
 

@@ -26,6 +26,13 @@ constexpr int MaxTemporaryAttempts = 100;
 
 using Failure = FileOutcome::Failure;
 
+bool savesATenth(const QString &inputPath, const QString &encodedPath)
+{
+    const qint64 inputSize = QFileInfo(inputPath).size();
+    const qint64 encodedSize = QFileInfo(encodedPath).size();
+    return encodedSize * 10 <= inputSize * 9;
+}
+
 Failure failureFor(int error)
 {
     return error == ENOSPC || error == EDQUOT ? Failure::DiskFull : Failure::OutputUnwritable;
@@ -125,7 +132,14 @@ QString ConvertedFile::finish(const QString &inputPath, const MediaInfo &input,
         return {};
     }
     const QDateTime recorded = ClipComparison::recordingDate(input, inputPath);
-    if (!rewrite([&](const QString &path, int fd) {
+    // Encoding a file that plays everywhere costs some of its quality; it pays only where the
+    // file becomes clearly smaller. Else the input's own streams, every track, chapter and tag
+    // of them, are written into MP4 as they are.
+    if (input.widelyPlayable && !savesATenth(inputPath, temporaryPath()))
+        m_holdsInputStreams = rewrite([&](const QString &, int fd) {
+            return MetadataRemux::remux(inputPath, fd, recorded, input.recordingTags, helpers);
+        });
+    if (!m_holdsInputStreams && !rewrite([&](const QString &path, int fd) {
             return MetadataRemux::remux(path, fd, recorded, input.recordingTags, helpers);
         }))
         qWarning("Could not note the recording date and place in %s", qPrintable(temporaryPath()));

@@ -50,9 +50,13 @@ public:
 
     // Everything between the encoder's end and the file's name: checks that it is still the
     // whole clip of the input as `input` described it before the encode, gives it the input's
-    // recording date, place and modification time, then publishes it. Blocks on the disk.
+    // recording date, place and modification time, then publishes it. Where the input plays
+    // nearly everywhere as it is and the encode does not save a tenth of its size, the file
+    // becomes the input's own streams instead. Blocks on the disk.
     QString finish(const QString &inputPath, const MediaInfo &input, const QSet<QString> &taken,
                    MediaHelperPool &helpers, FileOutcome::Failure *failure);
+    // The file holds the input's own streams, not the encoder's.
+    bool holdsInputStreams() const { return m_holdsInputStreams; }
 
     // What is likely behind a failed encode, if it lies with the output folder.
     bool isOnFullDisk() const;
@@ -70,4 +74,5 @@ private:
     QString m_inputFileName;
     QByteArray m_temporaryName;
     bool m_published = false;
+    bool m_holdsInputStreams = false;
 };

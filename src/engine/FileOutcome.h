@@ -34,6 +34,9 @@ struct FileOutcome
     // The encoder's last few lines on its error channel, where it says what went wrong. The
     // initialiser keeps outcomes braced up to `detail` free of warnings.
     QStringList encoderLines = {};
+    // The converted file holds the input's own streams, rewritten into MP4: it played nearly
+    // everywhere already, and encoding it saved too little.
+    bool inputStreamsKept = false;
 
     bool converted() const { return failure == Failure::None; }
     // Why the file was not converted, in a few plain words for the user ("the disk is full"),

@@ -32,6 +32,10 @@ struct MediaInfo
     // Colours that 8-bit H.264 cannot carry as they are (PQ or HLG transfer).
     bool highDynamicRange = false;
     int audioTracks = 0;
+    // Plays as it is on nearly every device, and MP4 can take every one of its tracks as they are:
+    // 8-bit 4:2:0 H.264 of at most 1920x1080 either way round, AAC or no sound, MP4-style
+    // subtitles, in MP4, QuickTime or Matroska. Encoding such a file may save nothing.
+    bool widelyPlayable = false;
     // When the clip was recorded, where the file says; invalid where it does not.
     QDateTime recorded;
     // Where and with what the clip was recorded, under the file's own keys.

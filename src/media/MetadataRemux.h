@@ -6,8 +6,8 @@
 #include "MediaHelperPool.h"
 #include "MediaInfo.h"
 
-// Copies an MP4 file's streams and chapters as they are, without decoding anything, into a new
-// MP4 file that says when and where its clip was recorded: the encoder stamps its own time and
+// Copies an MP4 or Matroska file's streams and chapters as they are, without decoding them, into a
+// new MP4 file that says when and where its clip was recorded: the encoder stamps its own time and
 // drops the input's place and camera. The copy runs in a media helper process.
 namespace MetadataRemux {
 

@@ -143,7 +143,9 @@ void CompletionView::showReport()
     m_title->setText(batch.title());
     m_failures->showReport(batch);
     m_failures->setVisible(verdict != Verdict::AllConverted);
-    const QString sizes = batch.sizeLine();
+    QStringList sizeLines = {batch.sizeLine(), batch.keptLine()};
+    sizeLines.removeAll(QString());
+    const QString sizes = sizeLines.join(u'\n');
     m_sizesLine->setText(sizes);
     m_sizesLine->setVisible(!sizes.isEmpty());
     // Where the desktop could not open the folder, the user is told where it is, in place of

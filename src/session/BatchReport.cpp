@@ -31,6 +31,8 @@ BatchReport::BatchReport(const BatchOutcomes &outcomes, const SizeSummary &sizes
         m_verdict = m_convertedCount == 0 ? Verdict::NoneConverted : Verdict::SomeFailed;
 
     for (const FileOutcome &outcome : outcomes) {
+        if (outcome.converted() && outcome.inputStreamsKept)
+            ++m_keptCount;
         if (!outcome.converted() && outcome.failure != FileOutcome::Failure::Cancelled)
             m_failedFiles.append({displayName(outcome.input), outcome.reason()});
     }
@@ -64,6 +66,14 @@ QString BatchReport::countLine() const
     return failedCountLine(m_fileCount - m_convertedCount, m_fileCount);
 }
 
+QString BatchReport::keptLine() const
+{
+    if (m_keptCount == 0)
+        return {};
+    return tr("%n file(s) were already small: kept as they were", "streams kept, not encoded",
+              int(m_keptCount));
+}
+
 QString BatchReport::notificationSummary() const
 {
     switch (m_verdict) {
@@ -87,6 +97,8 @@ QString BatchReport::notificationBody() const
                                                              .arg(m_fileCount - m_convertedCount)};
     if (!m_sizeLine.isEmpty())
         lines.append(m_sizeLine);
+    if (m_keptCount > 0)
+        lines.append(keptLine());
     const qsizetype named = std::min<qsizetype>(m_failedFiles.size(), namedFailures);
     for (const FailedFile &file : m_failedFiles.first(named))
         lines.append(notedNameLine(file.name, file.reason));

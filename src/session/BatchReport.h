@@ -42,6 +42,9 @@ public:
     QString countLine() const;
     // "3.1 GB → 540.0 MB, 83% smaller"; empty when nothing was measured.
     QString sizeLine() const { return m_sizeLine; }
+    // "2 files were already small: kept as they were"; empty when every converted file was
+    // encoded.
+    QString keptLine() const;
     // The files that failed, with why; of a stopped batch only those that failed before the stop.
     const QList<FailedFile> &failedFiles() const { return m_failedFiles; }
 
@@ -63,6 +66,7 @@ private:
     Verdict m_verdict = Verdict::AllConverted;
     qsizetype m_fileCount = 0;
     qsizetype m_convertedCount = 0;
+    qsizetype m_keptCount = 0;
     QString m_sizeLine;
     QList<FailedFile> m_failedFiles;
 };

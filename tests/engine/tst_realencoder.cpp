@@ -91,7 +91,8 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         bool turned;        // stored lying, with a rotation to show it upright
         QSize shown;
         int audioTracks;
-        QStringList tags; // key=value among the output's tags, the value as it begins
+        QStringList tags;  // key=value among the output's tags, the value as it begins
+        bool kept = false; // plays everywhere and would not shrink: its own streams, rewritten
     };
     // Without a recording date of its own, a clip dates from its file's time.
     const QDateTime fileTime(QDate(2020, 2, 2), QTime(12, 0), Qt::UTC);
@@ -123,6 +124,15 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         {"portrait.mp4", "1080x1920", 30, {}, false, {1080, 1920}, 1, {}},
         {"phone.mp4", "1280x720", 30, {}, true, {720, 1280}, 1, {fileDate}},
         {"hlg.mp4", "1280x720", 25, hlg, false, {1280, 720}, 1, {}},
+        {"small.mkv",
+         "1920x1080",
+         30,
+         {"-pix_fmt", "yuv420p", "-b:v", "50k", "-color_trc", "bt709"},
+         false,
+         {1920, 1080},
+         1,
+         {fileDate},
+         true},
     };
     QList<QUrl> files;
     for (const Clip &clip : clips) {
@@ -154,6 +164,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         const Clip &clip = clips.at(i);
         const FileOutcome &outcome = outcomes.at(i);
         QVERIFY2(outcome.converted(), qPrintable(outcome.reason()));
+        QCOMPARE(outcome.inputStreamsKept, clip.kept);
         QCOMPARE(QFileInfo(outcome.outputPath).lastModified(), fileTime);
         QByteArray json;
         QCOMPARE(run(QStringLiteral("ffprobe"),

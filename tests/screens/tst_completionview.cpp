@@ -105,6 +105,13 @@ void TestCompletionView::variants_data()
         << QStringList{"Complete", "1 of 3 files could not be converted", "b.mov" + crashed,
                        "12.0 MB → 15.0 MB, 25% larger"}
         << green;
+    FileOutcome kept = outcome("small.mp4");
+    kept.inputStreamsKept = true;
+    QTest::newRow("already small: kept as they were, under the sizes")
+        << BatchOutcomes{outcome("a.mov"), kept, kept} << SizeSummary{12'000'000, 6'000'000, 3}
+        << QStringList{"Complete", "12.0 MB → 6.0 MB, 50% smaller\n2 files were already small: "
+                                   "kept as they were"}
+        << green;
     QTest::newRow("five of six failed: three names, then how many more")
         << BatchOutcomes{outcome("1.mov", Failure::Signal),
                          outcome("2.mov", Failure::NoOutput),

@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 extern "C" {
@@ -66,6 +67,69 @@ QDateTime recordingTime(const AVDictionary *tags)
     return {};
 }
 
+bool isMp4OrMatroska(const AVFormatContext *context)
+{
+    const QByteArray names = context->iformat->name;
+    return names.startsWith("mov,mp4") || names.startsWith("matroska");
+}
+
+bool isTurned(const AVStream *stream)
+{
+    const auto *matrix = reinterpret_cast<const int32_t *>(
+        av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, nullptr));
+    if (!matrix)
+        return false;
+    const double degrees = av_display_rotation_get(matrix);
+    return !std::isfinite(degrees) || std::lround(degrees) % 360 != 0;
+}
+
+// Also shown as stored: square pixels, no turn and no HDR transfer, which simple players and
+// messengers ignore.
+bool isWidelyPlayableVideo(const AVStream *stream)
+{
+    const AVCodecParameters *video = stream->codecpar;
+    const auto format = AVPixelFormat(video->format);
+    const AVRational aspect = video->sample_aspect_ratio;
+    return video->codec_id == AV_CODEC_ID_H264 &&
+           (format == AV_PIX_FMT_YUV420P || format == AV_PIX_FMT_YUVJ420P) &&
+           std::max(video->width, video->height) <= 1920 &&
+           std::min(video->width, video->height) <= 1080 &&
+           (aspect.num == 0 || aspect.num == aspect.den) && !isTurned(stream) &&
+           video->color_trc != AVCOL_TRC_SMPTE2084 && video->color_trc != AVCOL_TRC_ARIB_STD_B67;
+}
+
+// Every picture, sound and subtitle track is one that plays nearly everywhere and that MP4 takes
+// as it is; covers and data tracks do not count.
+bool isWidelyPlayable(const AVFormatContext *context)
+{
+    if (!isMp4OrMatroska(context))
+        return false;
+    int videoTracks = 0;
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVStream *stream = context->streams[i];
+        const AVCodecParameters *codec = stream->codecpar;
+        switch (codec->codec_type) {
+        case AVMEDIA_TYPE_VIDEO:
+            if (stream->disposition & AV_DISPOSITION_ATTACHED_PIC)
+                break;
+            if (++videoTracks > 1 || !isWidelyPlayableVideo(stream))
+                return false;
+            break;
+        case AVMEDIA_TYPE_AUDIO:
+            if (codec->codec_id != AV_CODEC_ID_AAC)
+                return false;
+            break;
+        case AVMEDIA_TYPE_SUBTITLE:
+            if (codec->codec_id != AV_CODEC_ID_MOV_TEXT)
+                return false;
+            break;
+        default:
+            break;
+        }
+    }
+    return videoTracks == 1;
+}
+
 // The longest of the pictures and sounds; a subtitle or data track may run on past them, and
 // the encoder does not keep it.
 std::optional<qint64> playingTimeMs(const AVFormatContext *context)
@@ -122,6 +186,7 @@ MediaInfo probe(const char *path)
     for (unsigned i = 0; i < context->nb_streams; ++i)
         if (context->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
             ++info.audioTracks;
+    info.widelyPlayable = isWidelyPlayable(context);
     info.recorded = recordingTime(context->metadata);
     for (const QString &key : recordingTagKeys()) {
         const QString value = tag(context->metadata, key.toUtf8().constData());

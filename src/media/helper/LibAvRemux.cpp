@@ -91,8 +91,11 @@ bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
     AVFormatContext *source = nullptr;
     if (avformat_open_input(&source, sourcePath, nullptr, nullptr) < 0)
         return false;
-    // The encoder's MP4 headers describe every stream whole: nothing needs decoding.
     const auto closeSource = qScopeGuard([&source] { avformat_close_input(&source); });
+    // Matroska gives its packets no decoding times, which MP4 needs; reading the first frames
+    // tells how far decoding runs ahead, from which they follow.
+    if (avformat_find_stream_info(source, nullptr) < 0)
+        return false;
 
     AVFormatContext *target = nullptr;
     if (avformat_alloc_output_context2(&target, nullptr, "mp4", nullptr) < 0)

@@ -7,8 +7,8 @@
 
 #include <functional>
 
-// Copies an MP4 file's streams and chapters as they are, without decoding anything, into a new
-// MP4 file with the given recording date and tags.
+// Copies an MP4 or Matroska file's streams and chapters as they are, without decoding them, into a
+// new MP4 file with the given recording date and tags.
 namespace LibAvRemux {
 
 // Writes to `targetFd`, an empty file open for writing and seeking; calls `stillWorking` about
