@@ -19,6 +19,10 @@ QStringList forFile(const QString &inputPath, const QString &outputPath, const M
         arguments << QStringLiteral("--maxWidth") << QStringLiteral("1080")
                   << QStringLiteral("--maxHeight") << QStringLiteral("1920")
                   << QStringLiteral("--non-anamorphic");
+    // A wide picture (21:9, a panorama) is shrunk to the box's width only, and a clip stored at
+    // a pixel aspect keeps it: both would be shown squashed where players ignore the aspect.
+    else if (media.wouldBeStoredAnamorphic())
+        arguments << QStringLiteral("--non-anamorphic");
     // 8-bit H.264 still tagged as PQ or HLG looks washed out on most screens.
     if (media.highDynamicRange)
         arguments << QStringLiteral("--colorspace") << QStringLiteral("bt709");

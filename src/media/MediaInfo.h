@@ -21,6 +21,14 @@ struct MediaInfo
     using Tag = std::pair<QByteArray, QString>;
 
     bool isPortrait() const { return picture.height() > picture.width(); }
+    // The encoder fits a picture into its 1920x1080 box one side at a time, and keeps a stored
+    // pixel aspect: either way the picture would be stored at a pixel aspect that is not square.
+    bool wouldBeStoredAnamorphic() const
+    {
+        const bool outsideBox = picture.width() > 1920 || picture.height() > 1080;
+        return !squarePixels ||
+               (outsideBox && qint64(picture.width()) * 1080 != qint64(picture.height()) * 1920);
+    }
 
     bool readable = false;
     // Reading its headers crashed or hung the reader. The encoder's parsers are FFmpeg's too,
@@ -29,6 +37,7 @@ struct MediaInfo
     std::optional<qint64> durationMs;
     // The first video stream as shown: rotated, at its pixel aspect; empty without video.
     QSize picture;
+    bool squarePixels = true;
     // Colours that 8-bit H.264 cannot carry as they are (PQ or HLG transfer).
     bool highDynamicRange = false;
     int audioTracks = 0;

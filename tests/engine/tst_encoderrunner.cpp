@@ -93,18 +93,28 @@ void tst_EncoderRunner::passesFiveArgumentsUnchanged()
 void tst_EncoderRunner::argumentsFollowTheFile_data()
 {
     QTest::addColumn<QSize>("picture");
+    QTest::addColumn<bool>("squarePixels");
     QTest::addColumn<int>("audioTracks");
     QTest::addColumn<bool>("hdr");
     QTest::addColumn<QStringList>("added");
 
     const QStringList portrait = {"--maxWidth", "1080", "--maxHeight", "1920", "--non-anamorphic"};
-    QTest::newRow("unread") << QSize() << 0 << false << QStringList();
-    QTest::newRow("landscape, one track") << QSize(1920, 1080) << 1 << false << QStringList();
-    QTest::newRow("square, silent") << QSize(720, 720) << 0 << false << QStringList();
-    QTest::newRow("two tracks") << QSize(1280, 720) << 2 << false << QStringList{"--all-audio"};
-    QTest::newRow("portrait") << QSize(1080, 1920) << 1 << false << portrait;
-    QTest::newRow("HDR") << QSize(3840, 2160) << 1 << true << QStringList{"--colorspace", "bt709"};
-    QTest::newRow("all at once") << QSize(1080, 1920) << 3 << true
+    const QStringList square = {"--non-anamorphic"};
+    QTest::newRow("unread") << QSize() << true << 0 << false << QStringList();
+    QTest::newRow("landscape, one track")
+        << QSize(1920, 1080) << true << 1 << false << QStringList();
+    QTest::newRow("4K, 16:9") << QSize(3840, 2160) << true << 1 << false << QStringList();
+    QTest::newRow("square, silent") << QSize(720, 720) << true << 0 << false << QStringList();
+    QTest::newRow("two tracks") << QSize(1280, 720) << true << 2 << false
+                                << QStringList{"--all-audio"};
+    QTest::newRow("portrait") << QSize(1080, 1920) << true << 1 << false << portrait;
+    QTest::newRow("wider than the box") << QSize(2560, 1080) << true << 1 << false << square;
+    QTest::newRow("a panorama strip") << QSize(4000, 100) << true << 1 << false << square;
+    QTest::newRow("4:3, taller than the box") << QSize(1920, 1440) << true << 1 << false << square;
+    QTest::newRow("stored anamorphic") << QSize(640, 480) << false << 1 << false << square;
+    QTest::newRow("HDR") << QSize(3840, 2160) << true << 1 << true
+                         << QStringList{"--colorspace", "bt709"};
+    QTest::newRow("all at once") << QSize(1080, 1920) << true << 3 << true
                                  << QStringList{"--all-audio"} + portrait +
                                         QStringList{"--colorspace", "bt709"};
 }
@@ -112,12 +122,14 @@ void tst_EncoderRunner::argumentsFollowTheFile_data()
 void tst_EncoderRunner::argumentsFollowTheFile()
 {
     QFETCH(QSize, picture);
+    QFETCH(bool, squarePixels);
     QFETCH(int, audioTracks);
     QFETCH(bool, hdr);
     QFETCH(QStringList, added);
     MediaInfo media;
     media.readable = !picture.isEmpty();
     media.picture = picture;
+    media.squarePixels = squarePixels;
     media.audioTracks = audioTracks;
     media.highDynamicRange = hdr;
 

@@ -124,6 +124,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         {"portrait.mp4", "1080x1920", 30, {}, false, {1080, 1920}, 1, {}},
         {"phone.mp4", "1280x720", 30, {}, true, {720, 1280}, 1, {fileDate}},
         {"hlg.mp4", "1280x720", 25, hlg, false, {1280, 720}, 1, {}},
+        {"21 by 9.mp4", "2560x1080", 25, {}, false, {1920, 810}, 1, {}},
         {"small.mkv",
          "1920x1080",
          30,

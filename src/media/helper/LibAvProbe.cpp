@@ -179,6 +179,8 @@ MediaInfo probe(const char *path)
     info.durationMs = playingTimeMs(context);
     if (const AVStream *video = firstVideoStream(context)) {
         info.picture = shownPicture(video);
+        const AVRational aspect = video->codecpar->sample_aspect_ratio;
+        info.squarePixels = aspect.num == 0 || aspect.num == aspect.den;
         const AVColorTransferCharacteristic transfer = video->codecpar->color_trc;
         info.highDynamicRange =
             transfer == AVCOL_TRC_SMPTE2084 || transfer == AVCOL_TRC_ARIB_STD_B67;
