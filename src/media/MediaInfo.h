@@ -41,6 +41,11 @@ struct MediaInfo
     // Colours that 8-bit H.264 cannot carry as they are (PQ or HLG transfer).
     bool highDynamicRange = false;
     int audioTracks = 0;
+    // The subtitle tracks the encoder reads (not WebVTT), in its order: whether each is text,
+    // which MP4 keeps as text, or pictures, which it can only burn in. And which of them the file
+    // shows by default; -1 for none.
+    QList<bool> subtitleIsText;
+    int defaultSubtitle = -1;
     // Plays as it is on nearly every device, and MP4 can take every one of its tracks as they are:
     // 8-bit 4:2:0 H.264 of at most 1920x1080 either way round, AAC or no sound, MP4-style
     // subtitles, in MP4, QuickTime or Matroska. Encoding such a file may save nothing.

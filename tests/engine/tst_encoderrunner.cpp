@@ -96,26 +96,40 @@ void tst_EncoderRunner::argumentsFollowTheFile_data()
     QTest::addColumn<bool>("squarePixels");
     QTest::addColumn<int>("audioTracks");
     QTest::addColumn<bool>("hdr");
+    // A letter per subtitle track: t for text, p for pictures, a capital for the default one.
+    QTest::addColumn<QString>("subtitles");
     QTest::addColumn<QStringList>("added");
 
     const QStringList portrait = {"--maxWidth", "1080", "--maxHeight", "1920", "--non-anamorphic"};
     const QStringList square = {"--non-anamorphic"};
-    QTest::newRow("unread") << QSize() << true << 0 << false << QStringList();
+    QTest::newRow("unread") << QSize() << true << 0 << false << QString() << QStringList();
     QTest::newRow("landscape, one track")
-        << QSize(1920, 1080) << true << 1 << false << QStringList();
-    QTest::newRow("4K, 16:9") << QSize(3840, 2160) << true << 1 << false << QStringList();
-    QTest::newRow("square, silent") << QSize(720, 720) << true << 0 << false << QStringList();
-    QTest::newRow("two tracks") << QSize(1280, 720) << true << 2 << false
+        << QSize(1920, 1080) << true << 1 << false << QString() << QStringList();
+    QTest::newRow("4K, 16:9") << QSize(3840, 2160) << true << 1 << false << QString()
+                              << QStringList();
+    QTest::newRow("square, silent")
+        << QSize(720, 720) << true << 0 << false << QString() << QStringList();
+    QTest::newRow("two tracks") << QSize(1280, 720) << true << 2 << false << QString()
                                 << QStringList{"--all-audio"};
-    QTest::newRow("portrait") << QSize(1080, 1920) << true << 1 << false << portrait;
-    QTest::newRow("wider than the box") << QSize(2560, 1080) << true << 1 << false << square;
-    QTest::newRow("a panorama strip") << QSize(4000, 100) << true << 1 << false << square;
-    QTest::newRow("4:3, taller than the box") << QSize(1920, 1440) << true << 1 << false << square;
-    QTest::newRow("stored anamorphic") << QSize(640, 480) << false << 1 << false << square;
-    QTest::newRow("HDR") << QSize(3840, 2160) << true << 1 << true
+    QTest::newRow("portrait") << QSize(1080, 1920) << true << 1 << false << QString() << portrait;
+    QTest::newRow("wider than the box")
+        << QSize(2560, 1080) << true << 1 << false << QString() << square;
+    QTest::newRow("a panorama strip")
+        << QSize(4000, 100) << true << 1 << false << QString() << square;
+    QTest::newRow("4:3, taller than the box")
+        << QSize(1920, 1440) << true << 1 << false << QString() << square;
+    QTest::newRow("stored anamorphic")
+        << QSize(640, 480) << false << 1 << false << QString() << square;
+    QTest::newRow("text subtitles")
+        << QSize(1280, 720) << true << 1 << false << "tT" << QStringList{"--all-subtitles"};
+    QTest::newRow("text among pictures") << QSize(1280, 720) << true << 1 << false << "ptT"
+                                         << QStringList{"--subtitle=2,3", "--subtitle-default=2"};
+    QTest::newRow("pictures only")
+        << QSize(1280, 720) << true << 1 << false << "P" << QStringList();
+    QTest::newRow("HDR") << QSize(3840, 2160) << true << 1 << true << QString()
                          << QStringList{"--colorspace", "bt709"};
-    QTest::newRow("all at once") << QSize(1080, 1920) << true << 3 << true
-                                 << QStringList{"--all-audio"} + portrait +
+    QTest::newRow("all at once") << QSize(1080, 1920) << true << 3 << true << "t"
+                                 << QStringList{"--all-audio", "--all-subtitles"} + portrait +
                                         QStringList{"--colorspace", "bt709"};
 }
 
@@ -125,6 +139,7 @@ void tst_EncoderRunner::argumentsFollowTheFile()
     QFETCH(bool, squarePixels);
     QFETCH(int, audioTracks);
     QFETCH(bool, hdr);
+    QFETCH(QString, subtitles);
     QFETCH(QStringList, added);
     MediaInfo media;
     media.readable = !picture.isEmpty();
@@ -132,6 +147,11 @@ void tst_EncoderRunner::argumentsFollowTheFile()
     media.squarePixels = squarePixels;
     media.audioTracks = audioTracks;
     media.highDynamicRange = hdr;
+    for (const QChar track : subtitles) {
+        if (track.isUpper())
+            media.defaultSubtitle = int(media.subtitleIsText.size());
+        media.subtitleIsText.append(track.toLower() == u't');
+    }
 
     QCOMPARE(EncoderArguments::forFile("in.mov", "out.mp4", media),
              QStringList({"-i", "in.mov", "-o", "out.mp4", "--preset=Very Fast 1080p30"}) + added);

@@ -93,6 +93,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         int audioTracks;
         QStringList tags;  // key=value among the output's tags, the value as it begins
         bool kept = false; // plays everywhere and would not shrink: its own streams, rewritten
+        QStringList subtitles = {}; // languages of text tracks added, which stay text
     };
     // Without a recording date of its own, a clip dates from its file's time.
     const QDateTime fileTime(QDate(2020, 2, 2), QTime(12, 0), Qt::UTC);
@@ -125,6 +126,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         {"phone.mp4", "1280x720", 30, {}, true, {720, 1280}, 1, {fileDate}},
         {"hlg.mp4", "1280x720", 25, hlg, false, {1280, 720}, 1, {}},
         {"21 by 9.mp4", "2560x1080", 25, {}, false, {1920, 810}, 1, {}},
+        {"subtitled.mkv", "640x360", 25, {}, false, {640, 360}, 1, {}, false, {"fra", "deu"}},
         {"small.mkv",
          "1920x1080",
          30,
@@ -138,12 +140,27 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
     QList<QUrl> files;
     for (const Clip &clip : clips) {
         const QString path = dir.filePath(clip.name);
-        const QString made = clip.turned ? path + ".lying.mp4" : path;
+        const QString made = clip.turned || !clip.subtitles.isEmpty() ? path + ".made.mp4" : path;
         QVERIFY(SampleMedia::makeMovie(made, clip.size, clip.fps, 1, clip.making));
         if (clip.turned)
             QCOMPARE(run("ffmpeg", {"-v", "error", "-i", made, "-c", "copy", "-metadata:s:v:0",
                                     "rotate=90", path}),
                      0);
+        if (!clip.subtitles.isEmpty()) {
+            const QString cues = dir.filePath("cues.srt");
+            QVERIFY(SampleMedia::makeText(cues, "1\n00:00:00,000 --> 00:00:00,900\nHallo\n"));
+            QStringList adding = {"-v", "error", "-i", made};
+            QStringList mapping = {"-map", "0"};
+            for (qsizetype track = 0; track < clip.subtitles.size(); ++track) {
+                adding << "-i" << cues;
+                mapping << "-map" << QString::number(track + 1)
+                        << QString("-metadata:s:s:%1").arg(track)
+                        << "language=" + clip.subtitles.at(track);
+            }
+            QCOMPARE(run("ffmpeg", adding + mapping << "-c"
+                                                    << "copy" << path),
+                     0);
+        }
         QFile input(path);
         QVERIFY(input.open(QIODevice::ReadOnly));
         QVERIFY(input.setFileTime(fileTime, QFileDevice::FileModificationTime));
@@ -171,7 +188,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         QCOMPARE(run(QStringLiteral("ffprobe"),
                      {"-v", "error", "-show_entries",
                       "format=format_name:format_tags:stream=codec_type,codec_name,width,height,"
-                      "sample_aspect_ratio,avg_frame_rate,color_transfer",
+                      "sample_aspect_ratio,avg_frame_rate,color_transfer:stream_tags=language",
                       "-of", "json", outcome.outputPath},
                      &json),
                  0);
@@ -187,6 +204,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                      qPrintable(clip.name + ": " + key + "=" + tags.value(key).toString()));
         }
         int audioTracks = 0;
+        QStringList subtitles;
         for (const QJsonValue &value : probe.value("streams").toArray()) {
             const QJsonObject stream = value.toObject();
             if (stream.value("codec_type") == "video") {
@@ -201,9 +219,13 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
             } else if (stream.value("codec_type") == "audio") {
                 ++audioTracks;
                 QCOMPARE(stream.value("codec_name").toString(), "aac");
+            } else if (stream.value("codec_type") == "subtitle") {
+                QCOMPARE(stream.value("codec_name").toString(), "mov_text");
+                subtitles << stream.value("tags").toObject().value("language").toString();
             }
         }
         QCOMPARE(audioTracks, clip.audioTracks);
+        QCOMPARE(subtitles, clip.subtitles);
     }
 }
 
