@@ -507,6 +507,14 @@
     </message>
     <message numerus="yes">
         <location line="+3"/>
+        <source>%n original(s) were kept: subtitles or chapters are missing from their converted file(s)</source>
+        <translation>
+            <numerusform>%n Original wurde behalten: Seiner umgewandelten Datei fehlen Untertitel oder Kapitel</numerusform>
+            <numerusform>%n Originale wurden behalten: Ihren umgewandelten Dateien fehlen Untertitel oder Kapitel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
         <source>%n original(s) were kept: the Trash refused them</source>
         <translation>
             <numerusform>%n Original wurde behalten: Der Papierkorb lehnte es ab</numerusform>

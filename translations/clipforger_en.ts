@@ -143,6 +143,14 @@
     </message>
     <message numerus="yes">
         <location line="+3"/>
+        <source>%n original(s) were kept: subtitles or chapters are missing from their converted file(s)</source>
+        <translation>
+            <numerusform>%n original was kept: subtitles or chapters are missing from its converted file</numerusform>
+            <numerusform>%n originals were kept: subtitles or chapters are missing from their converted files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
         <source>%n original(s) were kept: the Trash refused them</source>
         <translation>
             <numerusform>%n original was kept: the Trash refused it</numerusform>

@@ -34,18 +34,22 @@ void OriginalsTrash::putBack(int generation, const QList<TrashOffer::Trashed> &t
         });
 }
 
-// The converted file is the same clip, whole and dated as the original, so that nothing of the
-// clip is lost with the original: a file the probe cannot read is never taken for one.
-bool OriginalsTrash::convertedIntact(const TrashOffer::Original &original)
+// The converted file is the same clip, whole and dated as the original, with every subtitle and
+// chapter that a conversion keeps, so that nothing of the clip is lost with the original: a file
+// the probe cannot read is never taken for one.
+OriginalsTrash::Converted OriginalsTrash::checkConverted(const TrashOffer::Original &original)
 {
     const QFileInfo output(original.outputPath);
     if (output.isSymLink() || !output.isFile())
-        return false;
+        return Converted::Unchecked;
     const MediaInfo converted = MediaProbe::probe(original.outputPath);
     const MediaInfo source = original.media && original.media->readable
                                  ? *original.media
                                  : MediaProbe::probe(original.path);
-    return ClipComparison::sameClip(source, original.path, converted);
+    if (!ClipComparison::sameClip(source, original.path, converted))
+        return Converted::Unchecked;
+    return ClipComparison::keepsSubtitlesAndChapters(source, converted) ? Converted::Intact
+                                                                        : Converted::Incomplete;
 }
 
 TrashOffer::Moves OriginalsTrash::moveChecked(const QList<TrashOffer::Original> &originals)
@@ -62,8 +66,8 @@ TrashOffer::Moves OriginalsTrash::moveChecked(const QList<TrashOffer::Original> 
             ++moves.changed;
             continue;
         }
-        if (!convertedIntact(original)) {
-            ++moves.unchecked;
+        if (const Converted converted = checkConverted(original); converted != Converted::Intact) {
+            ++(converted == Converted::Unchecked ? moves.unchecked : moves.incomplete);
             continue;
         }
         const std::optional<QString> inTrash = DesktopTrash::move(original.path);

@@ -28,7 +28,8 @@ Q_SIGNALS:
     void returned(int generation, const TrashOffer::Returns &returns);
 
 private:
-    static bool convertedIntact(const TrashOffer::Original &original);
+    enum class Converted { Intact, Unchecked, Incomplete };
+    static Converted checkConverted(const TrashOffer::Original &original);
     static TrashOffer::Moves moveChecked(const QList<TrashOffer::Original> &originals);
     static TrashOffer::Returns moveBack(const QList<TrashOffer::Trashed> &trashed);
 };

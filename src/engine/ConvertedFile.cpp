@@ -137,10 +137,12 @@ QString ConvertedFile::finish(const QString &inputPath, const MediaInfo &input,
     // of them, are written into MP4 as they are.
     if (input.widelyPlayable && !savesATenth(inputPath, temporaryPath()))
         m_holdsInputStreams = rewrite([&](const QString &, int fd) {
-            return MetadataRemux::remux(inputPath, fd, recorded, input.recordingTags, helpers);
+            return MetadataRemux::remux(inputPath, fd, recorded, input.recordingTags, {}, helpers);
         });
+    // Chapters from the input where it has them: the encoder drops a short last one.
+    const QString chapters = input.chapters > 1 ? inputPath : QString();
     if (!m_holdsInputStreams && !rewrite([&](const QString &path, int fd) {
-            return MetadataRemux::remux(path, fd, recorded, input.recordingTags, helpers);
+            return MetadataRemux::remux(path, fd, recorded, input.recordingTags, chapters, helpers);
         }))
         qWarning("Could not note the recording date and place in %s", qPrintable(temporaryPath()));
     if (const QDateTime modified = QFileInfo(inputPath).lastModified(); modified.isValid())

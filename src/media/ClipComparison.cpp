@@ -46,4 +46,10 @@ bool sameClip(const MediaInfo &original, const QString &originalPath, const Medi
                recordingDate(original, originalPath).toSecsSinceEpoch();
 }
 
+bool keepsSubtitlesAndChapters(const MediaInfo &original, const MediaInfo &converted)
+{
+    return converted.subtitleIsText.count(true) >= original.subtitleIsText.count(true) &&
+           (original.chapters <= 1 || converted.chapters >= original.chapters);
+}
+
 } // namespace ClipComparison

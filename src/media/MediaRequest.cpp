@@ -24,6 +24,7 @@ QByteArray MediaRequest::toLine() const
         fields.append(field(recorded.isValid()
                                 ? recorded.toUTC().toString(Qt::ISODateWithMs).toUtf8()
                                 : QByteArray()));
+        fields.append(field(QFile::encodeName(chaptersPath)));
         for (const auto &[key, value] : tags)
             fields << field(key) << field(value.toUtf8());
     }
@@ -45,11 +46,12 @@ std::optional<MediaRequest> MediaRequest::fromLine(QByteArrayView line)
     request.path = QFile::decodeName(QByteArray::fromPercentEncoding(fields.at(1)));
     if (request.kind != Kind::Remux)
         return fields.size() == 2 ? std::optional(request) : std::nullopt;
-    if (fields.size() < 3 || fields.size() % 2 == 0)
+    if (fields.size() < 4 || fields.size() % 2 == 1)
         return std::nullopt;
     request.recorded = QDateTime::fromString(
         QString::fromUtf8(QByteArray::fromPercentEncoding(fields.at(2))), Qt::ISODateWithMs);
-    for (qsizetype i = 3; i + 1 < fields.size(); i += 2)
+    request.chaptersPath = QFile::decodeName(QByteArray::fromPercentEncoding(fields.at(3)));
+    for (qsizetype i = 4; i + 1 < fields.size(); i += 2)
         request.tags.append({QByteArray::fromPercentEncoding(fields.at(i)),
                              QString::fromUtf8(QByteArray::fromPercentEncoding(fields.at(i + 1)))});
     return request;

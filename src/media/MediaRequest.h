@@ -19,12 +19,12 @@ struct MediaRequest
 {
     enum class Kind { Probe, Duration, Remux };
 
-    static MediaRequest probe(const QString &path) { return {Kind::Probe, path, {}, {}}; }
-    static MediaRequest duration(const QString &path) { return {Kind::Duration, path, {}, {}}; }
+    static MediaRequest probe(const QString &path) { return {Kind::Probe, path}; }
+    static MediaRequest duration(const QString &path) { return {Kind::Duration, path}; }
     static MediaRequest remux(const QString &path, const QDateTime &recorded,
-                              const QList<MediaInfo::Tag> &tags)
+                              const QList<MediaInfo::Tag> &tags, const QString &chaptersPath)
     {
-        return {Kind::Remux, path, recorded, tags};
+        return {Kind::Remux, path, recorded, tags, chaptersPath};
     }
 
     QByteArray toLine() const;
@@ -36,6 +36,8 @@ struct MediaRequest
 
     Kind kind = Kind::Probe;
     QString path;
-    QDateTime recorded;
-    QList<MediaInfo::Tag> tags;
+    QDateTime recorded = {};
+    QList<MediaInfo::Tag> tags = {};
+    // A file whose chapters the copy takes where it has more than the source; empty for none.
+    QString chaptersPath = {};
 };

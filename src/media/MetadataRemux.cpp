@@ -10,10 +10,11 @@
 namespace MetadataRemux {
 
 bool remux(const QString &sourcePath, int targetFd, const QDateTime &recorded,
-           const QList<MediaInfo::Tag> &recordingTags, MediaHelperPool &helpers)
+           const QList<MediaInfo::Tag> &recordingTags, const QString &chaptersPath,
+           MediaHelperPool &helpers)
 {
-    const MediaHelperPool::Reply reply =
-        helpers.ask(MediaRequest::remux(sourcePath, recorded, recordingTags).toLine(), targetFd);
+    const MediaHelperPool::Reply reply = helpers.ask(
+        MediaRequest::remux(sourcePath, recorded, recordingTags, chaptersPath).toLine(), targetFd);
     bool written = false;
     QDataStream answer(reply.answer);
     if (reply.outcome == MediaHelper::Outcome::Answered)

@@ -40,9 +40,10 @@ struct TrashOffer
     struct Moves
     {
         QList<Trashed> moved;
-        qsizetype unchecked = 0; // their converted files could not be checked
-        qsizetype changed = 0;   // replaced or written since their encode began
-        qsizetype refused = 0;   // the Trash would not take them
+        qsizetype unchecked = 0;  // their converted files could not be checked
+        qsizetype changed = 0;    // replaced or written since their encode began
+        qsizetype incomplete = 0; // their converted files lack subtitles or chapters
+        qsizetype refused = 0;    // the Trash would not take them
     };
     struct Returns
     {

@@ -41,6 +41,10 @@ QStringList TrashStatus::lines(const TrashOffer &offer)
             lines.append(
                 tr("%n original(s) were kept: their converted file(s) could not be checked",
                    nullptr, int(moves.unchecked)));
+        if (moves.incomplete > 0)
+            lines.append(tr("%n original(s) were kept: subtitles or chapters are missing from "
+                            "their converted file(s)",
+                            nullptr, int(moves.incomplete)));
         if (moves.refused > 0)
             lines.append(tr("%n original(s) were kept: the Trash refused them", nullptr,
                             int(moves.refused)));

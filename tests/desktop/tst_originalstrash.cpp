@@ -51,12 +51,14 @@ class tst_OriginalsTrash : public QObject
                                : moved.first().at(1).value<TrashOffer::Moves>();
     }
 
-    TrashOffer::Original convertedOriginal(const QString &clip, const QString &converted)
+    TrashOffer::Original convertedOriginal(const QString &clip, const QString &converted,
+                                           const QStringList &leavingOut)
     {
         // Dated as the converter dates it: by the original's modification time.
         const QString recorded = QFileInfo(clip).lastModified().toUTC().toString(Qt::ISODate);
-        QProcess::execute("ffmpeg", {"-v", "error", "-i", clip, "-c", "copy", "-metadata",
-                                     "creation_time=" + recorded, converted});
+        QProcess::execute("ffmpeg", QStringList{"-v", "error", "-i", clip, "-c", "copy",
+                                                "-metadata", "creation_time=" + recorded} +
+                                        leavingOut + QStringList{converted});
         return {clip, QFileInfo(clip).size(), *FileVersion::ofRegularFile(QFile::encodeName(clip)),
                 std::nullopt, converted};
     }
@@ -65,8 +67,9 @@ private Q_SLOTS:
     void onlyTheConvertedOriginalGoesAndComesBack_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("afterConversion"); // "", "not the clip", "replaced"
-        QTest::addColumn<QString>("beforeUndo");      // "", "name taken", "put back by hand"
+        // "", "not the clip", "replaced", "chapters lost"
+        QTest::addColumn<QString>("afterConversion");
+        QTest::addColumn<QString>("beforeUndo"); // "", "name taken", "put back by hand"
         QTest::newRow("same clip, put back") << "holiday.mkv"
                                              << ""
                                              << "";
@@ -85,6 +88,9 @@ private Q_SLOTS:
         QTest::newRow("original replaced since its conversion: it stays") << "holiday.mkv"
                                                                           << "replaced"
                                                                           << "";
+        QTest::newRow("converted file lacks the chapters: the original stays") << "holiday.mkv"
+                                                                               << "chapters lost"
+                                                                               << "";
     }
 
     void onlyTheConvertedOriginalGoesAndComesBack()
@@ -95,8 +101,21 @@ private Q_SLOTS:
         const TemporaryHome home; // the Trash is the one in its XDG_DATA_HOME
         const QString clip = home.path() + u'/' + name;
         QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 1));
+        const bool chaptersLost = afterConversion == QLatin1String("chapters lost");
+        if (chaptersLost) {
+            const QString marks = home.path() + QStringLiteral("/marks.txt");
+            QVERIFY(SampleMedia::makeText(marks,
+                                          ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/10\nSTART=0\n"
+                                          "END=5\n[CHAPTER]\nTIMEBASE=1/10\nSTART=5\nEND=10\n"));
+            QCOMPARE(QProcess::execute("ffmpeg",
+                                       {"-v", "error", "-i", clip, "-f", "ffmetadata", "-i", marks,
+                                        "-map_chapters", "1", "-c", "copy", clip + ".mkv"}),
+                     0);
+            QVERIFY(QFile::remove(clip) && QFile::rename(clip + ".mkv", clip));
+        }
         const QString converted = home.path() + QStringLiteral("/holiday_converted.mp4");
-        const TrashOffer::Original original = convertedOriginal(clip, converted);
+        const TrashOffer::Original original = convertedOriginal(
+            clip, converted, chaptersLost ? QStringList{"-map_chapters", "-1"} : QStringList());
         if (afterConversion == QLatin1String("not the clip"))
             QVERIFY(QFile::remove(converted) && SampleMedia::makeText(converted));
         if (afterConversion == QLatin1String("replaced"))
@@ -107,7 +126,8 @@ private Q_SLOTS:
         const TrashOffer::Moves moves = move(trash, original);
         const bool goes = afterConversion.isEmpty();
         QCOMPARE(moves.moved.size(), goes ? 1 : 0);
-        QCOMPARE(moves.unchecked + moves.changed, goes ? 0 : 1);
+        QCOMPARE(moves.unchecked + moves.changed + moves.incomplete, goes ? 0 : 1);
+        QCOMPARE(moves.incomplete, chaptersLost ? 1 : 0);
         QCOMPARE(QFileInfo::exists(clip), !goes);
         if (!goes) {
             QCOMPARE(sha256(clip), bytes);
@@ -161,7 +181,7 @@ private Q_SLOTS:
         const QString clip = drive + QStringLiteral("/holiday.mkv");
         QVERIFY(SampleMedia::makeMovie(clip, "320x240", 25, 1));
         const TrashOffer::Original original =
-            convertedOriginal(clip, home.path() + QStringLiteral("/holiday_converted.mp4"));
+            convertedOriginal(clip, home.path() + QStringLiteral("/holiday_converted.mp4"), {});
         const QString notes = drive + "/.Trash-" + QString::number(::getuid()) + "/info";
         if (driveFull) {
             QFile filler(drive + QStringLiteral("/filler"));

@@ -216,6 +216,7 @@ MediaInfo probe(const char *path)
             info.subtitleIsText.append(*text);
         }
     }
+    info.chapters = int(context->nb_chapters);
     info.widelyPlayable = isWidelyPlayable(context);
     info.recorded = recordingTime(context->metadata);
     for (const QString &key : recordingTagKeys()) {

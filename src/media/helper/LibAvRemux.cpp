@@ -85,7 +85,8 @@ bool copyChapters(const AVFormatContext *from, AVFormatContext *to)
 } // namespace
 
 bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
-           const QList<MediaInfo::Tag> &recordingTags, const std::function<void()> &stillWorking)
+           const QList<MediaInfo::Tag> &recordingTags, const char *chaptersPath,
+           const std::function<void()> &stillWorking)
 {
     LibAv::quietLogs();
     AVFormatContext *source = nullptr;
@@ -134,7 +135,13 @@ bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
         av_dict_copy(&to->metadata, from->metadata, 0);
         targetIndex[int(i)] = to->index;
     }
-    if (!copyChapters(source, target))
+    // Chapters are read with the headers.
+    AVFormatContext *chapters = nullptr;
+    if (chaptersPath && avformat_open_input(&chapters, chaptersPath, nullptr, nullptr) < 0)
+        chapters = nullptr;
+    const auto closeChapters = qScopeGuard([&chapters] { avformat_close_input(&chapters); });
+    const bool moreChapters = chapters && chapters->nb_chapters > source->nb_chapters;
+    if (!copyChapters(moreChapters ? chapters : source, target))
         return false;
 
     av_dict_copy(&target->metadata, source->metadata, 0);

@@ -13,8 +13,10 @@ namespace LibAvRemux {
 
 // Writes to `targetFd`, an empty file open for writing and seeking; calls `stillWorking` about
 // once a second while it copies. False where the source could not be read whole or the target
-// not written.
+// not written. The chapters are those of `chaptersPath`, where given, if it has more than the
+// source: the encoder drops a last chapter shorter than 1.5 s.
 bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
-           const QList<MediaInfo::Tag> &recordingTags, const std::function<void()> &stillWorking);
+           const QList<MediaInfo::Tag> &recordingTags, const char *chaptersPath,
+           const std::function<void()> &stillWorking);
 
 } // namespace LibAvRemux

@@ -100,11 +100,20 @@ QByteArray handle(const MediaRequest &request, int targetFd)
         out << duration.has_value() << duration.value_or(0);
         break;
     }
-    case MediaRequest::Kind::Remux:
+    case MediaRequest::Kind::Remux: {
+        const int chaptersFd =
+            request.chaptersPath.isEmpty()
+                ? -1
+                : RegularFile::openForReading(QFile::encodeName(request.chaptersPath));
+        const QByteArray chaptersPath = "/proc/self/fd/" + QByteArray::number(chaptersFd);
         out << (fd >= 0 && targetFd >= 0 &&
                 LibAvRemux::remux(path.constData(), targetFd, request.recorded, request.tags,
+                                  chaptersFd >= 0 ? chaptersPath.constData() : nullptr,
                                   [] { answer({}); }));
+        if (chaptersFd >= 0)
+            ::close(chaptersFd);
         break;
+    }
     }
     if (fd >= 0)
         ::close(fd);
