@@ -541,18 +541,17 @@ private Q_SLOTS:
         QFETCH(bool, looking);
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
+        // What a file manager's Copy puts on the clipboard.
+        auto *copied = new QMimeData;
+        copied->setUrls({QUrl::fromLocalFile(media(QStringLiteral("clip.mp4"))),
+                         QUrl::fromLocalFile(media(QStringLiteral("notes.txt")))});
+        QGuiApplication::clipboard()->setMimeData(copied);
+        QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
+        QTRY_VERIFY(shownTexts().contains(QStringLiteral("1 file selected")));
         if (looking) {
             m_app->session()->stagedState()->setFoldersSeen(1234);
             QVERIFY(shownTexts().contains(QStringLiteral("Looking for videos: %1 folders seen")
                                               .arg(QLocale().toString(1234))));
-        } else {
-            // What a file manager's Copy puts on the clipboard.
-            auto *copied = new QMimeData;
-            copied->setUrls({QUrl::fromLocalFile(media(QStringLiteral("clip.mp4"))),
-                             QUrl::fromLocalFile(media(QStringLiteral("notes.txt")))});
-            QGuiApplication::clipboard()->setMimeData(copied);
-            QTest::keyClick(m_window, Qt::Key_V, Qt::ControlModifier);
-            QTRY_VERIFY(shownTexts().contains(QStringLiteral("1 file selected")));
         }
 
         if (byKey)

@@ -116,8 +116,6 @@ void tst_EncoderRunner::argumentsFollowTheFile_data()
         << QSize(2560, 1080) << true << 1 << false << QString() << square;
     QTest::newRow("a panorama strip")
         << QSize(4000, 100) << true << 1 << false << QString() << square;
-    QTest::newRow("4:3, taller than the box")
-        << QSize(1920, 1440) << true << 1 << false << QString() << square;
     QTest::newRow("stored anamorphic")
         << QSize(640, 480) << false << 1 << false << QString() << square;
     QTest::newRow("text subtitles")
