@@ -12,13 +12,13 @@
 <context>
     <name>BatchReport</name>
     <message>
-        <location filename="../src/session/BatchReport.cpp" line="+45"/>
-        <location line="+36"/>
+        <location filename="../src/session/BatchReport.cpp" line="+46"/>
+        <location line="+48"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-46"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -36,8 +36,17 @@
             <numerusform>%n Dateien waren schon klein: unverändert übernommen</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>%n file(s) grew to play everywhere: %1</source>
+        <comment>files encoded bigger than they were</comment>
+        <translation>
+            <numerusform>%n Datei wurde größer, damit sie überall abspielbar ist: %1</numerusform>
+            <numerusform>%n Dateien wurden größer, damit sie überall abspielbar sind: %1</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Conversion stopped</source>
         <translation>Umwandlung gestoppt</translation>
     </message>
@@ -57,7 +66,7 @@
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
     <message numerus="yes">
-        <location line="+18"/>
+        <location line="+20"/>
         <source>%1 of %n file(s) could not be converted</source>
         <comment>failed of all files</comment>
         <translation>
@@ -438,7 +447,7 @@
 <context>
     <name>SizeSummary</name>
     <message>
-        <location filename="../src/session/SizeSummary.cpp" line="+36"/>
+        <location filename="../src/session/SizeSummary.cpp" line="+39"/>
         <source>%1 → %2</source>
         <comment>input size → output size</comment>
         <translation>%1 → %2</translation>

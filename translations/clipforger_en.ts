@@ -4,7 +4,7 @@
 <context>
     <name>BatchReport</name>
     <message numerus="yes">
-        <location filename="../src/session/BatchReport.cpp" line="+73"/>
+        <location filename="../src/session/BatchReport.cpp" line="+74"/>
         <source>%n file(s) were already small: kept as they were</source>
         <comment>streams kept, not encoded</comment>
         <translation>
@@ -13,7 +13,16 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+40"/>
+        <location line="+11"/>
+        <source>%n file(s) grew to play everywhere: %1</source>
+        <comment>files encoded bigger than they were</comment>
+        <translation>
+            <numerusform>%n file grew to play everywhere: %1</numerusform>
+            <numerusform>%n files grew to play everywhere: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+43"/>
         <source>%1 of %n file(s) could not be converted</source>
         <comment>failed of all files</comment>
         <translation>

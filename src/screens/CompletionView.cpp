@@ -143,7 +143,7 @@ void CompletionView::showReport()
     m_title->setText(batch.title());
     m_failures->showReport(batch);
     m_failures->setVisible(verdict != Verdict::AllConverted);
-    QStringList sizeLines = {batch.sizeLine(), batch.keptLine()};
+    QStringList sizeLines = {batch.sizeLine(), batch.keptLine(), batch.grewLine()};
     sizeLines.removeAll(QString());
     const QString sizes = sizeLines.join(u'\n');
     m_sizesLine->setText(sizes);

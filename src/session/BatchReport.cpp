@@ -19,6 +19,7 @@ BatchReport::BatchReport(const BatchOutcomes &outcomes, const SizeSummary &sizes
     : m_fileCount(outcomes.size())
     , m_convertedCount(outcomes.size() - failedCount(outcomes))
     , m_sizeLine(sizes.text())
+    , m_grownNames(sizes.grownNames)
 {
     const bool stopped = std::any_of(outcomes.cbegin(), outcomes.cend(), [](const auto &outcome) {
         return outcome.failure == FileOutcome::Failure::Cancelled;
@@ -74,6 +75,18 @@ QString BatchReport::keptLine() const
               int(m_keptCount));
 }
 
+QString BatchReport::grewLine() const
+{
+    if (m_grownNames.isEmpty())
+        return {};
+    QStringList names = m_grownNames.first(std::min<qsizetype>(m_grownNames.size(), namedFailures));
+    if (m_grownNames.size() > names.size())
+        names.append(furtherNamesLine(m_grownNames.size() - names.size()));
+    return tr("%n file(s) grew to play everywhere: %1", "files encoded bigger than they were",
+              int(m_grownNames.size()))
+        .arg(names.join(QStringLiteral(", ")));
+}
+
 QString BatchReport::notificationSummary() const
 {
     switch (m_verdict) {
@@ -99,6 +112,8 @@ QString BatchReport::notificationBody() const
         lines.append(m_sizeLine);
     if (m_keptCount > 0)
         lines.append(keptLine());
+    if (!m_grownNames.isEmpty())
+        lines.append(grewLine());
     const qsizetype named = std::min<qsizetype>(m_failedFiles.size(), namedFailures);
     for (const FailedFile &file : m_failedFiles.first(named))
         lines.append(notedNameLine(file.name, file.reason));

@@ -45,6 +45,8 @@ public:
     // "2 files were already small: kept as they were"; empty when every converted file was
     // encoded.
     QString keptLine() const;
+    // "1 file grew to play everywhere: clip.mkv"; empty when none grew.
+    QString grewLine() const;
     // The files that failed, with why; of a stopped batch only those that failed before the stop.
     const QList<FailedFile> &failedFiles() const { return m_failedFiles; }
 
@@ -68,6 +70,7 @@ private:
     qsizetype m_convertedCount = 0;
     qsizetype m_keptCount = 0;
     QString m_sizeLine;
+    QStringList m_grownNames;
     QList<FailedFile> m_failedFiles;
 };
 

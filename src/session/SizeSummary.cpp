@@ -22,6 +22,9 @@ SizeSummary SizeSummary::measure(const BatchOutcomes &outcomes)
             continue;
         summary.inputBytes += input.size();
         summary.outputBytes += output.size();
+        if (!outcome.inputStreamsKept && input.size() > 0 &&
+            output.size() > input.size() + input.size() / 100)
+            summary.grownNames.append(input.fileName());
         ++summary.fileCount;
     }
     return summary;

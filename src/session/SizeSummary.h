@@ -6,6 +6,7 @@
 #include "engine/FileOutcome.h"
 
 #include <QString>
+#include <QStringList>
 
 // What a batch gained: the sizes of the converted files before and after.
 struct SizeSummary
@@ -13,6 +14,9 @@ struct SizeSummary
     qint64 inputBytes = 0;
     qint64 outputBytes = 0;
     qsizetype fileCount = 0; // the converted files measured
+    // The encoded files among them that came out more than 1% bigger than their inputs: inputs
+    // that do not play everywhere are encoded whatever it costs.
+    QStringList grownNames = {};
 
     // Measures the converted files whose input and output are both still there.
     static SizeSummary measure(const BatchOutcomes &outcomes);

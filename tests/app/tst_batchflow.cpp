@@ -216,6 +216,7 @@ private Q_SLOTS:
         QTRY_COMPARE(m_notifications.posted.size(), notificationsBefore + 1);
         QCOMPARE(m_notifications.posted.last().body,
                  QStringLiteral("Converted: 1. Failed: 1.\n3 bytes → 9 bytes, 200% larger\n"
+                                "1 file grew to play everywhere: unseen.mov\n"
                                 "broken.mov: the encoder stopped unexpectedly"));
         QCOMPARE(m_portal.inhibitFlags.size(), inhibitionsBefore + 2);
     }

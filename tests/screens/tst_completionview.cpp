@@ -107,10 +107,11 @@ void TestCompletionView::variants_data()
         << green;
     FileOutcome kept = outcome("small.mp4");
     kept.inputStreamsKept = true;
-    QTest::newRow("already small: kept as they were, under the sizes")
-        << BatchOutcomes{outcome("a.mov"), kept, kept} << SizeSummary{12'000'000, 6'000'000, 3}
+    QTest::newRow("kept as they were, or grew, under the sizes")
+        << BatchOutcomes{outcome("big.mkv"), kept, kept}
+        << SizeSummary{12'000'000, 6'000'000, 3, {"big.mkv"}}
         << QStringList{"Complete", "12.0 MB → 6.0 MB, 50% smaller\n2 files were already small: "
-                                   "kept as they were"}
+                                   "kept as they were\n1 file grew to play everywhere: big.mkv"}
         << green;
     QTest::newRow("five of six failed: three names, then how many more")
         << BatchOutcomes{outcome("1.mov", Failure::Signal),
