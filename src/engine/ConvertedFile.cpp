@@ -139,10 +139,11 @@ QString ConvertedFile::finish(const QString &inputPath, const MediaInfo &input,
         m_holdsInputStreams = rewrite([&](const QString &, int fd) {
             return MetadataRemux::remux(inputPath, fd, recorded, input.recordingTags, {}, helpers);
         });
-    // Chapters from the input where it has them: the encoder drops a short last one.
-    const QString chapters = input.chapters > 1 ? inputPath : QString();
+    // Chapters and cover from the input where it has them: the encoder drops a short last
+    // chapter and every cover.
+    const QString original = input.chapters > 1 || input.hasCover ? inputPath : QString();
     if (!m_holdsInputStreams && !rewrite([&](const QString &path, int fd) {
-            return MetadataRemux::remux(path, fd, recorded, input.recordingTags, chapters, helpers);
+            return MetadataRemux::remux(path, fd, recorded, input.recordingTags, original, helpers);
         }))
         qWarning("Could not note the recording date and place in %s", qPrintable(temporaryPath()));
     if (const QDateTime modified = QFileInfo(inputPath).lastModified(); modified.isValid())

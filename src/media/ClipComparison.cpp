@@ -49,7 +49,8 @@ bool sameClip(const MediaInfo &original, const QString &originalPath, const Medi
 bool keepsSubtitlesAndChapters(const MediaInfo &original, const MediaInfo &converted)
 {
     return converted.subtitleIsText.count(true) >= original.subtitleIsText.count(true) &&
-           (original.chapters <= 1 || converted.chapters >= original.chapters);
+           (original.chapters <= 1 || converted.chapters >= original.chapters) &&
+           (!original.hasCover || converted.hasCover);
 }
 
 } // namespace ClipComparison

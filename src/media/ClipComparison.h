@@ -28,8 +28,8 @@ bool endedShort(const MediaInfo &original, const QString &convertedPath,
 // whose headers could not be read.
 bool sameClip(const MediaInfo &original, const QString &originalPath, const MediaInfo &converted);
 
-// The converted file holds every text subtitle track of the original, and its chapters where it
-// has more than one: what a conversion keeps.
+// The converted file holds every text subtitle track of the original, its chapters where it has
+// more than one, and its cover: what a conversion keeps.
 bool keepsSubtitlesAndChapters(const MediaInfo &original, const MediaInfo &converted);
 
 } // namespace ClipComparison

@@ -47,6 +47,7 @@ struct MediaInfo
     QList<bool> subtitleIsText;
     int defaultSubtitle = -1;
     int chapters = 0;
+    bool hasCover = false;
     // Plays as it is on nearly every device, and MP4 can take every one of its tracks as they are:
     // 8-bit 4:2:0 H.264 of at most 1920x1080 either way round, AAC or no sound, MP4-style
     // subtitles, in MP4, QuickTime or Matroska. Encoding such a file may save nothing.

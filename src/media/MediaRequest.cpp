@@ -24,7 +24,7 @@ QByteArray MediaRequest::toLine() const
         fields.append(field(recorded.isValid()
                                 ? recorded.toUTC().toString(Qt::ISODateWithMs).toUtf8()
                                 : QByteArray()));
-        fields.append(field(QFile::encodeName(chaptersPath)));
+        fields.append(field(QFile::encodeName(originalPath)));
         for (const auto &[key, value] : tags)
             fields << field(key) << field(value.toUtf8());
     }
@@ -50,7 +50,7 @@ std::optional<MediaRequest> MediaRequest::fromLine(QByteArrayView line)
         return std::nullopt;
     request.recorded = QDateTime::fromString(
         QString::fromUtf8(QByteArray::fromPercentEncoding(fields.at(2))), Qt::ISODateWithMs);
-    request.chaptersPath = QFile::decodeName(QByteArray::fromPercentEncoding(fields.at(3)));
+    request.originalPath = QFile::decodeName(QByteArray::fromPercentEncoding(fields.at(3)));
     for (qsizetype i = 4; i + 1 < fields.size(); i += 2)
         request.tags.append({QByteArray::fromPercentEncoding(fields.at(i)),
                              QString::fromUtf8(QByteArray::fromPercentEncoding(fields.at(i + 1)))});

@@ -22,9 +22,9 @@ struct MediaRequest
     static MediaRequest probe(const QString &path) { return {Kind::Probe, path}; }
     static MediaRequest duration(const QString &path) { return {Kind::Duration, path}; }
     static MediaRequest remux(const QString &path, const QDateTime &recorded,
-                              const QList<MediaInfo::Tag> &tags, const QString &chaptersPath)
+                              const QList<MediaInfo::Tag> &tags, const QString &originalPath)
     {
-        return {Kind::Remux, path, recorded, tags, chaptersPath};
+        return {Kind::Remux, path, recorded, tags, originalPath};
     }
 
     QByteArray toLine() const;
@@ -38,6 +38,7 @@ struct MediaRequest
     QString path;
     QDateTime recorded = {};
     QList<MediaInfo::Tag> tags = {};
-    // A file whose chapters the copy takes where it has more than the source; empty for none.
-    QString chaptersPath = {};
+    // The file the source was converted from, whose chapters and cover the copy takes where the
+    // source lost them; empty for none.
+    QString originalPath = {};
 };

@@ -10,11 +10,11 @@
 namespace MetadataRemux {
 
 bool remux(const QString &sourcePath, int targetFd, const QDateTime &recorded,
-           const QList<MediaInfo::Tag> &recordingTags, const QString &chaptersPath,
+           const QList<MediaInfo::Tag> &recordingTags, const QString &originalPath,
            MediaHelperPool &helpers)
 {
     const MediaHelperPool::Reply reply = helpers.ask(
-        MediaRequest::remux(sourcePath, recorded, recordingTags, chaptersPath).toLine(), targetFd);
+        MediaRequest::remux(sourcePath, recorded, recordingTags, originalPath).toLine(), targetFd);
     bool written = false;
     QDataStream answer(reply.answer);
     if (reply.outcome == MediaHelper::Outcome::Answered)

@@ -14,9 +14,9 @@ namespace MetadataRemux {
 // Writes to `targetFd`, an empty file open for writing and seeking, which the helper is handed
 // as it is. False where the source could not be read whole or the target not written, or the
 // helper crashed or hung; the target's content is then of no use.
-// The chapters are those of `chaptersPath` where it has more than the source.
+// The chapters and the cover are those of `originalPath` where the source lost them.
 bool remux(const QString &sourcePath, int targetFd, const QDateTime &recorded,
-           const QList<MediaInfo::Tag> &recordingTags, const QString &chaptersPath = {},
+           const QList<MediaInfo::Tag> &recordingTags, const QString &originalPath = {},
            MediaHelperPool &helpers = *MediaHelperPool::bundled());
 
 } // namespace MetadataRemux

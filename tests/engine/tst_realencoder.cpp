@@ -93,7 +93,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         int audioTracks;
         QStringList tags;  // key=value among the output's tags, the value as it begins
         bool kept = false; // plays everywhere and would not shrink: its own streams, rewritten
-        QStringList subtitles = {}; // languages of text tracks added with two chapters, all kept
+        QStringList subtitles = {}; // text tracks' languages, added with two chapters and a cover
     };
     // Without a recording date of its own, a clip dates from its file's time.
     const QDateTime fileTime(QDate(2020, 2, 2), QTime(12, 0), Qt::UTC);
@@ -163,6 +163,9 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                                           "[CHAPTER]\nTIMEBASE=1/10\nSTART=5\nEND=10\n"));
             adding += {"-f", "ffmetadata", "-i", dir.filePath("marks.txt")};
             mapping += {"-map_chapters", QString::number(clip.subtitles.size() + 1)};
+            QVERIFY(SampleMedia::makeImage(dir.filePath("cover.png")));
+            mapping +=
+                {"-attach", dir.filePath("cover.png"), "-metadata:s:t", "mimetype=image/png"};
             QCOMPARE(run("ffmpeg", adding + mapping + QStringList{"-c", "copy", path}), 0);
         }
         QFile input(path);
@@ -192,7 +195,8 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         QCOMPARE(run(QStringLiteral("ffprobe"),
                      {"-v", "error", "-show_chapters", "-show_entries",
                       "format=format_name:format_tags:stream=codec_type,codec_name,width,height,"
-                      "sample_aspect_ratio,avg_frame_rate,color_transfer:stream_tags=language",
+                      "sample_aspect_ratio,avg_frame_rate,color_transfer:stream_tags=language:"
+                      "stream_disposition=attached_pic",
                       "-of", "json", outcome.outputPath},
                      &json),
                  0);
@@ -208,10 +212,12 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                      qPrintable(clip.name + ": " + key + "=" + tags.value(key).toString()));
         }
         int audioTracks = 0;
-        QStringList subtitles;
+        QStringList kept; // subtitles by language, then the cover
         for (const QJsonValue &value : probe.value("streams").toArray()) {
             const QJsonObject stream = value.toObject();
-            if (stream.value("codec_type") == "video") {
+            if (stream.value("disposition").toObject().value("attached_pic").toInt()) {
+                kept << "cover";
+            } else if (stream.value("codec_type") == "video") {
                 QCOMPARE(stream.value("codec_name").toString(), "h264");
                 QCOMPARE(QSize(stream.value("width").toInt(), stream.value("height").toInt()),
                          clip.shown);
@@ -225,11 +231,12 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                 QCOMPARE(stream.value("codec_name").toString(), "aac");
             } else if (stream.value("codec_type") == "subtitle") {
                 QCOMPARE(stream.value("codec_name").toString(), "mov_text");
-                subtitles << stream.value("tags").toObject().value("language").toString();
+                kept << stream.value("tags").toObject().value("language").toString();
             }
         }
         QCOMPARE(audioTracks, clip.audioTracks);
-        QCOMPARE(subtitles, clip.subtitles);
+        QCOMPARE(kept,
+                 clip.subtitles.isEmpty() ? QStringList() : clip.subtitles + QStringList{"cover"});
         QCOMPARE(probe.value("chapters").toArray().size(), clip.subtitles.isEmpty() ? 0 : 2);
     }
 }

@@ -210,6 +210,8 @@ MediaInfo probe(const char *path)
         const AVStream *stream = context->streams[i];
         if (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO)
             ++info.audioTracks;
+        if (stream->disposition & AV_DISPOSITION_ATTACHED_PIC)
+            info.hasCover = true;
         if (const auto text = subtitleIsText(stream->codecpar->codec_id)) {
             if (stream->disposition & AV_DISPOSITION_DEFAULT && info.defaultSubtitle < 0)
                 info.defaultSubtitle = int(info.subtitleIsText.size());

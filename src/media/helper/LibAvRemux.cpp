@@ -82,10 +82,19 @@ bool copyChapters(const AVFormatContext *from, AVFormatContext *to)
     return true;
 }
 
+const AVStream *coverOf(const AVFormatContext *context)
+{
+    for (unsigned i = 0; context && i < context->nb_streams; ++i) {
+        if (context->streams[i]->disposition & AV_DISPOSITION_ATTACHED_PIC)
+            return context->streams[i];
+    }
+    return nullptr;
+}
+
 } // namespace
 
 bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
-           const QList<MediaInfo::Tag> &recordingTags, const char *chaptersPath,
+           const QList<MediaInfo::Tag> &recordingTags, const char *originalPath,
            const std::function<void()> &stillWorking)
 {
     LibAv::quietLogs();
@@ -135,14 +144,27 @@ bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
         av_dict_copy(&to->metadata, from->metadata, 0);
         targetIndex[int(i)] = to->index;
     }
-    // Chapters are read with the headers.
-    AVFormatContext *chapters = nullptr;
-    if (chaptersPath && avformat_open_input(&chapters, chaptersPath, nullptr, nullptr) < 0)
-        chapters = nullptr;
-    const auto closeChapters = qScopeGuard([&chapters] { avformat_close_input(&chapters); });
-    const bool moreChapters = chapters && chapters->nb_chapters > source->nb_chapters;
-    if (!copyChapters(moreChapters ? chapters : source, target))
+    // Its chapters and cover picture are read with its headers.
+    AVFormatContext *original = nullptr;
+    if (originalPath && avformat_open_input(&original, originalPath, nullptr, nullptr) < 0)
+        original = nullptr;
+    const auto closeOriginal = qScopeGuard([&original] { avformat_close_input(&original); });
+    const bool moreChapters = original && original->nb_chapters > source->nb_chapters;
+    if (!copyChapters(moreChapters ? original : source, target))
         return false;
+    // MP4 keeps a cover as a picture track of its own, written whole once the header is.
+    const AVStream *cover = coverOf(source) ? nullptr : coverOf(original);
+    // MP4 names a cover's size only in the picture itself.
+    if (cover && cover->codecpar->width == 0 && avformat_find_stream_info(original, nullptr) < 0)
+        return false;
+    AVStream *coverTrack = cover ? avformat_new_stream(target, nullptr) : nullptr;
+    if (cover &&
+        (!coverTrack || avcodec_parameters_copy(coverTrack->codecpar, cover->codecpar) < 0))
+        return false;
+    if (coverTrack) {
+        coverTrack->codecpar->codec_tag = 0;
+        coverTrack->disposition = AV_DISPOSITION_ATTACHED_PIC;
+    }
 
     av_dict_copy(&target->metadata, source->metadata, 0);
     // Photo libraries sort clips by this time, which is also what the file's tracks carry.
@@ -162,6 +184,15 @@ bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
     av_dict_free(&options);
     if (header < 0)
         return false;
+    if (coverTrack) {
+        AVPacketPointer picture(av_packet_clone(&cover->attached_pic));
+        if (!picture)
+            return false;
+        picture->stream_index = coverTrack->index;
+        picture->pts = picture->dts = 0;
+        if (av_interleaved_write_frame(target, picture.get()) < 0)
+            return false;
+    }
 
     // The encoder's video packets come without durations, which the muxer needs for a track's
     // last frame: each one is held until the next gives its length.

@@ -13,10 +13,11 @@ namespace LibAvRemux {
 
 // Writes to `targetFd`, an empty file open for writing and seeking; calls `stillWorking` about
 // once a second while it copies. False where the source could not be read whole or the target
-// not written. The chapters are those of `chaptersPath`, where given, if it has more than the
-// source: the encoder drops a last chapter shorter than 1.5 s.
+// not written. The chapters are those of `originalPath`, where given, if it has more than the
+// source (the encoder drops a last chapter shorter than 1.5 s), and so is its cover picture where
+// the source has none (the encoder drops every cover).
 bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
-           const QList<MediaInfo::Tag> &recordingTags, const char *chaptersPath,
+           const QList<MediaInfo::Tag> &recordingTags, const char *originalPath,
            const std::function<void()> &stillWorking);
 
 } // namespace LibAvRemux

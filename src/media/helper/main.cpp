@@ -101,17 +101,17 @@ QByteArray handle(const MediaRequest &request, int targetFd)
         break;
     }
     case MediaRequest::Kind::Remux: {
-        const int chaptersFd =
-            request.chaptersPath.isEmpty()
+        const int originalFd =
+            request.originalPath.isEmpty()
                 ? -1
-                : RegularFile::openForReading(QFile::encodeName(request.chaptersPath));
-        const QByteArray chaptersPath = "/proc/self/fd/" + QByteArray::number(chaptersFd);
+                : RegularFile::openForReading(QFile::encodeName(request.originalPath));
+        const QByteArray originalPath = "/proc/self/fd/" + QByteArray::number(originalFd);
         out << (fd >= 0 && targetFd >= 0 &&
                 LibAvRemux::remux(path.constData(), targetFd, request.recorded, request.tags,
-                                  chaptersFd >= 0 ? chaptersPath.constData() : nullptr,
+                                  originalFd >= 0 ? originalPath.constData() : nullptr,
                                   [] { answer({}); }));
-        if (chaptersFd >= 0)
-            ::close(chaptersFd);
+        if (originalFd >= 0)
+            ::close(originalFd);
         break;
     }
     }
