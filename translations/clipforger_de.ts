@@ -12,13 +12,13 @@
 <context>
     <name>BatchReport</name>
     <message>
-        <location filename="../src/session/BatchReport.cpp" line="+46"/>
-        <location line="+48"/>
+        <location filename="../src/session/BatchReport.cpp" line="+48"/>
+        <location line="+61"/>
         <source>Conversion failed</source>
         <translation>Umwandlung fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="-59"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
@@ -37,7 +37,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+11"/>
+        <location line="+8"/>
         <source>%n file(s) grew to play everywhere: %1</source>
         <comment>files encoded bigger than they were</comment>
         <translation>
@@ -46,7 +46,13 @@
         </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
+        <source>Picture subtitles not kept: %1</source>
+        <comment>files whose DVD or Blu-ray subtitles are gone</comment>
+        <translation>Bilduntertitel nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Conversion stopped</source>
         <translation>Umwandlung gestoppt</translation>
     </message>
@@ -66,7 +72,7 @@
         <translation>Umgewandelt: %1. Fehlgeschlagen: %2.</translation>
     </message>
     <message numerus="yes">
-        <location line="+20"/>
+        <location line="+22"/>
         <source>%1 of %n file(s) could not be converted</source>
         <comment>failed of all files</comment>
         <translation>
@@ -150,7 +156,7 @@
         <translation>Rückgängig: Originale zurücklegen</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>The folder could not be opened. It is here:</source>
         <translation>Der Ordner konnte nicht geöffnet werden. Er liegt hier:</translation>
     </message>
@@ -160,7 +166,7 @@
         <translation>Zielordner</translation>
     </message>
     <message>
-        <location line="-101"/>
+        <location line="-102"/>
         <source>View files</source>
         <translation>Dateien anzeigen</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>BatchReport</name>
     <message numerus="yes">
-        <location filename="../src/session/BatchReport.cpp" line="+74"/>
+        <location filename="../src/session/BatchReport.cpp" line="+76"/>
         <source>%n file(s) were already small: kept as they were</source>
         <comment>streams kept, not encoded</comment>
         <translation>
@@ -13,7 +13,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+11"/>
+        <location line="+8"/>
         <source>%n file(s) grew to play everywhere: %1</source>
         <comment>files encoded bigger than they were</comment>
         <translation>
@@ -22,7 +22,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="+61"/>
         <source>%1 of %n file(s) could not be converted</source>
         <comment>failed of all files</comment>
         <translation>

@@ -308,5 +308,8 @@ void BatchConverter::record(qsizetype index, Failure failure, int detail, const 
     outcome.detail = detail;
     outcome.encoderLines = encoderLines;
     outcome.inputStreamsKept = inputStreamsKept;
+    const std::optional<MediaInfo> &media = m_files->at(index).media;
+    outcome.pictureSubtitlesLeftOut =
+        outcome.converted() && !inputStreamsKept && media && media->subtitleIsText.contains(false);
     Q_EMIT fileEnded(index, outcome);
 }

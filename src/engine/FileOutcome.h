@@ -37,6 +37,9 @@ struct FileOutcome
     // The converted file holds the input's own streams, rewritten into MP4: it played nearly
     // everywhere already, and encoding it saved too little.
     bool inputStreamsKept = false;
+    // The input had picture subtitles, which MP4 cannot hold as the input held them: the encoder
+    // burns in the forced parts of one at most.
+    bool pictureSubtitlesLeftOut = false;
 
     bool converted() const { return failure == Failure::None; }
     // Why the file was not converted, in a few plain words for the user ("the disk is full"),

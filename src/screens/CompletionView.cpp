@@ -143,7 +143,8 @@ void CompletionView::showReport()
     m_title->setText(batch.title());
     m_failures->showReport(batch);
     m_failures->setVisible(verdict != Verdict::AllConverted);
-    QStringList sizeLines = {batch.sizeLine(), batch.keptLine(), batch.grewLine()};
+    QStringList sizeLines = {batch.sizeLine(), batch.keptLine(), batch.grewLine(),
+                             batch.subtitlesLine()};
     sizeLines.removeAll(QString());
     const QString sizes = sizeLines.join(u'\n');
     m_sizesLine->setText(sizes);

@@ -34,6 +34,8 @@ BatchReport::BatchReport(const BatchOutcomes &outcomes, const SizeSummary &sizes
     for (const FileOutcome &outcome : outcomes) {
         if (outcome.converted() && outcome.inputStreamsKept)
             ++m_keptCount;
+        if (outcome.pictureSubtitlesLeftOut)
+            m_pictureSubtitleNames.append(displayName(outcome.input));
         if (!outcome.converted() && outcome.failure != FileOutcome::Failure::Cancelled)
             m_failedFiles.append({displayName(outcome.input), outcome.reason()});
     }
@@ -79,12 +81,25 @@ QString BatchReport::grewLine() const
 {
     if (m_grownNames.isEmpty())
         return {};
-    QStringList names = m_grownNames.first(std::min<qsizetype>(m_grownNames.size(), namedFailures));
-    if (m_grownNames.size() > names.size())
-        names.append(furtherNamesLine(m_grownNames.size() - names.size()));
     return tr("%n file(s) grew to play everywhere: %1", "files encoded bigger than they were",
               int(m_grownNames.size()))
-        .arg(names.join(QStringLiteral(", ")));
+        .arg(namesLine(m_grownNames));
+}
+
+QString BatchReport::subtitlesLine() const
+{
+    if (m_pictureSubtitleNames.isEmpty())
+        return {};
+    return tr("Picture subtitles not kept: %1", "files whose DVD or Blu-ray subtitles are gone")
+        .arg(namesLine(m_pictureSubtitleNames));
+}
+
+QString BatchReport::namesLine(const QStringList &names)
+{
+    QStringList shown = names.first(std::min<qsizetype>(names.size(), namedFailures));
+    if (names.size() > shown.size())
+        shown.append(furtherNamesLine(names.size() - shown.size()));
+    return shown.join(QStringLiteral(", "));
 }
 
 QString BatchReport::notificationSummary() const
@@ -112,8 +127,10 @@ QString BatchReport::notificationBody() const
         lines.append(m_sizeLine);
     if (m_keptCount > 0)
         lines.append(keptLine());
-    if (!m_grownNames.isEmpty())
-        lines.append(grewLine());
+    for (const QString &line : {grewLine(), subtitlesLine()}) {
+        if (!line.isEmpty())
+            lines.append(line);
+    }
     const qsizetype named = std::min<qsizetype>(m_failedFiles.size(), namedFailures);
     for (const FailedFile &file : m_failedFiles.first(named))
         lines.append(notedNameLine(file.name, file.reason));

@@ -47,6 +47,8 @@ public:
     QString keptLine() const;
     // "1 file grew to play everywhere: clip.mkv"; empty when none grew.
     QString grewLine() const;
+    // "Picture subtitles not kept: film.mkv"; empty when every subtitle was kept.
+    QString subtitlesLine() const;
     // The files that failed, with why; of a stopped batch only those that failed before the stop.
     const QList<FailedFile> &failedFiles() const { return m_failedFiles; }
 
@@ -63,6 +65,8 @@ public:
     static QString notedNameLine(const QString &name, const QString &note);
     // "... and 2 more", for the names not shown.
     static QString furtherNamesLine(qsizetype furtherCount);
+    // The first few names, then how many more.
+    static QString namesLine(const QStringList &names);
 
 private:
     Verdict m_verdict = Verdict::AllConverted;
@@ -71,6 +75,7 @@ private:
     qsizetype m_keptCount = 0;
     QString m_sizeLine;
     QStringList m_grownNames;
+    QStringList m_pictureSubtitleNames;
     QList<FailedFile> m_failedFiles;
 };
 

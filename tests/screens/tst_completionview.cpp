@@ -107,11 +107,13 @@ void TestCompletionView::variants_data()
         << green;
     FileOutcome kept = outcome("small.mp4");
     kept.inputStreamsKept = true;
+    FileOutcome film = outcome("film.mkv");
+    film.pictureSubtitlesLeftOut = true;
     QTest::newRow("kept as they were, or grew, under the sizes")
-        << BatchOutcomes{outcome("big.mkv"), kept, kept}
-        << SizeSummary{12'000'000, 6'000'000, 3, {"big.mkv"}}
+        << BatchOutcomes{film, kept, kept} << SizeSummary{12'000'000, 6'000'000, 3, {"film.mkv"}}
         << QStringList{"Complete", "12.0 MB → 6.0 MB, 50% smaller\n2 files were already small: "
-                                   "kept as they were\n1 file grew to play everywhere: big.mkv"}
+                                   "kept as they were\n1 file grew to play everywhere: film.mkv\n"
+                                   "Picture subtitles not kept: film.mkv"}
         << green;
     QTest::newRow("five of six failed: three names, then how many more")
         << BatchOutcomes{outcome("1.mov", Failure::Signal),
