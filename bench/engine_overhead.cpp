@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Clipforger developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Converts the same clips through BatchConverter, as many at once as the app would on this
+// Converts the same clips through BatchConverter, scheduled as the app would on this
 // machine, and through the same HandBrakeCLI commands run directly one after another,
-// alternating. Prints the wall-time ratio, the engine's own CPU time as a share of the encoders',
-// the peak memory of the engine and its encoders together, and what reading each input's headers
-// and rewriting each output with the input's recording date cost of the engine's time. The media
-// helpers that do that reading and rewriting count as the engine's own CPU.
+// alternating. Prints the wall-time and encoder CPU ratios, the engine's own CPU time as a share of
+// the encoders', the peak memory of the engine and its encoders together, and what reading each
+// input's headers and rewriting each output with the input's recording date cost of the engine's
+// time. The media helpers that do that reading and rewriting count as the engine's own CPU.
 #include "EngineBatch.h"
 #include "engine/ConvertedFileNaming.h"
 #include "engine/EncoderArguments.h"
@@ -138,15 +138,19 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 6) {
-        std::fprintf(stderr, "usage: %s ENCODER WORKDIR ROUNDS TARGET_RATIO CLIP...\n", argv[0]);
+    if (args.size() < 7) {
+        std::fprintf(stderr, "usage: %s ENCODER WORKDIR ROUNDS TIME_RATIO CPU_RATIO CLIP...\n",
+                     argv[0]);
         return 2;
     }
     const QString encoder = args.at(1);
     const QDir work(args.at(2));
     const int rounds = args.at(3).toInt();
     const double target = args.at(4).toDouble();
-    const QStringList clips = args.mid(5);
+    // "-": the CPU ratio is shown, without a target.
+    bool cpuTargetSet = false;
+    const double cpuTarget = args.at(5).toDouble(&cpuTargetSet);
+    const QStringList clips = args.mid(6);
     // BENCH_ENCODES tries another number of encodes at once than the app's rule gives.
     const int encodes = qEnvironmentVariableIntValue("BENCH_ENCODES");
     const EncodeCapacity capacity =
@@ -247,8 +251,12 @@ int main(int argc, char **argv)
                 "(target <= %.2f): %s\n",
                 engine.wallSeconds, direct.wallSeconds, ratio, target,
                 ratio <= target ? "PASS" : "FAIL");
-    std::printf("encoder CPU: through the engine %.2f s, directly %.2f s\n", engine.childCpuSeconds,
-                direct.childCpuSeconds);
+    const double cpuRatio = engine.childCpuSeconds / direct.childCpuSeconds;
+    std::printf("encoder CPU: through the engine %.2f s, directly %.2f s, ratio %.4f",
+                engine.childCpuSeconds, direct.childCpuSeconds, cpuRatio);
+    if (cpuTargetSet)
+        std::printf(" (target <= %.2f): %s", cpuTarget, cpuRatio <= cpuTarget ? "PASS" : "FAIL");
+    std::printf("\n");
     const double engineCpu = engine.selfCpuSeconds + engine.helperCpuSeconds;
     std::printf("engine's own CPU, reading headers and rewriting outputs included, %.3f s (%.3f s "
                 "of it in the media helpers) vs encoder CPU %.2f s: %.3f%% (target < 2%%)\n",

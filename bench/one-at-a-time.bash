@@ -11,11 +11,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The clips through the engine, as many at once as the app runs them, and through the same
-# HandBrakeCLI commands one after another, alternating; the ratio of their wall times must be at
-# most TARGET.
-compare_with_one_at_a_time() { # TARGET CLIP...
-    local target=$1
-    shift
+# HandBrakeCLI commands one after another, alternating; the ratios of their wall times and of
+# the encoders' CPU times must be at most TIME_TARGET and CPU_TARGET ("-": shown, no target).
+compare_with_one_at_a_time() { # TIME_TARGET CPU_TARGET CLIP...
+    local time_target=$1 cpu_target=$2
+    shift 2
     "$build_dir/bin/clipforger_engine_overhead" "$build_dir/libexec/clipforger/HandBrakeCLI" \
-        "$work" "$rounds" "$target" "$@"
+        "$work" "$rounds" "$time_target" "$cpu_target" "$@"
 }
