@@ -5,9 +5,11 @@
 
 #include "BatchList.h"
 #include "ConvertedFile.h"
+#include "EncodePace.h"
 #include "EncoderRunner.h"
 #include "files/RegularFile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -45,7 +47,11 @@ struct BatchConverter::Encode
     qsizetype index = 0;
     EncoderRunner *runner = nullptr; // null once the encoder has ended
     std::unique_ptr<ConvertedFile> output;
-    bool encoding = false; // past opening and scanning the file: progress has been reported
+    QElapsedTimer sinceLaunch;
+    EncodePace pace;
+    bool ending = false; // the next file may begin beside it
+
+    bool isMidway() const { return runner && !ending; }
 };
 
 BatchConverter::BatchConverter(const QString &encoderPath, const QString &outputFolder,
@@ -109,9 +115,11 @@ void BatchConverter::resume()
     if (!m_paused)
         return;
     m_paused = false;
-    for (const auto &encode : m_encodes)
+    for (const auto &encode : m_encodes) {
         if (encode->runner)
             encode->runner->resume();
+        encode->pace.resumed();
+    }
     followHold();
     startFilesLater();
 }
@@ -135,7 +143,7 @@ void BatchConverter::startFiles()
             record(m_nextToStart++, failure);
     }
     // A file's command line follows what its headers say, so its encode waits for them.
-    while (!m_paused && aFileWaits() && m_files->at(m_nextToStart).media && !anEncoderIsOpening() &&
+    while (!m_paused && aFileWaits() && m_files->at(m_nextToStart).media && !anEncodeIsMidway() &&
            m_capacity.allowsAnother(runningEncoderSizes()))
         startFile(m_nextToStart++);
 
@@ -182,8 +190,9 @@ void BatchConverter::startFile(qsizetype index)
     encode->runner = new EncoderRunner(m_encoderPath);
     Encode *raw = encode.get();
     connect(raw->runner, &EncoderRunner::progress, this, [this, raw](double fraction) {
-        if (!raw->encoding) {
-            raw->encoding = true;
+        raw->pace.progressed(fraction, raw->sinceLaunch.elapsed());
+        if (!raw->ending && raw->pace.isEnding()) {
+            raw->ending = true;
             startFilesLater();
         }
         Q_EMIT fileProgressed(raw->index, fraction);
@@ -195,17 +204,16 @@ void BatchConverter::startFile(qsizetype index)
             [this, raw](Failure failure, int detail) { onEncoderFinished(raw, failure, detail); });
     m_encodes.push_back(std::move(encode));
     Q_EMIT fileBegan(index, *version);
+    raw->sinceLaunch.start();
     raw->runner->start(input.toLocalFile(), raw->output->temporaryPath(),
                        *m_files->at(index).media);
 }
 
-// Opening and scanning a file keeps about half a core busy, encoding it every core. Encoders
-// that begin one after the other overlap one's scan with another's encoding; begun together,
-// they would scan together, then contend for the cores while they both encode.
-bool BatchConverter::anEncoderIsOpening() const
+// Only one encode at a time is opening or in the middle of its file; the next begins as it ends.
+bool BatchConverter::anEncodeIsMidway() const
 {
     return std::any_of(m_encodes.cbegin(), m_encodes.cend(),
-                       [](const auto &encode) { return encode->runner && !encode->encoding; });
+                       [](const auto &encode) { return encode->isMidway(); });
 }
 
 QList<qint64> BatchConverter::runningEncoderSizes() const
@@ -224,6 +232,8 @@ void BatchConverter::onEncoderFinished(Encode *encode, Failure failure, int deta
     encode->runner->deleteLater();
     encode->runner = nullptr;
     followHold();
+    // The next encode need not wait for this file to be finished and flushed.
+    startFilesLater();
     // A converted file's place is taken only once the file has its name and its outcome is
     // told, so that a record kept of the outcomes never lags behind the folder.
     if (failure == Failure::None) {
@@ -234,7 +244,6 @@ void BatchConverter::onEncoderFinished(Encode *encode, Failure failure, int deta
     const qsizetype index = encode->index;
     endEncode(encode);
     record(index, cause, cause == failure ? detail : 0, {}, encoderLines);
-    startFilesLater();
 }
 
 // Off the GUI thread: flushing a large file to a slow disk takes long enough to be seen.

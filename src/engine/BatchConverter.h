@@ -20,10 +20,10 @@ class BatchList;
 // Converts the waiting files of a batch list, each into a new, never-overwriting
 // "_converted.mp4" file in the output folder, and tells how each file moves on: begun, its
 // progress, ended with its outcome. It only reads the list; whoever owns it applies what it
-// tells. Files begin in list order, each once the one before has begun encoding and its headers
-// have been read, as many at once as the capacity allows, and may end in any order; files that
-// join the list while the batch runs are converted too. The folder only ever shows finished
-// files: each is written under a hidden temporary name first.
+// tells. Files begin in list order, each once its headers have been read and the encode before
+// it is ending (see EncodePace), never more at once than the capacity allows, and may end in any
+// order; files that join the list while the batch runs are converted too. The folder only ever
+// shows finished files: each is written under a hidden temporary name first.
 class BatchConverter : public QObject
 {
     Q_OBJECT
@@ -75,7 +75,7 @@ private:
     void startFilesLater();
     void startFiles();
     void startFile(qsizetype index);
-    bool anEncoderIsOpening() const;
+    bool anEncodeIsMidway() const;
     QList<qint64> runningEncoderSizes() const;
     void onEncoderFinished(Encode *encode, FileOutcome::Failure failure, int detail);
     void publish(Encode *encode);

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "engine/EncodeCapacity.h"
+#include "engine/EncodePace.h"
 
 #include <QTest>
 
 #include <sched.h>
+
+using Reports = QList<std::pair<double, qint64>>;
 
 class tst_EncodeCapacity : public QObject
 {
@@ -56,6 +59,36 @@ private Q_SLOTS:
     {
         QVERIFY(EncodeCapacity(2).allowsAnother({}));
         QVERIFY(!EncodeCapacity(2).allowsAnother({0, 0}));
+    }
+
+    // Reports of (share done, ms since launch); a negative share is a resume. The first report
+    // comes 500 ms after the launch, so an encode is ending with at most 1000 ms left.
+    void nextBeginsAsTheRunningEncodeHasNoLongerLeftThanItTookToOpen_data()
+    {
+        QTest::addColumn<Reports>("reports");
+        QTest::addColumn<qint64>("msLeft"); // -1: unknown
+        QTest::addColumn<bool>("ending");
+        QTest::newRow("one report") << Reports{{0.05, 500}} << qint64(-1) << false;
+        QTest::newRow("far from the end")
+            << Reports{{0.1, 500}, {0.2, 1500}} << qint64(8000) << false;
+        QTest::newRow("two openings left")
+            << Reports{{0.1, 500}, {0.9, 8500}} << qint64(1000) << true;
+        QTest::newRow("all encoded") << Reports{{1.0, 500}} << qint64(0) << true;
+        QTest::newRow("a pause is no part of the pace")
+            << Reports{{0.1, 500}, {0.9, 8500}, {-1, 0}, {0.9, 60000}, {0.96, 60600}} << qint64(400)
+            << true;
+    }
+
+    void nextBeginsAsTheRunningEncodeHasNoLongerLeftThanItTookToOpen()
+    {
+        QFETCH(Reports, reports);
+        QFETCH(qint64, msLeft);
+        QFETCH(bool, ending);
+        EncodePace pace;
+        for (const auto &[fraction, atMs] : reports)
+            fraction < 0 ? pace.resumed() : pace.progressed(fraction, atMs);
+        QCOMPARE(pace.msLeft().value_or(-1), msLeft);
+        QCOMPARE(pace.isEnding(), ending);
     }
 };
 

@@ -7,13 +7,15 @@
 # NUL-terminated), pid.n, stdin.n (what standard input is), priority.n (CPU nice value and I/O
 # priority) and commands.n (the lines it took from standard input). Overlapping runs append to "overlap". What to do comes from the first line of the input file ($2); an unreadable input
 # does nothing and exits 0, so that paths made up by tests are never written:
-#   ok | exit N | signal N | partial | sleep | sleep-ignoring-interrupt | flood | no-output
+#   ok | exit N | signal N | partial | flood | no-output
+#   | sleep [PERCENT] | sleep-ignoring-interrupt (report PERCENT, 5 unless given, and run on)
 #   | write (the rest of the input file to stdout, one write per piece ended by a form feed,
 #     a moment apart, then succeed)
-#   | wait-for FILE (hold the output open until FILE exists, then read the input again, as
-#     HandBrakeCLI does after its scan: exit 3 if that fails, else succeed)
-#   | pausable (as HandBrakeCLI on its keys: one command line taken at a time, a moment apart;
-#     "p" holds, says so and reports nothing, "r" goes on; succeed three reports after a resume)
+#   | wait-for FILE (report all encoded and hold the output open until FILE exists, then read
+#     the input again, as HandBrakeCLI does after its scan: exit 3 if that fails, else succeed)
+#   | pausable [PERCENT] (as HandBrakeCLI on its keys: one command line taken at a time, a moment
+#     apart; "p" holds, says so and reports nothing, "r" goes on; reports count up from PERCENT,
+#     10 unless given; succeed three reports after a resume)
 set -u
 log=${FAKE_ENCODER_LOG:?}
 output=${4:-/dev/null}
@@ -72,7 +74,8 @@ sleep | sleep-ignoring-interrupt)
     printf 'half an mp4' >"$output"
     # From a child in the encoder's process group, which outlives an encoder killed alone.
     while :; do
-        (printf 'Encoding: task 1 of 1, 5.00 %% (9.00 fps, avg 9.00 fps, ETA 00h03m00s)\n'; exec sleep 600)
+        (printf 'Encoding: task 1 of 1, %d.00 %% (9.00 fps, avg 9.00 fps, ETA 00h03m00s)\n' \
+            "${argument:-5}"; exec sleep 600)
     done
     ;;
 flood)
@@ -92,13 +95,13 @@ write)
     ;;
 wait-for)
     exec 3>"$output"
-    printf 'Encoding: task 1 of 1, 25.00 %%\n'
+    printf 'Encoding: task 1 of 1, 100.00 %%\n'
     until [[ -e $argument ]]; do sleep 0.05; done
     head -c 1 "$2" >/dev/null 2>&1 || exit 3
     printf 'converted' >&3
     ;;
 pausable)
-    percent=10 held=0 resumed=0 unsaid=''
+    percent=${argument:-10} held=0 resumed=0 unsaid=''
     while ((resumed < 4)); do
         # A timed-out read may lose what came in meanwhile: wait first, then read the line.
         sleep 0.1
