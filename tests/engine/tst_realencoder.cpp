@@ -26,6 +26,22 @@
 
 using Failure = FileOutcome::Failure;
 
+namespace {
+
+// With a comma, which the encoder's own option for naming tracks would split at.
+QString subtitleTitle(const QString &language)
+{
+    return QStringLiteral("Dialogue, ") + language;
+}
+
+// The first track is the default, the second holds only the forced lines.
+QString subtitleFlags(qsizetype track)
+{
+    return track == 0 ? QStringLiteral("default") : QStringLiteral("forced");
+}
+
+} // namespace
+
 // Runs the HandBrakeCLI that the build puts in the application's resource folder.
 class tst_RealEncoder : public QObject
 {
@@ -155,7 +171,10 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                 adding << "-i" << cues;
                 mapping << "-map" << QString::number(track + 1)
                         << QString("-metadata:s:s:%1").arg(track)
-                        << "language=" + clip.subtitles.at(track);
+                        << "language=" + clip.subtitles.at(track)
+                        << QString("-metadata:s:s:%1").arg(track)
+                        << "title=" + subtitleTitle(clip.subtitles.at(track))
+                        << QString("-disposition:s:%1").arg(track) << subtitleFlags(track);
             }
             // Two chapters, the last one too short for the encoder to keep.
             QVERIFY(SampleMedia::makeText(dir.filePath("marks.txt"),
@@ -195,8 +214,9 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         QCOMPARE(run(QStringLiteral("ffprobe"),
                      {"-v", "error", "-show_chapters", "-show_entries",
                       "format=format_name:format_tags:stream=codec_type,codec_name,width,height,"
-                      "sample_aspect_ratio,avg_frame_rate,color_transfer:stream_tags=language:"
-                      "stream_disposition=attached_pic",
+                      "sample_aspect_ratio,avg_frame_rate,color_transfer:stream_tags=language,"
+                      "handler_name:"
+                      "stream_disposition=attached_pic,default,forced",
                       "-of", "json", outcome.outputPath},
                      &json),
                  0);
@@ -212,7 +232,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                      qPrintable(clip.name + ": " + key + "=" + tags.value(key).toString()));
         }
         int audioTracks = 0;
-        QStringList kept; // subtitles by language, then the cover
+        QStringList kept; // subtitles by language and title, then the cover
         for (const QJsonValue &value : probe.value("streams").toArray()) {
             const QJsonObject stream = value.toObject();
             if (stream.value("disposition").toObject().value("attached_pic").toInt()) {
@@ -231,12 +251,20 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                 QCOMPARE(stream.value("codec_name").toString(), "aac");
             } else if (stream.value("codec_type") == "subtitle") {
                 QCOMPARE(stream.value("codec_name").toString(), "mov_text");
-                kept << stream.value("tags").toObject().value("language").toString();
+                const QJsonObject tags = stream.value("tags").toObject();
+                const QJsonObject flags = stream.value("disposition").toObject();
+                kept << tags.value("language").toString() + ' ' +
+                            tags.value("handler_name").toString() +
+                            (flags.value("default").toInt() ? " default" : "") +
+                            (flags.value("forced").toInt() ? " forced" : "");
             }
         }
         QCOMPARE(audioTracks, clip.audioTracks);
-        QCOMPARE(kept,
-                 clip.subtitles.isEmpty() ? QStringList() : clip.subtitles + QStringList{"cover"});
+        QStringList subtitles;
+        for (qsizetype track = 0; track < clip.subtitles.size(); ++track)
+            subtitles << clip.subtitles.at(track) + ' ' + subtitleTitle(clip.subtitles.at(track)) +
+                             ' ' + subtitleFlags(track);
+        QCOMPARE(kept, clip.subtitles.isEmpty() ? QStringList() : subtitles + QStringList{"cover"});
         QCOMPARE(probe.value("chapters").toArray().size(), clip.subtitles.isEmpty() ? 0 : 2);
     }
 }

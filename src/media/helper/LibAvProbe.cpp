@@ -130,27 +130,6 @@ bool isWidelyPlayable(const AVFormatContext *context)
     return videoTracks == 1;
 }
 
-// Whether the encoder reads a subtitle track as text or as pictures; nothing where it does not
-// read it at all.
-std::optional<bool> subtitleIsText(AVCodecID codec)
-{
-    switch (codec) {
-    case AV_CODEC_ID_SUBRIP:
-    case AV_CODEC_ID_SRT:
-    case AV_CODEC_ID_TEXT:
-    case AV_CODEC_ID_ASS:
-    case AV_CODEC_ID_SSA:
-    case AV_CODEC_ID_MOV_TEXT:
-        return true;
-    case AV_CODEC_ID_DVD_SUBTITLE:
-    case AV_CODEC_ID_HDMV_PGS_SUBTITLE:
-    case AV_CODEC_ID_DVB_SUBTITLE:
-        return false;
-    default:
-        return std::nullopt;
-    }
-}
-
 // The longest of the pictures and sounds; a subtitle or data track may run on past them, and
 // the encoder does not keep it.
 std::optional<qint64> playingTimeMs(const AVFormatContext *context)
@@ -212,7 +191,7 @@ MediaInfo probe(const char *path)
             ++info.audioTracks;
         if (stream->disposition & AV_DISPOSITION_ATTACHED_PIC)
             info.hasCover = true;
-        if (const auto text = subtitleIsText(stream->codecpar->codec_id)) {
+        if (const auto text = LibAv::subtitleIsText(stream->codecpar->codec_id)) {
             if (stream->disposition & AV_DISPOSITION_DEFAULT && info.defaultSubtitle < 0)
                 info.defaultSubtitle = int(info.subtitleIsText.size());
             info.subtitleIsText.append(*text);

@@ -82,6 +82,31 @@ bool copyChapters(const AVFormatContext *from, AVFormatContext *to)
     return true;
 }
 
+// The encoder keeps the original's text subtitle tracks in their order, with their languages and
+// titles, but marks only its default track, and that one as forced too, so that players would
+// show it even with subtitles off, and a track of forced lines elsewhere would not be. The
+// original's default and forced flags go back here. Where the tracks do not pair up one to one,
+// which is which cannot be told, and nothing is changed.
+void restoreSubtitleFlags(const AVFormatContext *original, AVFormatContext *target)
+{
+    std::vector<const AVStream *> texts;
+    for (unsigned i = 0; i < original->nb_streams; ++i) {
+        const AVStream *stream = original->streams[i];
+        if (LibAv::subtitleIsText(stream->codecpar->codec_id).value_or(false))
+            texts.push_back(stream);
+    }
+    std::vector<AVStream *> kept;
+    for (unsigned i = 0; i < target->nb_streams; ++i) {
+        if (target->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE)
+            kept.push_back(target->streams[i]);
+    }
+    if (kept.size() != texts.size())
+        return;
+    constexpr int flags = AV_DISPOSITION_DEFAULT | AV_DISPOSITION_FORCED;
+    for (size_t i = 0; i < kept.size(); ++i)
+        kept[i]->disposition = (kept[i]->disposition & ~flags) | (texts[i]->disposition & flags);
+}
+
 const AVStream *coverOf(const AVFormatContext *context)
 {
     for (unsigned i = 0; context && i < context->nb_streams; ++i) {
@@ -149,6 +174,8 @@ bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
     if (originalPath && avformat_open_input(&original, originalPath, nullptr, nullptr) < 0)
         original = nullptr;
     const auto closeOriginal = qScopeGuard([&original] { avformat_close_input(&original); });
+    if (original)
+        restoreSubtitleFlags(original, target);
     const bool moreChapters = original && original->nb_chapters > source->nb_chapters;
     if (!copyChapters(moreChapters ? original : source, target))
         return false;
