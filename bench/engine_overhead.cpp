@@ -163,6 +163,8 @@ int main(int argc, char **argv)
     Usage direct;
     bool ok = true;
     qint64 peakBytes = 0;
+    int kept = 0;       // files whose own streams were kept, over every round
+    double biggest = 0; // the largest output against its input
     int mostEncodesAtOnce = 0;
     QTimer memorySampler;
     QObject::connect(&memorySampler, &QTimer::timeout, [&] {
@@ -189,8 +191,14 @@ int main(int argc, char **argv)
                 batch.converter.setCapacity(capacity);
                 QEventLoop loop;
                 QObject::connect(&batch.converter, &BatchConverter::finished, &loop, [&] {
-                    for (const FileOutcome &outcome : batch.outcomes())
+                    for (const FileOutcome &outcome : batch.outcomes()) {
                         ok = ok && outcome.converted();
+                        kept += outcome.inputStreamsKept ? 1 : 0;
+                        const qint64 output = QFileInfo(outcome.outputPath).size();
+                        biggest = std::max(
+                            biggest,
+                            double(output) / double(QFileInfo(outcome.input.toLocalFile()).size()));
+                    }
                     loop.quit();
                 });
                 batch.start(urls);
@@ -258,6 +266,9 @@ int main(int argc, char **argv)
         std::printf(" (target <= %.2f): %s", cpuTarget, cpuRatio <= cpuTarget ? "PASS" : "FAIL");
     std::printf("\n");
     const double engineCpu = engine.selfCpuSeconds + engine.helperCpuSeconds;
+    std::printf("files that kept their own streams: %d of %lld a round; the largest output %.4f "
+                "of its input's size\n",
+                kept / rounds, qlonglong(clips.size()), biggest);
     std::printf("engine's own CPU, reading headers and rewriting outputs included, %.3f s (%.3f s "
                 "of it in the media helpers) vs encoder CPU %.2f s: %.3f%% (target < 2%%)\n",
                 engineCpu, engine.helperCpuSeconds, engine.childCpuSeconds,
