@@ -6,6 +6,7 @@
 #include "BatchList.h"
 #include "ConvertedFile.h"
 #include "EncodePace.h"
+#include "EncodeTrial.h"
 #include "EncoderRunner.h"
 #include "files/RegularFile.h"
 
@@ -46,7 +47,10 @@ struct BatchConverter::Encode
 
     qsizetype index = 0;
     EncoderRunner *runner = nullptr; // null once the encoder has ended
-    std::unique_ptr<ConvertedFile> output;
+    // Shared with the finishing of the file, which may outlive the converter.
+    std::shared_ptr<ConvertedFile> output;
+    // While the encoder runs on a slice only, to see whether the whole encode would pay.
+    std::optional<EncodeTrial> trial;
     QElapsedTimer sinceLaunch;
     EncodePace pace;
     bool ending = false; // the next file may begin beside it
@@ -187,26 +191,42 @@ void BatchConverter::startFile(qsizetype index)
     auto encode = std::make_unique<Encode>();
     encode->index = index;
     encode->output = std::move(output);
-    encode->runner = new EncoderRunner(m_encoderPath);
+    encode->trial = EncodeTrial::forFile(*m_files->at(index).media);
     Encode *raw = encode.get();
-    connect(raw->runner, &EncoderRunner::progress, this, [this, raw](double fraction) {
-        raw->pace.progressed(fraction, raw->sinceLaunch.elapsed());
-        if (!raw->ending && raw->pace.isEnding()) {
-            raw->ending = true;
-            startFilesLater();
-        }
-        Q_EMIT fileProgressed(raw->index, fraction);
-    });
-    connect(raw->runner, &EncoderRunner::secondsLeft, this,
-            [this, index](qint64 seconds) { Q_EMIT fileEstimated(index, seconds); });
-    connect(raw->runner, &EncoderRunner::holdsChanged, this, &BatchConverter::followHold);
-    connect(raw->runner, &EncoderRunner::finished, this,
-            [this, raw](Failure failure, int detail) { onEncoderFinished(raw, failure, detail); });
     m_encodes.push_back(std::move(encode));
     Q_EMIT fileBegan(index, *version);
-    raw->sinceLaunch.start();
-    raw->runner->start(input.toLocalFile(), raw->output->temporaryPath(),
-                       *m_files->at(index).media);
+    launch(raw);
+}
+
+// The encoder, on the trial's slice while there is one, else on the whole file. A slice's
+// progress is not the file's, and says nothing of when the whole encode ends.
+void BatchConverter::launch(Encode *encode)
+{
+    encode->runner = new EncoderRunner(m_encoderPath);
+    encode->pace = {};
+    if (!encode->trial) {
+        connect(encode->runner, &EncoderRunner::progress, this, [this, encode](double fraction) {
+            encode->pace.progressed(fraction, encode->sinceLaunch.elapsed());
+            if (!encode->ending && encode->pace.isEnding()) {
+                encode->ending = true;
+                startFilesLater();
+            }
+            Q_EMIT fileProgressed(encode->index, fraction);
+        });
+        connect(encode->runner, &EncoderRunner::secondsLeft, this,
+                [this, encode](qint64 seconds) { Q_EMIT fileEstimated(encode->index, seconds); });
+    }
+    connect(encode->runner, &EncoderRunner::holdsChanged, this, &BatchConverter::followHold);
+    connect(encode->runner, &EncoderRunner::finished, this,
+            [this, encode](Failure failure, int detail) {
+                onEncoderFinished(encode, failure, detail);
+            });
+    encode->sinceLaunch.start();
+    const BatchFile &file = m_files->at(encode->index);
+    encode->runner->start(file.url.toLocalFile(), encode->output->temporaryPath(), *file.media,
+                          encode->trial ? encode->trial->arguments() : QStringList());
+    if (m_paused)
+        encode->runner->pause();
 }
 
 // Only one encode at a time is opening or in the middle of its file; the next begins as it ends.
@@ -234,10 +254,25 @@ void BatchConverter::onEncoderFinished(Encode *encode, Failure failure, int deta
     followHold();
     // The next encode need not wait for this file to be finished and flushed.
     startFilesLater();
+    // A slice is never a converted file. One that fails to encode proves nothing, and the whole
+    // file is encoded instead.
+    if (const std::optional<EncodeTrial> trial = std::exchange(encode->trial, std::nullopt);
+        trial && !m_cancelRequested && failure != Failure::Cancelled) {
+        const qint64 inputBytes = QFileInfo(m_files->at(encode->index).url.toLocalFile()).size();
+        if (failure != Failure::None ||
+            trial->encodeWouldSaveATenth(QFileInfo(encode->output->temporaryPath()).size(),
+                                         inputBytes))
+            launch(encode);
+        else
+            publish(encode, Content::InputStreams);
+        return;
+    } else if (trial) {
+        failure = Failure::Cancelled;
+    }
     // A converted file's place is taken only once the file has its name and its outcome is
     // told, so that a record kept of the outcomes never lags behind the folder.
     if (failure == Failure::None) {
-        publish(encode);
+        publish(encode, Content::Encode);
         return;
     }
     const Failure cause = causeOf(*encode, failure);
@@ -247,7 +282,7 @@ void BatchConverter::onEncoderFinished(Encode *encode, Failure failure, int deta
 }
 
 // Off the GUI thread: flushing a large file to a slow disk takes long enough to be seen.
-void BatchConverter::publish(Encode *encode)
+void BatchConverter::publish(Encode *encode, Content content)
 {
     using Published = std::tuple<QString, Failure, bool>;
     auto *watcher = new QFutureWatcher<Published>(this);
@@ -255,18 +290,28 @@ void BatchConverter::publish(Encode *encode)
         const auto [path, failure, inputStreamsKept] = watcher->result();
         watcher->deleteLater();
         const qsizetype index = encode->index;
+        // The input's own streams could not be written: it is encoded after all, unless stopped.
+        const bool unwritten = path.isEmpty() && failure == Failure::None;
+        if (unwritten && !m_cancelRequested) {
+            launch(encode);
+            return;
+        }
         endEncode(encode);
-        record(index, failure, 0, path, {}, inputStreamsKept);
+        record(index, unwritten ? Failure::Cancelled : failure, 0, path, {}, inputStreamsKept);
         startFilesLater();
     });
     watcher->setFuture(QtConcurrent::run(
-        [output = std::shared_ptr<ConvertedFile>(std::move(encode->output)),
-         taken = m_publishedPaths, input = m_files->at(encode->index).url.toLocalFile(),
+        [output = encode->output, content, taken = m_publishedPaths,
+         input = m_files->at(encode->index).url.toLocalFile(),
          media = *m_files->at(encode->index).media, helpers = m_mediaHelpers]() mutable {
             Failure failure = Failure::None;
-            const QString path = output->finish(input, media, taken, *helpers, &failure);
+            const QString path =
+                content == Content::Encode
+                    ? output->finish(input, media, taken, *helpers, &failure)
+                    : output->finishWithInputStreams(input, media, taken, *helpers, &failure);
             const bool inputStreamsKept = output->holdsInputStreams();
-            output.reset(); // a failed file is gone before its outcome is told
+            // A failed file is gone once the converter lets go of it, before its outcome is told.
+            output.reset();
             return Published(path, failure, inputStreamsKept);
         }));
 }

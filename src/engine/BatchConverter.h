@@ -75,10 +75,13 @@ private:
     void startFilesLater();
     void startFiles();
     void startFile(qsizetype index);
+    void launch(Encode *encode);
     bool anEncodeIsMidway() const;
     QList<qint64> runningEncoderSizes() const;
     void onEncoderFinished(Encode *encode, FileOutcome::Failure failure, int detail);
-    void publish(Encode *encode);
+    // What the converted file is made of.
+    enum class Content { Encode, InputStreams };
+    void publish(Encode *encode, Content content);
     void endEncode(Encode *encode);
     FileOutcome::Failure causeOf(const Encode &encode, FileOutcome::Failure failure) const;
     void record(qsizetype index, FileOutcome::Failure failure, int detail = 0,

@@ -136,9 +136,7 @@ QString ConvertedFile::finish(const QString &inputPath, const MediaInfo &input,
     // file becomes clearly smaller. Else the input's own streams, every track, chapter and tag
     // of them, are written into MP4 as they are.
     if (input.widelyPlayable && !savesATenth(inputPath, temporaryPath()))
-        m_holdsInputStreams = rewrite([&](const QString &, int fd) {
-            return MetadataRemux::remux(inputPath, fd, recorded, input.recordingTags, {}, helpers);
-        });
+        holdInputStreams(inputPath, input, recorded, helpers);
     // Chapters and cover from the input where it has them: the encoder drops a short last
     // chapter and every cover.
     const QString original = input.chapters > 1 || input.hasCover ? inputPath : QString();
@@ -146,6 +144,31 @@ QString ConvertedFile::finish(const QString &inputPath, const MediaInfo &input,
             return MetadataRemux::remux(path, fd, recorded, input.recordingTags, original, helpers);
         }))
         qWarning("Could not note the recording date and place in %s", qPrintable(temporaryPath()));
+    return publishAsInput(inputPath, taken, failure);
+}
+
+QString ConvertedFile::finishWithInputStreams(const QString &inputPath, const MediaInfo &input,
+                                              const QSet<QString> &taken, MediaHelperPool &helpers,
+                                              Failure *failure)
+{
+    if (!holdInputStreams(inputPath, input, ClipComparison::recordingDate(input, inputPath),
+                          helpers))
+        return {};
+    return publishAsInput(inputPath, taken, failure);
+}
+
+bool ConvertedFile::holdInputStreams(const QString &inputPath, const MediaInfo &input,
+                                     const QDateTime &recorded, MediaHelperPool &helpers)
+{
+    m_holdsInputStreams = rewrite([&](const QString &, int fd) {
+        return MetadataRemux::remux(inputPath, fd, recorded, input.recordingTags, {}, helpers);
+    });
+    return m_holdsInputStreams;
+}
+
+QString ConvertedFile::publishAsInput(const QString &inputPath, const QSet<QString> &taken,
+                                      Failure *failure)
+{
     if (const QDateTime modified = QFileInfo(inputPath).lastModified(); modified.isValid())
         setModificationTime(modified);
     return publish(taken, failure);

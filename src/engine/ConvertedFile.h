@@ -55,6 +55,12 @@ public:
     // becomes the input's own streams instead. Blocks on the disk.
     QString finish(const QString &inputPath, const MediaInfo &input, const QSet<QString> &taken,
                    MediaHelperPool &helpers, FileOutcome::Failure *failure);
+    // Where an encode was found not to pay before it ran: the input's own streams are written
+    // into the file, which is then published as finish() does. Returns an empty path without a
+    // failure where the input cannot be rewritten, so that it can be encoded after all.
+    QString finishWithInputStreams(const QString &inputPath, const MediaInfo &input,
+                                   const QSet<QString> &taken, MediaHelperPool &helpers,
+                                   FileOutcome::Failure *failure);
     // The file holds the input's own streams, not the encoder's.
     bool holdsInputStreams() const { return m_holdsInputStreams; }
 
@@ -63,6 +69,11 @@ public:
     bool temporaryFileIsGone() const;
 
 private:
+    bool holdInputStreams(const QString &inputPath, const MediaInfo &input,
+                          const QDateTime &recorded, MediaHelperPool &helpers);
+    // With the input's modification time, as file managers sort by it.
+    QString publishAsInput(const QString &inputPath, const QSet<QString> &taken,
+                           FileOutcome::Failure *failure);
     // Creates a new, empty temporary file in the folder; -1 with errno set where it cannot.
     static int createTemporary(int folderFd, const QString &inputFileName, QByteArray *name);
 

@@ -96,7 +96,7 @@ EncoderRunner::~EncoderRunner()
 }
 
 void EncoderRunner::start(const QString &inputPath, const QString &outputPath,
-                          const MediaInfo &media)
+                          const MediaInfo &media, const QStringList &extraArguments)
 {
     Q_ASSERT(!m_process);
     m_outputPath = outputPath;
@@ -107,7 +107,8 @@ void EncoderRunner::start(const QString &inputPath, const QString &outputPath,
 
     m_process = new QProcess(this);
     m_process->setProgram(m_encoderPath);
-    m_process->setArguments(EncoderArguments::forFile(inputPath, outputPath, media));
+    m_process->setArguments(EncoderArguments::forFile(inputPath, outputPath, media) +
+                            extraArguments);
     // HandBrakeCLI reads keyboard commands from stdin: a pipe of ours, never the app's terminal,
     // where in the background it would be stopped by SIGTTIN and hang the batch.
     const pid_t parent = ::getpid();

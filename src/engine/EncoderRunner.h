@@ -29,8 +29,9 @@ public:
     // Kills a still-running encoder, and all of its process group, without waiting for it.
     ~EncoderRunner() override;
 
-    // With the command line that what is known of the input calls for.
-    void start(const QString &inputPath, const QString &outputPath, const MediaInfo &media = {});
+    // With the command line that what is known of the input calls for, and `extraArguments`.
+    void start(const QString &inputPath, const QString &outputPath, const MediaInfo &media = {},
+               const QStringList &extraArguments = {});
     // Interrupts the encoder's process group (HandBrakeCLI stops cleanly on SIGINT) and kills
     // the group if the encoder is still there after the grace period; finished() then reports
     // Cancelled.

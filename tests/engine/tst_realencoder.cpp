@@ -110,6 +110,7 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
         QStringList tags;  // key=value among the output's tags, the value as it begins
         bool kept = false; // plays everywhere and would not shrink: its own streams, rewritten
         QStringList subtitles = {}; // text tracks' languages, added with two chapters and a cover
+        double seconds = 1;
     };
     // Without a recording date of its own, a clip dates from its file's time.
     const QDateTime fileTime(QDate(2020, 2, 2), QTime(12, 0), Qt::UTC);
@@ -152,12 +153,24 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
          1,
          {fileDate},
          true},
+        // Long enough to be judged by a slice before the whole encode.
+        {"small and long.mp4",
+         "1280x720",
+         30,
+         {"-pix_fmt", "yuv420p", "-b:v", "50k", "-color_trc", "bt709"},
+         false,
+         {1280, 720},
+         1,
+         {fileDate},
+         true,
+         {},
+         20},
     };
     QList<QUrl> files;
     for (const Clip &clip : clips) {
         const QString path = dir.filePath(clip.name);
         const QString made = clip.turned || !clip.subtitles.isEmpty() ? path + ".made.mp4" : path;
-        QVERIFY(SampleMedia::makeMovie(made, clip.size, clip.fps, 1, clip.making));
+        QVERIFY(SampleMedia::makeMovie(made, clip.size, clip.fps, clip.seconds, clip.making));
         if (clip.turned)
             QCOMPARE(run("ffmpeg", {"-v", "error", "-i", made, "-c", "copy", "-metadata:s:v:0",
                                     "rotate=90", path}),
