@@ -191,7 +191,7 @@ void BatchConverter::startFile(qsizetype index)
     auto encode = std::make_unique<Encode>();
     encode->index = index;
     encode->output = std::move(output);
-    encode->trial = EncodeTrial::forFile(*m_files->at(index).media);
+    encode->trial = EncodeTrial::forFile(*m_files->at(index).media, m_files->at(index).size);
     Encode *raw = encode.get();
     m_encodes.push_back(std::move(encode));
     Q_EMIT fileBegan(index, *version);

@@ -3,9 +3,14 @@
 
 #include "EncodeTrial.h"
 
-std::optional<EncodeTrial> EncodeTrial::forFile(const MediaInfo &media)
+std::optional<EncodeTrial> EncodeTrial::forFile(const MediaInfo &media, qint64 fileBytes)
 {
-    if (!media.widelyPlayable || media.durationMs.value_or(0) < MinimumDurationMs)
+    if (!media.widelyPlayable || media.durationMs.value_or(0) < MinimumDurationMs ||
+        media.picture.isEmpty())
+        return std::nullopt;
+    const double bitsPerSecond = double(fileBytes) * 8 * 1000 / double(*media.durationMs);
+    const double pixels = double(media.picture.width()) * double(media.picture.height());
+    if (bitsPerSecond > MaximumBitsPerPixelSecond * pixels)
         return std::nullopt;
     return EncodeTrial(*media.durationMs);
 }

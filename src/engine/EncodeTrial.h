@@ -19,9 +19,13 @@ class EncodeTrial
 public:
     // The file must be long enough for the slice to be a small part of it.
     static constexpr qint64 MinimumDurationMs = 20'000;
+    // The preset makes about 2 to 6 Mbit/s of a 1080p clip: a file of more than about 4 Mbit/s
+    // there, 2 bits a second for each pixel, nearly always shrinks, and a slice would be time lost
+    // on it (the long-clips benchmark took 1.13 of the time of one at a time with slices).
+    static constexpr double MaximumBitsPerPixelSecond = 2;
 
-    // Only for a file that plays nearly everywhere and is long enough.
-    static std::optional<EncodeTrial> forFile(const MediaInfo &media);
+    // Only for a file that plays nearly everywhere, is long enough, and is small for its size.
+    static std::optional<EncodeTrial> forFile(const MediaInfo &media, qint64 fileBytes);
 
     // Added to the encoder's command line: the slice, a tenth of the file of 3 to 10 s.
     QStringList arguments() const;
