@@ -26,13 +26,6 @@ constexpr int MaxTemporaryAttempts = 100;
 
 using Failure = FileOutcome::Failure;
 
-bool savesATenth(const QString &inputPath, const QString &encodedPath)
-{
-    const qint64 inputSize = QFileInfo(inputPath).size();
-    const qint64 encodedSize = QFileInfo(encodedPath).size();
-    return encodedSize * 10 <= inputSize * 9;
-}
-
 Failure failureFor(int error)
 {
     return error == ENOSPC || error == EDQUOT ? Failure::DiskFull : Failure::OutputUnwritable;
@@ -132,10 +125,10 @@ QString ConvertedFile::finish(const QString &inputPath, const MediaInfo &input,
         return {};
     }
     const QDateTime recorded = ClipComparison::recordingDate(input, inputPath);
-    // Encoding a file that plays everywhere costs some of its quality; it pays only where the
-    // file becomes clearly smaller. Else the input's own streams, every track, chapter and tag
-    // of them, are written into MP4 as they are.
-    if (input.widelyPlayable && !savesATenth(inputPath, temporaryPath()))
+    // Where the encode does not pay, the input's own streams, every track, chapter and tag of
+    // them, are written into MP4 as they are.
+    if (input.widelyPlayable &&
+        !savesATenth(QFileInfo(temporaryPath()).size(), QFileInfo(inputPath).size()))
         holdInputStreams(inputPath, input, recorded, helpers);
     // Chapters and cover from the input where it has them: the encoder drops a short last
     // chapter and every cover.

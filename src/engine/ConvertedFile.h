@@ -25,6 +25,13 @@ public:
     // Below this much free space a failed encode is put down to a full disk.
     static constexpr qint64 FullDiskMargin = 1024 * 1024;
 
+    // Encoding a file that plays everywhere as it is costs some of its quality; it pays only
+    // where the file becomes clearly smaller.
+    static bool savesATenth(double encodedBytes, double inputBytes)
+    {
+        return encodedBytes * 10 <= inputBytes * 9;
+    }
+
     // Makes the folder again if it is gone, then creates the temporary file exclusively.
     // Returns nullptr and sets `failure` when that is impossible.
     static std::unique_ptr<ConvertedFile>

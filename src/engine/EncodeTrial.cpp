@@ -3,6 +3,8 @@
 
 #include "EncodeTrial.h"
 
+#include "ConvertedFile.h"
+
 std::optional<EncodeTrial> EncodeTrial::forFile(const MediaInfo &media, qint64 fileBytes)
 {
     if (!media.widelyPlayable || media.durationMs.value_or(0) < MinimumDurationMs ||
@@ -17,12 +19,10 @@ std::optional<EncodeTrial> EncodeTrial::forFile(const MediaInfo &media, qint64 f
 
 EncodeTrial::EncodeTrial(qint64 durationMs)
     : m_durationMs(durationMs)
-    , m_startSeconds(0)
     , m_lengthSeconds(qBound(qint64(3), durationMs / 10000, qint64(10)))
-{
     // From the middle: a title or a fade at the start says little of the rest.
-    m_startSeconds = (durationMs / 1000 - m_lengthSeconds) / 2;
-}
+    , m_startSeconds((durationMs / 1000 - m_lengthSeconds) / 2)
+{}
 
 QStringList EncodeTrial::arguments() const
 {
@@ -34,5 +34,5 @@ bool EncodeTrial::encodeWouldSaveATenth(qint64 sliceBytes, qint64 inputBytes) co
 {
     const double wholeBytes =
         double(sliceBytes) * double(m_durationMs) / (m_lengthSeconds * 1000.0);
-    return wholeBytes * 10 <= double(inputBytes) * 9;
+    return ConvertedFile::savesATenth(wholeBytes, double(inputBytes));
 }

@@ -36,6 +36,6 @@ private:
     explicit EncodeTrial(qint64 durationMs);
 
     qint64 m_durationMs;
-    qint64 m_startSeconds;
     qint64 m_lengthSeconds;
+    qint64 m_startSeconds;
 };
