@@ -40,19 +40,26 @@ public:
         m_drawing.render(painter, rect);
     }
 
+    // The window system asks for each size twice as the window is made.
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
+        for (const QPixmap &drawn : std::as_const(m_drawn))
+            if (drawn.size() == size)
+                return drawn;
         QPixmap picture(size);
         picture.fill(Qt::transparent);
         QPainter painter(&picture);
         paint(&painter, picture.rect(), mode, state);
+        m_drawn.append(picture);
         return picture;
     }
 
-    // The sizes an X11 window manager is given; others are drawn when asked for.
+    // The sizes an X11 window manager is given, up to a taskbar's and a window list's; larger
+    // views take the desktop entry's icon. Others are drawn when asked for. A 128-pixel one
+    // alone took longer to hand to the X server than the five of these.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {QSize(16, 16), QSize(32, 32), QSize(64, 64), QSize(128, 128)};
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
     }
 
     QIconEngine *clone() const override { return new DrawnIcon(m_svgPath); }
@@ -60,6 +67,7 @@ public:
 private:
     QString m_svgPath;
     QSvgRenderer m_drawing;
+    QList<QPixmap> m_drawn;
 };
 
 } // namespace
