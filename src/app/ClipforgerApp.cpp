@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QTimer>
 
 namespace {
 
@@ -140,6 +141,17 @@ void ClipforgerApp::open(const QList<QUrl> &files)
 {
     m_session->addFiles(files);
     bringForward();
+}
+
+void ClipforgerApp::start(const QString &recordPath, const QList<QUrl> &files)
+{
+    bringForward();
+    // Taking the record writes its lock through to the disk, which on a busy one can take longer
+    // than the rest of the start: the window shows first.
+    QTimer::singleShot(0, this, [this, recordPath, files] {
+        m_session->recordBatchesAt(recordPath);
+        m_session->addFiles(files);
+    });
 }
 
 void ClipforgerApp::bringForward()

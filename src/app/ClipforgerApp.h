@@ -49,6 +49,9 @@ public:
 
     // Lists the files as if they had been dropped, and brings the window forward.
     void open(const QList<QUrl> &files);
+    // Shows the window, then lists what the record at recordPath kept of an unfinished batch,
+    // followed by the files.
+    void start(const QString &recordPath, const QList<QUrl> &files);
 
 private:
     void onQuitSignal();

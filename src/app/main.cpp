@@ -58,7 +58,6 @@ int main(int argc, char *argv[])
 
     ClipforgerApp clipforger(bundledEncoderPath(), AppFolder::resolveAndCreate(), bus,
                              std::move(service));
-    clipforger.session()->recordBatchesAt(CrashRecord::defaultPath());
-    clipforger.open(files);
+    clipforger.start(CrashRecord::defaultPath(), files);
     return application.exec();
 }

@@ -55,8 +55,7 @@ private Q_SLOTS:
         QVERIFY(crashing.waitForFinished());
 
         ClipforgerApp next(bundledEncoderPath(), folder, QDBusConnection(QStringLiteral("no bus")));
-        next.session()->recordBatchesAt(record);
-        next.window()->show();
+        next.start(record, {});
         ScreenState *state = next.session()->stagedState();
         QTRY_COMPARE(state->files().urls().size(), 2);
         QCOMPARE(state->files().urls(), QList<QUrl>({clips[1], clips[2]}));
