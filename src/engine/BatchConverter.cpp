@@ -364,6 +364,6 @@ void BatchConverter::record(qsizetype index, Failure failure, int detail, const 
     outcome.inputStreamsKept = inputStreamsKept;
     const std::optional<MediaInfo> &media = m_files->at(index).media;
     outcome.pictureSubtitlesLeftOut =
-        outcome.converted() && !inputStreamsKept && media && media->subtitleIsText.contains(false);
+        outcome.converted() && !inputStreamsKept && media && media->leavesOutPictureSubtitles();
     Q_EMIT fileEnded(index, outcome);
 }

@@ -13,24 +13,32 @@ QStringList forFile(const QString &inputPath, const QString &outputPath, const M
     // dropped without a word. Each further track is encoded as the preset encodes the first.
     if (media.audioTracks > 1)
         arguments << QStringLiteral("--all-audio");
-    // The preset keeps no subtitle. Text tracks go into MP4 as text, with their languages; picture
-    // tracks could only be burned in whole, so they are left to the preset, which burns the
-    // forced parts of one in the audio's language.
+    // The preset keeps no subtitle and burns none in. Text tracks go into MP4 as text, with their
+    // languages. A picture track can only be burned in whole: the one the file marks forced,
+    // meant to be shown whatever the viewer chose (signs, a scene in another language), is.
     const qsizetype textTracks = media.subtitleIsText.count(true);
     if (textTracks > 0 && textTracks == media.subtitleIsText.size()) {
         arguments << QStringLiteral("--all-subtitles");
-    } else if (textTracks > 0) {
+    } else {
         QStringList numbers;
+        qsizetype burned = 0;
+        qsizetype shownByDefault = 0; // both counted among the tracks listed
         for (qsizetype i = 0; i < media.subtitleIsText.size(); ++i) {
-            if (media.subtitleIsText.at(i))
-                numbers << QString::number(i + 1);
+            const bool text = media.subtitleIsText.at(i);
+            if (!text && i != media.forcedPictureSubtitle)
+                continue;
+            numbers << QString::number(i + 1);
+            if (!text)
+                burned = numbers.size();
+            else if (i == media.defaultSubtitle)
+                shownByDefault = numbers.size();
         }
-        arguments << QStringLiteral("--subtitle=") + numbers.join(u',');
-        // Counted among the tracks listed.
-        if (media.defaultSubtitle >= 0 && media.subtitleIsText.value(media.defaultSubtitle))
-            arguments << QStringLiteral("--subtitle-default=%1")
-                             .arg(media.subtitleIsText.first(media.defaultSubtitle).count(true) +
-                                  1);
+        if (!numbers.isEmpty())
+            arguments << QStringLiteral("--subtitle=") + numbers.join(u',');
+        if (burned > 0)
+            arguments << QStringLiteral("--subtitle-burned=%1").arg(burned);
+        if (shownByDefault > 0)
+            arguments << QStringLiteral("--subtitle-default=%1").arg(shownByDefault);
     }
     // The preset's box is landscape: a portrait picture would be fitted into it lying down,
     // shrunk, and stored at a pixel aspect that many phones and messengers ignore.

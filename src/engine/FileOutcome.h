@@ -37,8 +37,8 @@ struct FileOutcome
     // The converted file holds the input's own streams, rewritten into MP4: it played nearly
     // everywhere already, and encoding it saved too little.
     bool inputStreamsKept = false;
-    // The input had picture subtitles, which MP4 cannot hold as the input held them: the encoder
-    // burns in the forced parts of one at most.
+    // The input had picture subtitles, which MP4 cannot hold as the input held them, besides the
+    // one it marks forced, which is burned in.
     bool pictureSubtitlesLeftOut = false;
 
     bool converted() const { return failure == Failure::None; }

@@ -10,8 +10,8 @@ QDataStream &operator<<(QDataStream &stream, const MediaInfo &media)
     return stream << media.readable << media.durationMs.has_value() << media.durationMs.value_or(0)
                   << media.picture << media.squarePixels << media.highDynamicRange
                   << media.audioTracks << media.subtitleIsText << media.defaultSubtitle
-                  << media.chapters << media.hasCover << media.widelyPlayable << media.recorded
-                  << media.recordingTags;
+                  << media.forcedPictureSubtitle << media.chapters << media.hasCover
+                  << media.widelyPlayable << media.recorded << media.recordingTags;
 }
 
 QDataStream &operator>>(QDataStream &stream, MediaInfo &media)
@@ -20,8 +20,8 @@ QDataStream &operator>>(QDataStream &stream, MediaInfo &media)
     qint64 durationMs = 0;
     stream >> media.readable >> hasDuration >> durationMs >> media.picture >> media.squarePixels >>
         media.highDynamicRange >> media.audioTracks >> media.subtitleIsText >>
-        media.defaultSubtitle >> media.chapters >> media.hasCover >> media.widelyPlayable >>
-        media.recorded >> media.recordingTags;
+        media.defaultSubtitle >> media.forcedPictureSubtitle >> media.chapters >> media.hasCover >>
+        media.widelyPlayable >> media.recorded >> media.recordingTags;
     media.durationMs = hasDuration ? std::optional<qint64>(durationMs) : std::nullopt;
     return stream;
 }

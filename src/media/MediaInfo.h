@@ -42,10 +42,17 @@ struct MediaInfo
     bool highDynamicRange = false;
     int audioTracks = 0;
     // The subtitle tracks the encoder reads (not WebVTT), in its order: whether each is text,
-    // which MP4 keeps as text, or pictures, which it can only burn in. And which of them the file
-    // shows by default; -1 for none.
+    // which MP4 keeps as text, or pictures, which it can only burn in. Which of them the file
+    // shows by default, and the first picture track it marks forced, to be shown with every
+    // scene; -1 for none.
     QList<bool> subtitleIsText;
     int defaultSubtitle = -1;
+    int forcedPictureSubtitle = -1;
+    // Picture tracks other than the forced one, which only that one is burned in for.
+    bool leavesOutPictureSubtitles() const
+    {
+        return subtitleIsText.count(false) > (forcedPictureSubtitle >= 0 ? 1 : 0);
+    }
     int chapters = 0;
     bool hasCover = false;
     // Plays as it is on nearly every device, and MP4 can take every one of its tracks as they are:

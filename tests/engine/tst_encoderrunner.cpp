@@ -96,7 +96,7 @@ void tst_EncoderRunner::argumentsFollowTheFile_data()
     QTest::addColumn<bool>("squarePixels");
     QTest::addColumn<int>("audioTracks");
     QTest::addColumn<bool>("hdr");
-    // A letter per subtitle track: t for text, p for pictures, a capital for the default one.
+    // A letter per subtitle track: t for text, p for pictures (f forced), a capital for default.
     QTest::addColumn<QString>("subtitles");
     QTest::addColumn<QStringList>("added");
 
@@ -124,6 +124,9 @@ void tst_EncoderRunner::argumentsFollowTheFile_data()
                                          << QStringList{"--subtitle=2,3", "--subtitle-default=2"};
     QTest::newRow("pictures only")
         << QSize(1280, 720) << true << 1 << false << "P" << QStringList();
+    QTest::newRow("forced pictures among all")
+        << QSize(1280, 720) << true << 1 << false << "pftfT"
+        << QStringList{"--subtitle=2,3,5", "--subtitle-burned=1", "--subtitle-default=3"};
     QTest::newRow("HDR") << QSize(3840, 2160) << true << 1 << true << QString()
                          << QStringList{"--colorspace", "bt709"};
     QTest::newRow("all at once") << QSize(1080, 1920) << true << 3 << true << "t"
@@ -148,6 +151,8 @@ void tst_EncoderRunner::argumentsFollowTheFile()
     for (const QChar track : subtitles) {
         if (track.isUpper())
             media.defaultSubtitle = int(media.subtitleIsText.size());
+        if (track == u'f' && media.forcedPictureSubtitle < 0)
+            media.forcedPictureSubtitle = int(media.subtitleIsText.size());
         media.subtitleIsText.append(track.toLower() == u't');
     }
 

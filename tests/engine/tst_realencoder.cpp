@@ -195,6 +195,11 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                                           "[CHAPTER]\nTIMEBASE=1/10\nSTART=5\nEND=10\n"));
             adding += {"-f", "ffmetadata", "-i", dir.filePath("marks.txt")};
             mapping += {"-map_chapters", QString::number(clip.subtitles.size() + 1)};
+            // Signs in pictures, to be shown whatever the viewer chose: burned in.
+            QVERIFY(SampleMedia::makePictureSubtitle(dir.filePath("signs.sup")));
+            adding += {"-i", dir.filePath("signs.sup")};
+            mapping += {"-map", QString::number(clip.subtitles.size() + 2),
+                        QString("-disposition:s:%1").arg(clip.subtitles.size()), "forced"};
             QVERIFY(SampleMedia::makeImage(dir.filePath("cover.png")));
             mapping +=
                 {"-attach", dir.filePath("cover.png"), "-metadata:s:t", "mimetype=image/png"};
@@ -279,6 +284,14 @@ void tst_RealEncoder::convertsToPlayableMp4KeepingTheClipsStory()
                              ' ' + subtitleFlags(track);
         QCOMPARE(kept, clip.subtitles.isEmpty() ? QStringList() : subtitles + QStringList{"cover"});
         QCOMPARE(probe.value("chapters").toArray().size(), clip.subtitles.isEmpty() ? 0 : 2);
+        QVERIFY(!outcome.pictureSubtitlesLeftOut);
+        QByteArray shade; // white all over while the signs show
+        QCOMPARE(run("ffmpeg",
+                     {"-v", "error", "-ss", "0.5", "-i", outcome.outputPath, "-vf", "scale=1:1",
+                      "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "gray", "-"},
+                     &shade),
+                 0);
+        QVERIFY(clip.subtitles.isEmpty() || quint8(shade.at(0)) >= 250);
     }
 }
 

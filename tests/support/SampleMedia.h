@@ -18,5 +18,7 @@ bool makeImage(const QString &path);
 bool makeMovie(const QString &path, const QString &size, int rate, double seconds,
                const QStringList &extraArguments = {});
 bool makeText(const QString &path, const QByteArray &content = "Shopping list\n");
+// A Blu-ray picture subtitle stream (.sup) that whitens a 640x360 picture for its first 0.9 s.
+bool makePictureSubtitle(const QString &path);
 
 } // namespace SampleMedia

@@ -194,6 +194,9 @@ MediaInfo probe(const char *path)
         if (const auto text = LibAv::subtitleIsText(stream->codecpar->codec_id)) {
             if (stream->disposition & AV_DISPOSITION_DEFAULT && info.defaultSubtitle < 0)
                 info.defaultSubtitle = int(info.subtitleIsText.size());
+            if (!*text && stream->disposition & AV_DISPOSITION_FORCED &&
+                info.forcedPictureSubtitle < 0)
+                info.forcedPictureSubtitle = int(info.subtitleIsText.size());
             info.subtitleIsText.append(*text);
         }
     }

@@ -82,12 +82,13 @@ bool copyChapters(const AVFormatContext *from, AVFormatContext *to)
     return true;
 }
 
-// The encoder keeps the original's text subtitle tracks in their order, with their languages and
-// titles, but marks only its default track, and that one as forced too, so that players would
-// show it even with subtitles off, and a track of forced lines elsewhere would not be. The
-// original's default and forced flags go back here. Where the tracks do not pair up one to one,
-// which is which cannot be told, and nothing is changed.
-void restoreSubtitleFlags(const AVFormatContext *original, AVFormatContext *target)
+// The encoder keeps the original's text subtitle tracks in their order, with their languages, but
+// marks only its default track, and that one as forced too, so that players would show it even
+// with subtitles off, and a track of forced lines elsewhere would not be; given the tracks by
+// number, it also drops their titles. The original's default and forced flags and its titles
+// (which MP4 players read as the handler's name) go back here. Where the tracks do not pair up
+// one to one, which is which cannot be told, and nothing is changed.
+void restoreSubtitleTracks(const AVFormatContext *original, AVFormatContext *target)
 {
     std::vector<const AVStream *> texts;
     for (unsigned i = 0; i < original->nb_streams; ++i) {
@@ -103,8 +104,11 @@ void restoreSubtitleFlags(const AVFormatContext *original, AVFormatContext *targ
     if (kept.size() != texts.size())
         return;
     constexpr int flags = AV_DISPOSITION_DEFAULT | AV_DISPOSITION_FORCED;
-    for (size_t i = 0; i < kept.size(); ++i)
+    for (size_t i = 0; i < kept.size(); ++i) {
         kept[i]->disposition = (kept[i]->disposition & ~flags) | (texts[i]->disposition & flags);
+        if (const AVDictionaryEntry *title = av_dict_get(texts[i]->metadata, "title", nullptr, 0))
+            av_dict_set(&kept[i]->metadata, "handler_name", title->value, 0);
+    }
 }
 
 const AVStream *coverOf(const AVFormatContext *context)
@@ -175,7 +179,7 @@ bool remux(const char *sourcePath, int targetFd, const QDateTime &recorded,
         original = nullptr;
     const auto closeOriginal = qScopeGuard([&original] { avformat_close_input(&original); });
     if (original)
-        restoreSubtitleFlags(original, target);
+        restoreSubtitleTracks(original, target);
     const bool moreChapters = original && original->nb_chapters > source->nb_chapters;
     if (!copyChapters(moreChapters ? original : source, target))
         return false;
