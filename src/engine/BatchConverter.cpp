@@ -207,7 +207,7 @@ void BatchConverter::launch(Encode *encode)
     if (!encode->trial) {
         connect(encode->runner, &EncoderRunner::progress, this, [this, encode](double fraction) {
             encode->pace.progressed(fraction, encode->sinceLaunch.elapsed());
-            if (!encode->ending && encode->pace.isEnding()) {
+            if (!encode->ending && encode->pace.isEnding(nextPictureScale(encode->index))) {
                 encode->ending = true;
                 startFilesLater();
             }
@@ -227,6 +227,18 @@ void BatchConverter::launch(Encode *encode)
                           encode->trial ? encode->trial->arguments() : QStringList());
     if (m_paused)
         encode->runner->pause();
+}
+
+// The next file's pictures against the encode's, by area; 1 where either is unknown.
+double BatchConverter::nextPictureScale(qsizetype encodedIndex)
+{
+    const auto area = [this](qsizetype index) {
+        const std::optional<MediaInfo> &media = m_files->at(index).media;
+        return media ? double(media->picture.width()) * media->picture.height() : 0.0;
+    };
+    const double encoded = area(encodedIndex);
+    const double next = aFileWaits() ? area(m_nextToStart) : 0.0;
+    return encoded > 0 && next > 0 ? next / encoded : 1.0;
 }
 
 // Only one encode at a time is opening or in the middle of its file; the next begins as it ends.

@@ -77,6 +77,7 @@ private:
     void startFile(qsizetype index);
     void launch(Encode *encode);
     bool anEncodeIsMidway() const;
+    double nextPictureScale(qsizetype encodedIndex);
     QList<qint64> runningEncoderSizes() const;
     void onEncoderFinished(Encode *encode, FileOutcome::Failure failure, int detail);
     // What the converted file is made of.

@@ -23,8 +23,8 @@ std::optional<qint64> EncodePace::msLeft() const
     return qRound64((1 - m_last.fraction) * msPerShare);
 }
 
-bool EncodePace::isEnding() const
+bool EncodePace::isEnding(double nextPictureScale) const
 {
     const std::optional<qint64> left = msLeft();
-    return left && m_opening && *left <= leadOpenings * *m_opening;
+    return left && m_opening && *left <= leadOpenings * *m_opening * nextPictureScale;
 }
