@@ -67,17 +67,16 @@ bool makeText(const QString &path, const QByteArray &content)
 
 bool makePictureSubtitle(const QString &path)
 {
-    // Segments of composition, window, palette (white) and picture; the picture's 360 lines,
-    // each one run of 640 white pixels; the set's end, then an empty set at 0.9 s.
-    return makeText(path,
-                    QByteArray::fromHex("50470000000000000000160013028001681000008000000100000000"
-                                        "000000005047000000000000000017000a01000000000002800168504"
-                                        "70000000000000000140007000001eb8080ff504700000000000000"
-                                        "0015087b000000c000087402800168") +
-                        QByteArray::fromHex("00c280010000").repeated(360) +
-                        QByteArray::fromHex("50470000000000000000800000504700013c6800000000160"
-                                            "00b0280016810000080000000504700013c680000000017000a"
-                                            "01000000000002800168504700013c6800000000800000"));
+    // Composition, window, palette (white) and picture; its 360 lines, each one run of 640 white
+    // pixels; the end of the set, then an empty set at 0.9 s.
+    const QByteArray shown = QByteArray::fromHex(
+        "5047000000000000000016001302800168100000800000010000000000000000504700000000000000001700"
+        "0a0100000000000280016850470000000000000000140007000001eb8080ff5047000000000000000015087b"
+        "000000c000087402800168");
+    const QByteArray cleared = QByteArray::fromHex(
+        "50470000000000000000800000504700013c680000000016000b0280016810000080000000504700013c6800"
+        "00000017000a01000000000002800168504700013c6800000000800000");
+    return makeText(path, shown + QByteArray::fromHex("00c280010000").repeated(360) + cleared);
 }
 
 } // namespace SampleMedia
