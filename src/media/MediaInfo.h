@@ -48,7 +48,7 @@ struct MediaInfo
     QList<bool> subtitleIsText;
     int defaultSubtitle = -1;
     int forcedPictureSubtitle = -1;
-    // Picture tracks other than the forced one, which only that one is burned in for.
+    // Has picture tracks that are lost: every one but the forced one, which is burned in.
     bool leavesOutPictureSubtitles() const
     {
         return subtitleIsText.count(false) > (forcedPictureSubtitle >= 0 ? 1 : 0);
